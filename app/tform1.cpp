@@ -1,0 +1,103 @@
+#include "app/tform1.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+
+#include "catalog/weapon_list.h"
+#include "workshop/wizard_dx.h"
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    BuildControls();
+    WireEvents();
+    FormCreate();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::WireEvents() {
+    connect(RichEdit1, &OutputPane::mouseDown, this,
+            [this](Qt::MouseButton button) { RichEdit1MouseDown(button); });
+    connect(Button_Weapon, &QPushButton::clicked, this, [this] { Button_WeaponClick(); });
+    connect(UpDown1, &UpDown::clicked, this, [this](UpDown::Arrow arrow) { UpDown1Click(arrow); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+}
+
+std::string TForm1::GetDiceText(int32_t dice, int32_t adds) const {
+    return ::GetDiceText(dice, adds);
+}
+
+void TForm1::FormCreate() {
+    random_.ReseedFromClock();
+    catalogs_.Build();
+    Button_WeaponClick();
+    workshop_.Making = false;
+    workshop_.MakingDone = false;
+    workshop_.DX = kStartDX;
+    UpdateTimer();
+}
+
+void TForm1::FormDestroy() {
+    Timer1->stop();
+    catalogs_.FreeAll();
+}
+
+void TForm1::RichEdit1MouseDown(Qt::MouseButton /*button*/) {
+    // Picking from the lists comes with the workshop.
+}
+
+void TForm1::ShowListing(const Listing& listing) {
+    const std::array<Label*, 13> labels = Labels();
+    for (size_t k = 0; k < listing.labels.size(); ++k) {
+        labels[k]->move(listing.labels[k].left, labels[k]->y());
+        labels[k]->SetCaption(listing.labels[k].caption);
+    }
+    RichEdit1->SetLines(listing.lines);
+    if (listing.returnToTop) {
+        RichEdit1->SetSelLength(0);
+        RichEdit1->SetSelStart(0);
+    }
+    workshop_.shown = listing.shown;
+}
+
+void TForm1::Button_WeaponClick() { ShowListing(ListWeapons(catalogs_)); }
+
+void TForm1::FormMouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
+
+void TForm1::FormResize() {
+    // The output pane fills the bottom of the window; a window shorter than
+    // the pane's top leaves it no height rather than a negative one.
+    RichEdit1->setGeometry(1, 216, std::max(0, width() - 2), std::max(0, height() - 218));
+}
+
+void TForm1::Timer1Timer() {
+    // The weekly making simulation comes with Make.
+    UpdateTimer();
+}
+
+void TForm1::UpDown1Click(UpDown::Arrow /*button*/) {
+    workshop_.DX = DXFromSpinner(UpDown1->Position());
+    // The label shows the spinner as it stands, even beyond the DX kept.
+    Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
+}
+
+void TForm1::SetTimerHeld(bool held) {
+    timerHeld_ = held;
+    UpdateTimer();
+}
+
+void TForm1::UpdateTimer() {
+    const bool run = workshop_.Making && !timerHeld_;
+    if (run && !Timer1->isActive()) Timer1->start();
+    if (!run && Timer1->isActive()) Timer1->stop();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    FormMouseMove(event->modifiers(), static_cast<int>(event->position().x()),
+                  static_cast<int>(event->position().y()));
+}

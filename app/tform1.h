@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "catalog/catalog_table.h"
+#include "catalog/listing.h"
+#include "random/random_source.h"
+#include "ui/controls.h"
+#include "ui/output_pane.h"
+#include "ui/sheet_list.h"
+#include "ui/up_down.h"
+#include "workshop/workshop_state.h"
+
+// The program's one window. It owns the controls and the catalog table, and
+// wires every event to its handler; the handlers are thin and leave the
+// lists, the rules and the simulation to the core.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    std::string GetDiceText(int32_t dice, int32_t adds) const;
+    void FormCreate();
+    void RichEdit1MouseDown(Qt::MouseButton button);
+    void FormDestroy();
+    void Button_WeaponClick();
+    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void FormResize();
+    void Timer1Timer();
+    void UpDown1Click(UpDown::Arrow button);
+
+    // While held (by the scripted driver), the making timer never runs by
+    // itself; weeks then pass only when the driver ticks.
+    void SetTimerHeld(bool held);
+    bool TimerHeld() const { return timerHeld_; }
+
+    const CatalogTable& Catalogs() const { return catalogs_; }
+    const WorkshopState& Workshop() const { return workshop_; }
+    DrawSource& Random() { return random_; }
+
+    // The controls, named as on the form.
+    std::array<Label*, 13> Labels() const;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Label* Label5;
+    Label* Label6;
+    Label* Label7;
+    Label* Label8;
+    Label* Label9;
+    Label* Label10;
+    Label* Label11;
+    Label* Label12;
+    Label* Label13;
+    OutputPane* RichEdit1;
+    SheetList* ListBox1;
+    CommandButton* Button_Weapon;
+    CommandButton* Button_Equipment;
+    CommandButton* Button_Scroll;
+    CommandButton* Button_Spell_Book;
+    CommandButton* Button_Gem;
+    CommandButton* Button_Jewelry;
+    CommandButton* Button_Carpet;
+    CommandButton* Button_Fauna;
+    CommandButton* Button9_Enchant;
+    CommandButton* Button_Potion;
+    CommandButton* Button_Job;
+    CommandButton* Button_Random;
+    CommandButton* Button_Analyze;
+    CommandButton* Button_Make;
+    UpDown* UpDown1;
+    NameBox* Edit1;
+    QTimer* Timer1;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void BuildControls();
+    void WireEvents();
+    // Shows a list: header labels, the lines in one batch, and the view back
+    // at the top where the list asks for it.
+    void ShowListing(const Listing& listing);
+    // Runs the making timer exactly while a making runs.
+    void UpdateTimer();
+
+    CatalogTable catalogs_;
+    WorkshopState workshop_;
+    DrawSource random_;
+    bool timerHeld_ = false;
+};

@@ -1,0 +1,12 @@
+#include "catalog/equipment.h"
+
+TEquipmentItemKest::TEquipmentItemKest(int32_t index) {
+    if (index < 1 || index > kEquipmentCount) return;
+    const EquipmentRow& row = kEquipmentRows[index - 1];
+    Name = row.name;
+    Cost = row.cost;
+    Weight = row.weight;
+    Note1 = row.note1 ? row.note1 : "";
+    Note2 = row.note2 ? row.note2 : "";
+    Weeks = row.weeks;
+}

@@ -1,0 +1,86 @@
+#include "catalog/text_format.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace textfmt {
+namespace {
+
+char g_decimalSeparator = '.';
+
+// printf always writes '.', whatever the C locale, because the program never
+// calls setlocale; swap in the user's separator afterwards.
+std::string WithSeparator(std::string text) {
+    if (g_decimalSeparator != '.') {
+        for (char& c : text) {
+            if (c == '.') c = g_decimalSeparator;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+void SetDecimalSeparator(char separator) { g_decimalSeparator = separator; }
+char DecimalSeparator() { return g_decimalSeparator; }
+
+std::string Int(int64_t value) { return std::to_string(value); }
+
+std::string General(double value) {
+    if (value == 0) return "0";  // also for -0
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text = buffer;
+    // "%G" writes 1E+20; the list form writes 1E20 and 1E-5.
+    const auto e = text.find('E');
+    if (e != std::string::npos) {
+        std::string mantissa = text.substr(0, e);
+        std::string exponent = text.substr(e + 1);
+        const bool negative = exponent[0] == '-';
+        size_t digits = exponent.find_first_not_of("+-0");
+        exponent = digits == std::string::npos ? "0" : exponent.substr(digits);
+        text = mantissa + "E" + (negative ? "-" : "") + exponent;
+    }
+    return WithSeparator(text);
+}
+
+std::string Fixed2(double value, int minWidth) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%*.2f", minWidth, value);
+    return WithSeparator(buffer);
+}
+
+std::string Blanks(int n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
+
+LineBuilder& LineBuilder::Text(std::string_view text) {
+    line_.append(text);
+    return *this;
+}
+
+LineBuilder& LineBuilder::Blanks(int n) {
+    if (n > 0) line_.append(static_cast<size_t>(n), ' ');
+    return *this;
+}
+
+LineBuilder& LineBuilder::PadTo(int width) { return Blanks(width - Length()); }
+
+LineBuilder& LineBuilder::EndAt(int column, std::string_view value) {
+    Blanks(column - Length() - static_cast<int>(value.size()));
+    return Text(value);
+}
+
+LineBuilder& LineBuilder::Right(int width, std::string_view value) {
+    Blanks(width - static_cast<int>(value.size()));
+    return Text(value);
+}
+
+LineBuilder& LineBuilder::Left(int width, std::string_view text) {
+    Text(text);
+    return Blanks(width - static_cast<int>(text.size()));
+}
+
+std::string NoteLine(int noteColumn, std::string_view note) {
+    return LineBuilder().Blanks(noteColumn).Text(note).PadTo(kListLineWidth).Take();
+}
+
+}  // namespace textfmt

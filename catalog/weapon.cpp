@@ -1,0 +1,38 @@
+#include "catalog/weapon.h"
+
+namespace {
+
+std::string TextOf(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+}  // namespace
+
+TWeaponItemKest::TWeaponItemKest(int32_t index) {
+    if (index < 1 || index > kWeaponCount) {
+        return;  // not a weapon: the record stays empty
+    }
+    const WeaponRow& row = kWeaponRows[index - 1];
+    Name = TextOf(row.name);
+    Kind = TextOf(row.kind);
+
+    // A weapon takes one week of making for every $150 of its cost; the rate
+    // is applied in extended precision so that round costs give round weeks.
+    const double weeks = static_cast<double>(static_cast<long double>(row.cost) * (1.0L / 150));
+
+    // Every name the weapon goes by carries the same numbers and notes.
+    for (TWeaponKest& variant : Variants) {
+        variant.Dice = row.dice;
+        variant.Adds = row.adds;
+        variant.ST = row.st;
+        variant.Cost = row.cost;
+        variant.Weight = row.weight;
+        variant.Note1 = TextOf(row.note1);
+        variant.Note2 = TextOf(row.note2);
+        variant.Note3 = TextOf(row.note3);
+        variant.Weeks = weeks;
+        variant.Dice2 = row.dice2;
+        variant.Adds2 = row.adds2;
+    }
+    for (size_t i = 0; i < Variants.size() && row.variants[i] != nullptr; ++i) {
+        Variants[i].Name = row.variants[i];
+    }
+}

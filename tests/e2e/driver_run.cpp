@@ -1,0 +1,81 @@
+#include "tests/e2e/driver_run.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string TempPath(const char* stem) {
+    std::string pattern = std::string(P_tmpdir) + "/tharnwell-" + stem + "-XXXXXX";
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) throw std::runtime_error("cannot make a temporary file");
+    close(fd);
+    return pattern;
+}
+
+}  // namespace
+
+DriverRun RunDriver(const std::string& script) {
+    const std::string scriptPath = TempPath("script");
+    const std::string outPath = TempPath("out");
+    const std::string errPath = TempPath("err");
+    std::ofstream(scriptPath, std::ios::binary) << script;
+
+    const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + THARNWELL_DRIVER +
+                                "' '" + scriptPath + "' >'" + outPath + "' 2>'" + errPath + "'";
+    const int status = std::system(command.c_str());
+
+    DriverRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(ReadFile(outPath));
+    for (std::string line; std::getline(out, line);) run.out.push_back(line);
+    run.err = ReadFile(errPath);
+    std::remove(scriptPath.c_str());
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    return run;
+}
+
+std::string Unbar(const std::string& printed) {
+    const auto first = printed.find('|');
+    const auto last = printed.rfind('|');
+    if (first == std::string::npos || last == first) return printed;
+    std::string latin1;
+    const std::string utf8 = printed.substr(first + 1, last - first - 1);
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0xC0 && i + 1 < utf8.size()) {
+            latin1 += static_cast<char>(((c & 0x1F) << 6) | (utf8[++i] & 0x3F));
+        } else {
+            latin1 += static_cast<char>(c);
+        }
+    }
+    return latin1;
+}
+
+std::vector<std::string> Block(const DriverRun& run, const std::string& header) {
+    for (size_t i = 0; i < run.out.size(); ++i) {
+        const std::string& line = run.out[i];
+        if (line.compare(0, header.size() + 1, header + " ") != 0) continue;
+        const size_t count = std::stoul(line.substr(header.size() + 1));
+        std::vector<std::string> lines;
+        for (size_t k = 1; k <= count && i + k < run.out.size(); ++k) {
+            lines.push_back(Unbar(run.out[i + k]));
+        }
+        return lines;
+    }
+    return {};
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Runs the scripted driver on a script and collects what it prints.
+struct DriverRun {
+    int exitCode = -1;
+    std::vector<std::string> out;  // standard output, line by line
+    std::string err;               // standard error
+};
+
+DriverRun RunDriver(const std::string& script);
+
+// The text between the bars of a printed line, back in the program's 8-bit
+// form (so "½" is one character again).
+std::string Unbar(const std::string& printed);
+
+// The lines of a block the driver printed with a count first ("pane N"),
+// starting at the line that begins with header.
+std::vector<std::string> Block(const DriverRun& run, const std::string& header);

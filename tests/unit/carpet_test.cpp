@@ -1,0 +1,79 @@
+#include "catalog/carpet.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "catalog/catalog_table.h"
+#include "catalog/text_format.h"
+
+namespace {
+
+std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
+
+void FillCarpets(CatalogTable& t) {
+    for (int n = 1; n <= kCarpetCount; ++n) {
+        t.Fill(entries::kCarpetFirst - 1 + n, std::make_unique<TCarpetItemKest>(n));
+    }
+}
+
+TEST(CarpetTest, Constructor) {
+    struct Case {
+        int index;
+        const char* name;
+        double price;
+        double weight;
+    };
+    const Case cases[] = {
+        {1, "2 Hex Carpet", 500, 7},
+        {2, "4 Hex Carpet", 1000, 15},
+        {3, "7 Hex Carpet", 2000, 25},
+        {0, "", 0, 0},
+        {4, "", 0, 0},
+        {-1, "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        TCarpetItemKest carpet(c.index);
+        EXPECT_EQ(carpet.Name, c.name);
+        EXPECT_EQ(carpet.Price, c.price);
+        EXPECT_EQ(carpet.Weight, c.weight);
+    }
+}
+
+TEST(CarpetListTest, LabelsAndListKind) {
+    CatalogTable t;
+    FillCarpets(t);
+    const Listing listing = ListCarpets(t);
+    const std::pair<int, const char*> expected[9] = {
+        {8, "Carpet"}, {350, "Cost"}, {412, "WT"}, {464, ""}, {464, ""},
+        {536, ""},     {536, ""},     {582, ""},   {582, ""},
+    };
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(listing.labels[i].left, expected[i].first);
+        EXPECT_EQ(listing.labels[i].caption, expected[i].second);
+    }
+    EXPECT_TRUE(listing.returnToTop);
+    EXPECT_EQ(listing.shown, ShownList::Carpets);
+}
+
+TEST(CarpetListTest, ThreeLines) {
+    CatalogTable t;
+    FillCarpets(t);
+    const Listing listing = ListCarpets(t);
+    const std::string expected[] = {
+        "2 Hex Carpet" + B(20) + B(12) + "500" + B(3) + "7.00" + B(69),
+        "4 Hex Carpet" + B(20) + B(11) + "1000" + B(2) + "15.00" + B(69),
+        "7 Hex Carpet" + B(20) + B(11) + "2000" + B(2) + "25.00" + B(69),
+    };
+    ASSERT_EQ(listing.lines.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(listing.lines[i], expected[i]);
+        EXPECT_EQ(listing.lines[i].size(), static_cast<size_t>(textfmt::kListLineWidth));
+    }
+}
+
+}  // namespace

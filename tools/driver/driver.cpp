@@ -1,0 +1,349 @@
+#include "tools/driver/driver.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+#include <charconv>
+#include <cstdio>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "app/tform1.h"
+#include "catalog/magic_item.h"
+#include "catalog/text_format.h"
+#include "tools/driver/print_format.h"
+
+namespace {
+
+Driver::Args SplitWords(const std::string& text) {
+    std::istringstream in(text);
+    Driver::Args words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+template <class Number>
+Number ParseNumber(const std::string& text, const char* what) {
+    Number value{};
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        throw ScriptError{std::string("bad ") + what + " '" + text + "'"};
+    }
+    return value;
+}
+
+void ExpectArgs(const Driver::Args& args, size_t minimum, size_t maximum) {
+    if (args.size() < minimum || args.size() > maximum) {
+        throw ScriptError{"wrong number of arguments"};
+    }
+}
+
+Qt::MouseButton ParseButton(const Driver::Args& args, size_t at) {
+    if (args.size() <= at || args[at] == "left") return Qt::LeftButton;
+    if (args[at] == "right") return Qt::RightButton;
+    if (args[at] == "middle") return Qt::MiddleButton;
+    throw ScriptError{"bad mouse button '" + args[at] + "'"};
+}
+
+int OptionalCount(const Driver::Args& args) {
+    ExpectArgs(args, 0, 1);
+    const int count = args.empty() ? 1 : ParseNumber<int>(args[0], "count");
+    if (count < 0) throw ScriptError{"bad count '" + args[0] + "'"};
+    return count;
+}
+
+std::string Utf8ToLatin1(const std::string& utf8) { return FromQt(QString::fromUtf8(utf8.c_str())); }
+
+}  // namespace
+
+Driver::Driver(TForm1& form, std::ostream& out) : form_(form), out_(out) { Register(); }
+
+void Driver::Register() {
+    auto add = [this](const char* name, std::function<void(const std::string&, const Args&)> run) {
+        commands_[name] = Command{std::move(run)};
+    };
+    add("press", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        Press(a[0]);
+    });
+    add("pick", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 2, 3);
+        Pick(ParseNumber<int>(a[0], "line"), ParseNumber<int>(a[1], "column"), ParseButton(a, 2));
+    });
+    add("caret", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        form_.RichEdit1->SetSelStart(ParseNumber<int>(a[0], "position"));
+    });
+    add("mousedown", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 1);
+        MouseDown(ParseButton(a, 0));
+    });
+    add("up", [this](const std::string&, const Args& a) { Spin(true, OptionalCount(a)); });
+    add("down", [this](const std::string&, const Args& a) { Spin(false, OptionalCount(a)); });
+    add("type", [this](const std::string& rest, const Args&) { Type(rest); });
+    add("tick", [this](const std::string&, const Args& a) {
+        for (int n = OptionalCount(a); n > 0; --n) form_.Timer1Timer();
+    });
+    add("wait", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        Wait(ParseNumber<int>(a[0], "milliseconds"));
+    });
+    add("seed", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        form_.Random().SetGenerator(std::make_unique<SeededRandom>(ParseNumber<uint64_t>(a[0], "seed")));
+    });
+    add("draws", [this](const std::string&, const Args& a) {
+        for (const std::string& draw : a) {
+            const auto colon = draw.find(':');
+            if (colon == std::string::npos) throw ScriptError{"bad draw '" + draw + "'"};
+            const int bound = ParseNumber<int>(draw.substr(0, colon), "draw");
+            const int die = ParseNumber<int>(draw.substr(colon + 1), "draw");
+            if (bound < 1 || die < 1 || die > bound) throw ScriptError{"bad draw '" + draw + "'"};
+            form_.Random().Script(bound, die);
+        }
+    });
+    add("trace", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        if (a[0] == "on") {
+            form_.Random().SetObserver([this](int32_t bound, int32_t value) {
+                out_ << "draw " << bound << ':' << value + 1 << '\n';
+            });
+        } else if (a[0] == "off") {
+            form_.Random().SetObserver(nullptr);
+        } else {
+            throw ScriptError{"bad trace '" + a[0] + "'"};
+        }
+    });
+    add("resize", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 2, 2);
+        Resize(ParseNumber<int>(a[0], "width"), ParseNumber<int>(a[1], "height"));
+    });
+    add("mousemove", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 2, 2);
+        MouseMove(ParseNumber<int>(a[0], "x"), ParseNumber<int>(a[1], "y"));
+    });
+    add("decimal", [](const std::string& rest, const Args&) {
+        const std::string separator = Utf8ToLatin1(rest);
+        if (separator.size() != 1) throw ScriptError{"bad decimal separator '" + rest + "'"};
+        textfmt::SetDecimalSeparator(separator[0]);
+    });
+    add("echo", [this](const std::string& rest, const Args&) { out_ << rest << '\n'; });
+    add("screenshot", [this](const std::string& rest, const Args&) {
+        if (rest.empty()) throw ScriptError{"screenshot needs a file"};
+        Screenshot(rest);
+    });
+    add("pane", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintPane();
+    });
+    add("sheet", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintSheet();
+    });
+    add("selection", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintSelection();
+    });
+    add("labels", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintLabels();
+    });
+    add("controls", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintControls();
+    });
+    add("state", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintState();
+    });
+}
+
+int Driver::Run(std::istream& script) {
+    int lineNumber = 0;
+    for (std::string line; std::getline(script, line);) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        const auto blank = line.find(' ');
+        const std::string name = line.substr(0, blank);
+        const std::string rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+        const auto command = commands_.find(name);
+        try {
+            if (command == commands_.end()) throw ScriptError{"unknown command '" + name + "'"};
+            command->second.run(rest, SplitWords(rest));
+        } catch (const ScriptError& error) {
+            out_.flush();
+            std::fprintf(stderr, "error: line %d: %s\n", lineNumber, error.what.c_str());
+            return 2;
+        }
+        QCoreApplication::processEvents();
+    }
+    out_.flush();
+    return 0;
+}
+
+void Driver::Press(const std::string& name) {
+    const std::map<std::string, CommandButton*> buttons = {
+        {"Button_Weapon", form_.Button_Weapon},     {"Button_Equipment", form_.Button_Equipment},
+        {"Button_Scroll", form_.Button_Scroll},     {"Button_Spell_Book", form_.Button_Spell_Book},
+        {"Button_Gem", form_.Button_Gem},           {"Button_Jewelry", form_.Button_Jewelry},
+        {"Button_Carpet", form_.Button_Carpet},     {"Button_Fauna", form_.Button_Fauna},
+        {"Button9_Enchant", form_.Button9_Enchant}, {"Button_Potion", form_.Button_Potion},
+        {"Button_Job", form_.Button_Job},           {"Button_Random", form_.Button_Random},
+        {"Button_Analyze", form_.Button_Analyze},   {"Button_Make", form_.Button_Make},
+    };
+    const auto button = buttons.find(name);
+    if (button == buttons.end()) throw ScriptError{"unknown button '" + name + "'"};
+    QTest::mouseClick(button->second, Qt::LeftButton);
+}
+
+void Driver::Pick(int line, int column, Qt::MouseButton button) {
+    OutputPane* pane = form_.RichEdit1;
+    const QTextBlock block = pane->document()->findBlockByNumber(line);
+    if (line < 0 || !block.isValid()) throw ScriptError{"no line " + std::to_string(line)};
+    if (column < 0) throw ScriptError{"bad column " + std::to_string(column)};
+    QTextCursor cursor(pane->document());
+    cursor.setPosition(block.position() + std::min(column, block.length() - 1));
+
+    // Scroll the character into view, then press where it is drawn.
+    QRect place = pane->cursorRect(cursor);
+    const QRect view = pane->viewport()->rect();
+    if (place.top() < 0 || place.bottom() > view.bottom()) {
+        pane->verticalScrollBar()->setValue(line);
+        place = pane->cursorRect(cursor);
+    }
+    const int charWidth = pane->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    if (place.left() < 0 || place.left() + charWidth > view.right()) {
+        QScrollBar* bar = pane->horizontalScrollBar();
+        bar->setValue(bar->value() + place.left() - view.width() / 2);
+        place = pane->cursorRect(cursor);
+    }
+    const QPoint point(place.left() + std::max(1, charWidth / 4), place.center().y());
+    QTest::mousePress(pane->viewport(), button, Qt::NoModifier, point);
+    QTest::mouseRelease(pane->viewport(), button, Qt::NoModifier, point);
+}
+
+void Driver::MouseDown(Qt::MouseButton button) { form_.RichEdit1MouseDown(button); }
+
+void Driver::Spin(bool up, int count) {
+    QToolButton* arrow = up ? form_.UpDown1->UpArrow() : form_.UpDown1->DownArrow();
+    for (int n = 0; n < count; ++n) QTest::mouseClick(arrow, Qt::LeftButton);
+}
+
+void Driver::Type(const std::string& utf8) {
+    form_.Edit1->clear();
+    // One key press and release per character, carrying the character as its
+    // text, so any character a keyboard can produce arrives as typed.
+    const QString text = QString::fromUtf8(utf8.c_str());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(form_.Edit1, &press);
+        QApplication::sendEvent(form_.Edit1, &release);
+    }
+}
+
+void Driver::Wait(int milliseconds) {
+    form_.SetTimerHeld(false);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents,
+                                        static_cast<int>(milliseconds - clock.elapsed()));
+    }
+    form_.SetTimerHeld(true);
+}
+
+void Driver::Resize(int width, int height) {
+    form_.resize(width, height);
+    QCoreApplication::processEvents();
+}
+
+void Driver::MouseMove(int x, int y) {
+    const QPointF point(x, y);
+    QMouseEvent move(QEvent::MouseMove, point, form_.mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&form_, &move);
+}
+
+void Driver::Screenshot(const std::string& file) {
+    if (!form_.grab().save(QString::fromUtf8(file.c_str()), "PNG")) {
+        throw ScriptError{"cannot write '" + file + "'"};
+    }
+}
+
+void Driver::PrintPane() {
+    const std::vector<std::string> lines = form_.RichEdit1->Lines();
+    out_ << "pane " << lines.size() << '\n';
+    for (const std::string& line : lines) out_ << Barred(line) << '\n';
+}
+
+void Driver::PrintSheet() {
+    const std::vector<std::string> lines = form_.ListBox1->Lines();
+    out_ << "sheet " << lines.size() << '\n';
+    for (const std::string& line : lines) out_ << Barred(line) << '\n';
+}
+
+void Driver::PrintSelection() {
+    const OutputPane* pane = form_.RichEdit1;
+    out_ << "selection " << pane->SelStart() << ' ' << pane->SelLength() << ' '
+         << Barred(pane->SelText()) << '\n';
+}
+
+void Driver::PrintLabels() {
+    const auto labels = form_.Labels();
+    for (size_t k = 0; k < labels.size(); ++k) {
+        out_ << "Label" << k + 1 << ' ' << labels[k]->x() << ' ' << labels[k]->y() << ' '
+             << Barred(labels[k]->Caption()) << '\n';
+    }
+}
+
+void Driver::PrintControls() {
+    out_ << "Caption " << Barred(FromQt(form_.windowTitle())) << '\n';
+    out_ << "Title " << Barred(FromQt(QCoreApplication::applicationName())) << '\n';
+    out_ << "Button_Make " << Barred(form_.Button_Make->Caption()) << '\n';
+    out_ << "Edit1 " << (form_.Edit1->isVisible() ? "shown " : "hidden ")
+         << Barred(form_.Edit1->Text()) << '\n';
+    out_ << "UpDown1 " << (form_.UpDown1->isVisible() ? "shown " : "hidden ")
+         << form_.UpDown1->Position() << '\n';
+    const QRect pane = form_.RichEdit1->geometry();
+    out_ << "RichEdit1 " << pane.x() << ' ' << pane.y() << ' ' << pane.width() << ' '
+         << pane.height() << '\n';
+}
+
+void Driver::PrintState() {
+    const WorkshopState& s = form_.Workshop();
+    const auto boolean = [](bool value) { return value ? "true" : "false"; };
+    out_ << "BaseItemName " << Barred(s.BaseItemName) << '\n'
+         << "BaseItemPrice " << ShortestDouble(s.BaseItemPrice) << '\n'
+         << "BaseItemWeeks " << ShortestDouble(s.BaseItemWeeks) << '\n'
+         << "HexCount " << s.HexCount << '\n'
+         << "MadeItemName " << Barred(s.MadeItemName) << '\n'
+         << "SheetTotalPrice " << ShortestDouble(s.SheetTotalPrice) << '\n'
+         << "SheetTotalWeeks " << ShortestDouble(s.SheetTotalWeeks) << '\n'
+         << "AdjustedBasePrice " << ShortestDouble(s.AdjustedBasePrice) << '\n'
+         << "AdjustedBaseWeeks " << ShortestDouble(s.AdjustedBaseWeeks) << '\n'
+         << "WeeksElapsed " << ShortestDouble(s.WeeksElapsed) << '\n'
+         << "TotalCostSoFar " << ShortestDouble(s.TotalCostSoFar) << '\n'
+         << "Making " << boolean(s.Making) << '\n'
+         << "MakingDone " << boolean(s.MakingDone) << '\n'
+         << "DX " << s.DX << '\n';
+    for (int k = 1; k <= 5; ++k) {
+        const TMagicItemKest& slot = form_.Catalogs().Slot(k);
+        out_ << "Slot" << k << ' ' << Barred(slot.Name) << " Price " << slot.Price
+             << " AdjustedPrice " << slot.AdjustedPrice << " Level " << slot.Level << " NoteCode "
+             << Barred(NoteCodeText(slot.NoteCode)) << " Weeks " << ShortestDouble(slot.Weeks)
+             << " WeeksWorked " << ShortestDouble(slot.WeeksWorked) << " WeeksLost "
+             << ShortestDouble(slot.WeeksLost) << " CostSoFar " << ShortestDouble(slot.CostSoFar)
+             << " CatalogIndex " << slot.CatalogIndex << '\n';
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <string>
+
+#include "ui/latin1.h"
+
+// A caption label. Plain text: an '&' is shown as it is.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+    // An auto-sized label takes the width of its caption whenever it changes.
+    void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    void SetCaption(const std::string& caption) {
+        setText(ToQt(caption));
+        if (autoSize_) resize(sizeHint().width(), height());
+    }
+    std::string Caption() const { return FromQt(text()); }
+
+private:
+    bool autoSize_ = false;
+};
+
+// A command button; an '&' in its caption marks the keyboard accelerator.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+    void SetCaption(const std::string& caption) { setText(ToQt(caption)); }
+    std::string Caption() const { return FromQt(text()); }
+};
+
+// The single-line name box. It takes any text a person can type; the program
+// keeps it as Latin-1, with '?' for a character outside it.
+class NameBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+    std::string Text() const { return FromQt(text()); }
+};

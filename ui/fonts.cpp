@@ -1,0 +1,10 @@
+#include "ui/fonts.h"
+
+QFont CourierNew(int pixelHeight, bool bold) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}

@@ -1,0 +1,120 @@
+#include "ui/output_pane.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "ui/latin1.h"
+
+OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setWordWrapMode(QTextOption::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setUndoRedoEnabled(false);
+}
+
+void OutputPane::Clear() {
+    clear();
+    lineCount_ = 0;
+}
+
+void OutputPane::AddLine(const std::string& line) {
+    appendPlainText(ToQt(line));
+    ++lineCount_;
+}
+
+void OutputPane::SetLines(const std::vector<std::string>& lines) {
+    size_t total = 0;
+    for (const std::string& line : lines) total += line.size() + 1;
+    std::string text;
+    text.reserve(total);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += lines[i];
+    }
+    setPlainText(ToQt(text));
+    lineCount_ = static_cast<int>(lines.size());
+}
+
+std::vector<std::string> OutputPane::Lines() const {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(lineCount_));
+    QTextBlock block = document()->firstBlock();
+    for (int i = 0; i < lineCount_ && block.isValid(); ++i, block = block.next()) {
+        lines.push_back(FromQt(block.text()));
+    }
+    return lines;
+}
+
+int OutputPane::ToProgramPosition(int qtPosition) const {
+    // Each line break before the position adds one character.
+    return qtPosition + document()->findBlock(qtPosition).blockNumber();
+}
+
+int OutputPane::ToQtPosition(int programPosition) const {
+    if (programPosition <= 0) return 0;
+    int programStart = 0;
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        const int length = block.length() - 1;  // without the line break
+        if (programPosition <= programStart + length) {
+            return block.position() + (programPosition - programStart);
+        }
+        if (!block.next().isValid() || programPosition < programStart + length + 2) {
+            return block.position() + length;  // end of text, or inside the break
+        }
+        programStart += length + 2;
+    }
+    return 0;
+}
+
+int OutputPane::SelStart() const { return ToProgramPosition(textCursor().selectionStart()); }
+
+void OutputPane::SetSelStart(int position) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(ToQtPosition(position));
+    setTextCursor(cursor);
+}
+
+int OutputPane::SelLength() const {
+    const QTextCursor cursor = textCursor();
+    return ToProgramPosition(cursor.selectionEnd()) - ToProgramPosition(cursor.selectionStart());
+}
+
+void OutputPane::SetSelLength(int length) {
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    if (length > 0) {
+        const int end = ToQtPosition(ToProgramPosition(start) + length);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+    }
+    setTextCursor(cursor);
+}
+
+std::string OutputPane::SelText() const {
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return FromQt(text);
+}
+
+void OutputPane::Press(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QPlainTextEdit::mousePressEvent(event);
+    } else {
+        // Qt moves the caret only for the left button; put it on the pressed
+        // character for every button, so a right click acts on that line.
+        setTextCursor(cursorForPosition(event->position().toPoint()));
+    }
+    emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void OutputPane::mousePressEvent(QMouseEvent* event) { Press(event); }
+
+// The second press of a double click is a press like any other: it picks
+// again, and no word gets selected.
+void OutputPane::mouseDoubleClickEvent(QMouseEvent* event) { Press(event); }

@@ -1,0 +1,51 @@
+#include "ui/up_down.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+
+#include <algorithm>
+
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    for (QToolButton* arrow : {up_, down_}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setAutoRepeat(true);
+    }
+    up_->setAccessibleName(QStringLiteral("Up"));
+    down_->setAccessibleName(QStringLiteral("Down"));
+    setFocusPolicy(Qt::TabFocus);
+    connect(up_, &QToolButton::clicked, this, [this] { Step(Arrow::Up); });
+    connect(down_, &QToolButton::clicked, this, [this] { Step(Arrow::Down); });
+}
+
+void UpDown::SetRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    position_ = std::clamp(position_, minimum_, maximum_);
+}
+
+void UpDown::SetPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
+
+void UpDown::Step(Arrow arrow) {
+    SetPosition(position_ + (arrow == Arrow::Up ? 1 : -1));
+    emit clicked(arrow);
+}
+
+void UpDown::resizeEvent(QResizeEvent* /*event*/) {
+    const int upHeight = height() / 2;
+    up_->setGeometry(0, 0, width(), upHeight);
+    down_->setGeometry(0, upHeight, width(), height() - upHeight);
+}
+
+// With the focus on the spinner the arrow keys step it like its arrows.
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) {
+        Step(Arrow::Up);
+    } else if (event->key() == Qt::Key_Down) {
+        Step(Arrow::Down);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,8 @@
+#include "workshop/wizard_dx.h"
+
+int32_t DXFromSpinner(int32_t position) {
+    int32_t dx = position;
+    if (dx < kMinMakingDX) dx = kMinMakingDX;
+    if (dx > kMaxMakingDX) dx = kMaxMakingDX;
+    return dx;
+}
