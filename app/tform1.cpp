@@ -4,6 +4,13 @@
 
 #include <algorithm>
 
+#include "catalog/carpet.h"
+#include "catalog/equipment.h"
+#include "catalog/gem.h"
+#include "catalog/jewelry.h"
+#include "catalog/job.h"
+#include "catalog/potion.h"
+#include "catalog/spell.h"
 #include "catalog/weapon_list.h"
 #include "workshop/wizard_dx.h"
 
@@ -18,7 +25,20 @@ TForm1::~TForm1() { FormDestroy(); }
 void TForm1::WireEvents() {
     connect(RichEdit1, &OutputPane::mouseDown, this,
             [this](Qt::MouseButton button) { RichEdit1MouseDown(button); });
-    connect(Button_Weapon, &QPushButton::clicked, this, [this] { Button_WeaponClick(); });
+    const std::pair<CommandButton*, void (TForm1::*)()> commands[] = {
+        {Button_Weapon, &TForm1::Button_WeaponClick},
+        {Button_Equipment, &TForm1::Button_EquipmentClick},
+        {Button_Scroll, &TForm1::Button_ScrollClick},
+        {Button_Spell_Book, &TForm1::Button_Spell_BookClick},
+        {Button_Gem, &TForm1::Button_GemClick},
+        {Button_Jewelry, &TForm1::Button_JewelryClick},
+        {Button_Carpet, &TForm1::Button_CarpetClick},
+        {Button_Potion, &TForm1::Button_PotionClick},
+        {Button_Job, &TForm1::Button_JobClick},
+    };
+    for (const auto& [button, handler] : commands) {
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
+    }
     connect(UpDown1, &UpDown::clicked, this, [this](UpDown::Arrow arrow) { UpDown1Click(arrow); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
@@ -61,6 +81,14 @@ void TForm1::ShowListing(const Listing& listing) {
 }
 
 void TForm1::Button_WeaponClick() { ShowListing(ListWeapons(catalogs_)); }
+void TForm1::Button_EquipmentClick() { ShowListing(ListEquipment(catalogs_)); }
+void TForm1::Button_ScrollClick() { ShowListing(ListScrolls(catalogs_)); }
+void TForm1::Button_Spell_BookClick() { ShowListing(ListSpellBooks(catalogs_)); }
+void TForm1::Button_GemClick() { ShowListing(ListGems(catalogs_)); }
+void TForm1::Button_JewelryClick() { ShowListing(ListJewelry(catalogs_)); }
+void TForm1::Button_CarpetClick() { ShowListing(ListCarpets(catalogs_)); }
+void TForm1::Button_PotionClick() { ShowListing(ListPotions(catalogs_)); }
+void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_)); }
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
 

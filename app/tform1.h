@@ -29,7 +29,15 @@ public:
     void RichEdit1MouseDown(Qt::MouseButton button);
     void FormDestroy();
     void Button_WeaponClick();
+    void Button_EquipmentClick();
+    void Button_ScrollClick();
+    void Button_Spell_BookClick();
+    void Button_GemClick();
+    void Button_JewelryClick();
+    void Button_CarpetClick();
     void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Button_PotionClick();
+    void Button_JobClick();
     void FormResize();
     void Timer1Timer();
     void UpDown1Click(UpDown::Arrow button);

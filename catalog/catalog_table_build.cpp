@@ -2,8 +2,16 @@
 // registry fills its ranges.
 #include <cmath>
 
+#include "catalog/carpet.h"
 #include "catalog/catalog_table.h"
+#include "catalog/component.h"
+#include "catalog/equipment.h"
+#include "catalog/gem.h"
+#include "catalog/jewelry.h"
+#include "catalog/job.h"
 #include "catalog/magic_item.h"
+#include "catalog/potion.h"
+#include "catalog/spell.h"
 #include "catalog/weapon.h"
 
 namespace {
@@ -23,6 +31,16 @@ void CatalogTable::Build() {
     // Entry 0 is the blank record (index -1); entry i + 1 the magic item i.
     FillRange<TMagicItemKest>(*this, entries::kBlankMagicItem, -1, kMagicItemCount - 1);
     FillRange<TWeaponItemKest>(*this, entries::kWeaponFirst, 1, kWeaponCount);
+    FillRange<TEquipmentItemKest>(*this, entries::kEquipmentFirst, 1, kEquipmentCount);
+    FillRange<TMushroomItemKest>(*this, entries::kMushroomFirst, 1, kMushroomCount);
+    FillRange<TSlimeItemKest>(*this, entries::kSlimeFirst, 1, kSlimeCount);
+    FillRange<TPotionItemKest>(*this, entries::kPotionFirst, 1, kPotionCount);
+    FillRange<TGemItemKest>(*this, entries::kGemFirst, 1, kGemCount);
+    FillRange<TJewelryItemKest>(*this, entries::kJewelryFirst, 1, kJewelryCount);
+    FillRange<TCarpetItemKest>(*this, entries::kCarpetFirst, 1, kCarpetCount);
+    FillRange<TComponentItemKest>(*this, entries::kComponentFirst, 1, kComponentCount);
+    FillRange<TJobKest>(*this, entries::kJobFirst, 1, kJobCount);
+    FillRange<TSpellsKest>(*this, entries::kSpellFirst, 1, kSpellCount);
     for (int entry = entries::kBlankItem; entry < entries::kCount; ++entry) {
         Fill(entry, std::make_unique<TMagicItemKest>(-1));
     }

@@ -13,7 +13,8 @@ void SetParts(TStatKest& stats, std::string_view text) {
         if (text.empty()) return;
         const size_t end = text.find(kSeparator);
         *part = std::string(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + kSeparator.size());
+        text = end == std::string_view::npos ? std::string_view()
+                                             : text.substr(end + kSeparator.size());
     }
 }
 

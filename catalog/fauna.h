@@ -8,7 +8,7 @@
 #include "catalog/listing.h"
 #include "catalog/tobject.h"
 
-constexpr int kFaunaCount = 78;        // kinds 1..78
+constexpr int kFaunaCount = 78;         // kinds 1..78
 constexpr int kFaunaVariantSlots = 17;  // variants 1..17 of one kind
 constexpr int kFaunaMaxParts = 5;
 
