@@ -6,6 +6,7 @@
 
 #include "catalog/carpet.h"
 #include "catalog/equipment.h"
+#include "catalog/fauna.h"
 #include "catalog/gem.h"
 #include "catalog/jewelry.h"
 #include "catalog/job.h"
@@ -33,6 +34,7 @@ void TForm1::WireEvents() {
         {Button_Gem, &TForm1::Button_GemClick},
         {Button_Jewelry, &TForm1::Button_JewelryClick},
         {Button_Carpet, &TForm1::Button_CarpetClick},
+        {Button_Fauna, &TForm1::Button_FaunaClick},
         {Button_Potion, &TForm1::Button_PotionClick},
         {Button_Job, &TForm1::Button_JobClick},
     };
@@ -87,6 +89,7 @@ void TForm1::Button_Spell_BookClick() { ShowListing(ListSpellBooks(catalogs_)); 
 void TForm1::Button_GemClick() { ShowListing(ListGems(catalogs_)); }
 void TForm1::Button_JewelryClick() { ShowListing(ListJewelry(catalogs_)); }
 void TForm1::Button_CarpetClick() { ShowListing(ListCarpets(catalogs_)); }
+void TForm1::Button_FaunaClick() { ShowListing(ListFauna(catalogs_)); }
 void TForm1::Button_PotionClick() { ShowListing(ListPotions(catalogs_)); }
 void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_)); }
 

@@ -35,6 +35,7 @@ public:
     void Button_GemClick();
     void Button_JewelryClick();
     void Button_CarpetClick();
+    void Button_FaunaClick();
     void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Button_PotionClick();
     void Button_JobClick();

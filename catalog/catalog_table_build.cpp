@@ -6,6 +6,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/component.h"
 #include "catalog/equipment.h"
+#include "catalog/fauna.h"
 #include "catalog/gem.h"
 #include "catalog/jewelry.h"
 #include "catalog/job.h"
@@ -39,6 +40,7 @@ void CatalogTable::Build() {
     FillRange<TJewelryItemKest>(*this, entries::kJewelryFirst, 1, kJewelryCount);
     FillRange<TCarpetItemKest>(*this, entries::kCarpetFirst, 1, kCarpetCount);
     FillRange<TComponentItemKest>(*this, entries::kComponentFirst, 1, kComponentCount);
+    FillRange<TFloura_FaunaKest>(*this, entries::kFaunaFirst, 1, kFaunaCount);
     FillRange<TJobKest>(*this, entries::kJobFirst, 1, kJobCount);
     FillRange<TSpellsKest>(*this, entries::kSpellFirst, 1, kSpellCount);
     for (int entry = entries::kBlankItem; entry < entries::kCount; ++entry) {
