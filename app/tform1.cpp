@@ -78,6 +78,10 @@ void TForm1::ShowListing(const Listing& listing) {
     if (listing.returnToTop) {
         RichEdit1->SetSelLength(0);
         RichEdit1->SetSelStart(0);
+    } else {
+        // The lists that keep no reset leave the caret where the last line
+        // went in, at the end, as adding lines one by one would.
+        RichEdit1->MoveCaretToEnd();
     }
     workshop_.shown = listing.shown;
 }

@@ -96,6 +96,11 @@ void OutputPane::SetSelLength(int length) {
     setTextCursor(cursor);
 }
 
+void OutputPane::MoveCaretToEnd() {
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+}
+
 std::string OutputPane::SelText() const {
     QString text = textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));

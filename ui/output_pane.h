@@ -31,6 +31,8 @@ public:
     int SelLength() const;
     // Selects length characters from the current selection start.
     void SetSelLength(int length);
+    // Puts the caret after the last character and scrolls it into view.
+    void MoveCaretToEnd();
     // The selected text, each line break as CR LF.
     std::string SelText() const;
 

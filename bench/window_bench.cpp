@@ -1,0 +1,96 @@
+// The window against a bare Qt window with one plain-text pane, side by side:
+// start-up to the first painted frame, a list shown in the pane, and the peak
+// memory of a process that opens each window.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/tform1.h"
+
+namespace {
+
+std::unique_ptr<QWidget> OpenBareWindow() {
+    auto window = std::make_unique<QWidget>();
+    window->resize(626, 442);
+    auto* pane = new QPlainTextEdit(window.get());
+    pane->setGeometry(0, 216, 626, 226);
+    return window;
+}
+
+// Shows a window and waits until it has been painted once.
+void ShowAndPaint(QWidget& window) {
+    window.show();
+    QApplication::processEvents();
+    window.repaint();
+}
+
+void BM_StartUp_BareWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        auto window = OpenBareWindow();
+        ShowAndPaint(*window);
+    }
+}
+BENCHMARK(BM_StartUp_BareWindow)->Unit(benchmark::kMillisecond);
+
+void BM_StartUp_Tharnwell(benchmark::State& state) {
+    for (auto _ : state) {
+        TForm1 form;
+        ShowAndPaint(form);
+    }
+}
+BENCHMARK(BM_StartUp_Tharnwell)->Unit(benchmark::kMillisecond);
+
+template <void (TForm1::*Command)()>
+void BM_ListCommand(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    for (auto _ : state) {
+        (form.*Command)();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_WeaponClick)->Name("Command/weapons")->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_GemClick)->Name("Command/gems")->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_FaunaClick)->Name("Command/fauna")->Unit(benchmark::kMicrosecond);
+
+// Peak resident memory, in KiB, of a fresh process that opens one window.
+long PeakMemoryOf(bool tharnwell, int argc, char** argv) {
+    const pid_t child = fork();
+    if (child == 0) {
+        QApplication application(argc, argv);
+        if (tharnwell) {
+            TForm1 form;
+            ShowAndPaint(form);
+        } else {
+            auto window = OpenBareWindow();
+            ShowAndPaint(*window);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const long bare = PeakMemoryOf(false, argc, argv);
+    const long ours = PeakMemoryOf(true, argc, argv);
+    std::printf("peak memory: bare window %ld KiB, Tharnwell %ld KiB, ratio %.2f\n", bare, ours,
+                bare > 0 ? static_cast<double>(ours) / static_cast<double>(bare) : 0.0);
+
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "catalog/listing.h"
+
+class CatalogTable;
+
+// The analysis list: every magic item's ST units and profit per week of making.
+Listing Analyze(const CatalogTable& table);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "workshop/workshop_state.h"
+
+class CatalogTable;
+class TMagicItemKest;
+
+// The fixed-column lines of the item sheet (the list box) and of the making
+// report (the output pane).
+std::string FormatBaseLine(const std::string& name, double price, double weeks);
+std::string FormatSheetSlotLine(const TMagicItemKest& slot);
+std::string FormatMakingSlotLine(const TMagicItemKest& slot);
+std::string FormatTotalLine(int32_t hexCount, double priceTotal, double weeksTotal);
+
+// The item sheet: the base item, the filled slots and the total line. Stores
+// SheetTotalPrice and SheetTotalWeeks.
+std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState& state);
+
+// The making report: the item's name, the base item at its adjusted price,
+// the slots with a successful week, and the money and weeks so far. Stores
+// SheetTotalPrice.
+std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopState& state);
