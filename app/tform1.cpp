@@ -13,6 +13,8 @@
 #include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/weapon_list.h"
+#include "workshop/analysis.h"
+#include "workshop/enchantment_list.h"
 #include "workshop/wizard_dx.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
@@ -37,6 +39,10 @@ void TForm1::WireEvents() {
         {Button_Fauna, &TForm1::Button_FaunaClick},
         {Button_Potion, &TForm1::Button_PotionClick},
         {Button_Job, &TForm1::Button_JobClick},
+        {Button9_Enchant, &TForm1::Button9_EnchantClick},
+        {Button_Analyze, &TForm1::Button_AnalyzeClick},
+        {Button_Random, &TForm1::Button_RandomClick},
+        {Button_Make, &TForm1::Button_MakeClick},
     };
     for (const auto& [button, handler] : commands) {
         connect(button, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
@@ -62,10 +68,6 @@ void TForm1::FormCreate() {
 void TForm1::FormDestroy() {
     Timer1->stop();
     catalogs_.FreeAll();
-}
-
-void TForm1::RichEdit1MouseDown(Qt::MouseButton /*button*/) {
-    // Picking from the lists comes with the workshop.
 }
 
 void TForm1::ShowListing(const Listing& listing) {
@@ -96,6 +98,8 @@ void TForm1::Button_CarpetClick() { ShowListing(ListCarpets(catalogs_)); }
 void TForm1::Button_FaunaClick() { ShowListing(ListFauna(catalogs_)); }
 void TForm1::Button_PotionClick() { ShowListing(ListPotions(catalogs_)); }
 void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_)); }
+void TForm1::Button9_EnchantClick() { ShowListing(ListEnchantments(catalogs_)); }
+void TForm1::Button_AnalyzeClick() { ShowListing(Analyze(catalogs_)); }
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
 
@@ -103,11 +107,6 @@ void TForm1::FormResize() {
     // The output pane fills the bottom of the window; a window shorter than
     // the pane's top leaves it no height rather than a negative one.
     RichEdit1->setGeometry(1, 216, std::max(0, width() - 2), std::max(0, height() - 218));
-}
-
-void TForm1::Timer1Timer() {
-    // The weekly making simulation comes with Make.
-    UpdateTimer();
 }
 
 void TForm1::UpDown1Click(UpDown::Arrow /*button*/) {

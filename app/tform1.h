@@ -25,6 +25,11 @@ public:
     ~TForm1() override;
 
     std::string GetDiceText(int32_t dice, int32_t adds) const;
+    int32_t GetEnchant(bool enabled);
+    void UnRectify_Magic_Item_list(int32_t index);
+    void Rectify_Magic_Item_list(int32_t index);
+    void Print_OutPut();
+    void Update_OutPut();
     void FormCreate();
     void RichEdit1MouseDown(Qt::MouseButton button);
     void FormDestroy();
@@ -36,10 +41,14 @@ public:
     void Button_JewelryClick();
     void Button_CarpetClick();
     void Button_FaunaClick();
+    void Button9_EnchantClick();
     void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void Button_PotionClick();
     void Button_JobClick();
+    void Button_RandomClick();
     void FormResize();
+    void Button_AnalyzeClick();
+    void Button_MakeClick();
     void Timer1Timer();
     void UpDown1Click(UpDown::Arrow button);
 

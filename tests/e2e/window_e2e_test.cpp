@@ -105,7 +105,7 @@ TEST(DriverContract, CaretCountsLineBreaksAsTwo) {
         {"caret 130\nselection\n", "selection 130 0 ||"},
         // Inside the line break: the end of the first line.
         {"caret 124\nselection\n", "selection 123 0 ||"},
-        {"pick 2 5\nselection\n", "selection 255 0 ||"},
+        {"pick 2 5\nselection\n", "selection 250 28 | dirk                       |"},
     };
     for (const Case& c : cases) {
         const DriverRun run = RunDriver(c.script);

@@ -1,0 +1,82 @@
+// The workshop's handlers: picking from the pane, the item sheet, making an
+// item week by week, and random treasure.
+#include "app/tform1.h"
+#include "random/random_item.h"
+#include "workshop/combination_rules.h"
+#include "workshop/enchantment_list.h"
+#include "workshop/item_sheet.h"
+#include "workshop/making.h"
+#include "workshop/picking.h"
+
+namespace {
+const char* const kMakeCaption = "&Make";
+const char* const kNameCaption = "&Name";
+}  // namespace
+
+int32_t TForm1::GetEnchant(bool enabled) { return ::GetEnchant(random_, enabled); }
+
+void TForm1::UnRectify_Magic_Item_list(int32_t index) {
+    ::UnRectify_Magic_Item_list(catalogs_, workshop_, index);
+}
+
+void TForm1::Rectify_Magic_Item_list(int32_t index) {
+    ::Rectify_Magic_Item_list(catalogs_, workshop_, index);
+}
+
+void TForm1::Print_OutPut() {
+    ListBox1->Clear();
+    for (const std::string& line : BuildItemSheet(catalogs_, workshop_)) ListBox1->AddLine(line);
+}
+
+void TForm1::Update_OutPut() {
+    RichEdit1->SetLines(BuildMakingReport(catalogs_, workshop_));
+    // The making report is no list: nothing in it can be picked.
+    workshop_.shown = ShownList::None;
+}
+
+void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
+    // Select the first 28 characters of the clicked line and leave them
+    // selected, then compare them with the entries of the list on show.
+    RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
+    RichEdit1->SetSelLength(kPickTextLength);
+    PickFromPane(catalogs_, workshop_, workshop_.shown, RichEdit1->SelText(),
+                 button == Qt::RightButton);
+    Print_OutPut();
+}
+
+void TForm1::Button_RandomClick() {
+    MakeRandomItem(catalogs_, workshop_, random_);
+    Print_OutPut();
+}
+
+void TForm1::Button_MakeClick() {
+    const std::array<HeaderLabel, 9> headers = MakingReportLabels();
+    const std::array<Label*, 13> labels = Labels();
+    for (size_t k = 0; k < headers.size(); ++k) labels[k]->move(headers[k].left, labels[k]->y());
+    for (size_t k = 0; k < headers.size(); ++k) labels[k]->SetCaption(headers[k].caption);
+
+    if (Button_Make->Caption() == kMakeCaption) {
+        Edit1->show();
+        workshop_.MadeItemName.clear();
+        Button_Make->SetCaption(kNameCaption);
+        UpDown1->hide();
+        Label13->SetCaption("Name item");
+        StartMaking(catalogs_, workshop_);
+        Update_OutPut();
+        Edit1->setFocus();
+    } else {
+        workshop_.MadeItemName = Edit1->Text();
+        Edit1->clear();
+        Button_Make->SetCaption(kMakeCaption);
+        Edit1->hide();
+        UpDown1->show();
+        Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
+        Update_OutPut();
+    }
+    UpdateTimer();
+}
+
+void TForm1::Timer1Timer() {
+    if (MakingWeek(catalogs_, workshop_, random_)) Update_OutPut();
+    UpdateTimer();
+}

@@ -1,0 +1,67 @@
+#include "workshop/analysis.h"
+
+#include "catalog/catalog_table.h"
+#include "catalog/magic_item.h"
+#include "catalog/text_format.h"
+#include "workshop/enchantment_columns.h"
+#include "workshop/making_figures.h"
+
+namespace {
+
+// The ST units stand left-aligned in 7 columns from column 64; the weekly
+// profit follows directly.
+constexpr int kUnitsWidth = 7;
+constexpr double kDollarsPerSTUnit = 50;
+
+// What making the item earns per week: its price less the weekly ingredients
+// and ST over all its weeks, less the material it starts from, spread over
+// the weeks. Items that only make sense in pairs or as costly variants ('c',
+// 'I', 'J') are discounted.
+double WeeklyProfit(const TMagicItemKest& item, int32_t units) {
+    double profit = item.Price - (kDollarsPerSTUnit * units + item.IngredientCost) * item.Weeks;
+    const double material = (static_cast<double>(item.MaterialCost1) + item.MaterialCost2 +
+                             item.MaterialCost3 + item.MaterialCost4 + item.MaterialCost5) *
+                            NoteCodePriceFactor(item.NoteCode);
+    profit -= material;
+    if (item.Weeks > 0) profit /= item.Weeks;
+    switch (item.NoteCode) {
+        case 'c':
+        case 'I':
+            profit *= 0.5;
+            break;
+        case 'J':
+            profit *= 0.2;
+            break;
+        default:
+            break;
+    }
+    return profit;
+}
+
+}  // namespace
+
+Listing Analyze(const CatalogTable& table) {
+    Listing listing;
+    listing.labels = {{{8, "Magic Item"},
+                       {237, "Price"},
+                       {288, "Notes"},
+                       {340, "Weeks"},
+                       {340, ""},
+                       {392, "ST"},
+                       {392, "day"},
+                       {442, "cost/"},
+                       {442, "week"}}};
+    listing.lines.reserve(kMagicItemCount);
+    for (int i = 0; i < kMagicItemCount; ++i) {
+        const TMagicItemKest& item = table.MagicItem(i);
+        const int32_t units = StUnits(item.STPerDay);
+        listing.lines.push_back(textfmt::LineBuilder(EnchantmentColumns(item))
+                                    .Left(kUnitsWidth, textfmt::General(units))
+                                    .Text(textfmt::General(WeeklyProfit(item, units)))
+                                    .PadTo(textfmt::kListLineWidth)
+                                    .Take());
+    }
+    listing.returnToTop = true;
+    listing.shown = ShownList::MagicItems;
+    return listing;
+}

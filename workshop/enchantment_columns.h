@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+class TMagicItemKest;
+
+// The first 63 columns of a magic item's line in the enchantment list and the
+// analysis: name and price (ending at column 34, "-" for no price), the note
+// code, weeks, ST per day, weekly ingredient cost and the 4 blanks after them.
+// The analysis shares them so that its lines pick like the enchantment list's.
+std::string EnchantmentColumns(const TMagicItemKest& item);

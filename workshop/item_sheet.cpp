@@ -1,0 +1,119 @@
+#include "workshop/item_sheet.h"
+
+#include "catalog/catalog_table.h"
+#include "catalog/magic_item.h"
+#include "catalog/text_format.h"
+#include "workshop/int32_wrap.h"
+
+namespace {
+
+constexpr int kSlotCount = 5;
+
+// The money of the base and total lines ends at column 45, the integer prices
+// of the slot lines at 42: "%3f" puts three more characters (".00") after the
+// integer digits, so the digits of all lines stand in the same columns.
+constexpr int kFixedPriceEnd = 45;
+constexpr int kSlotPriceEnd = 42;
+constexpr int kWeeksWidth = 7;
+constexpr int kFixedMinWidth = 3;
+
+const char kTotalLabel[] = "            Total  ";
+
+// The name part of a slot line: graded items ('A') carry their level right
+// after the name ("Weapon/Armor +3", "Weakness ST-2"), counted items ('B')
+// after a blank ("ST battery 5pt 15").
+std::string SlotLabel(const TMagicItemKest& slot) {
+    switch (slot.NoteCode) {
+        case 'A':
+            return slot.Name + textfmt::Int(slot.Level);
+        case 'B':
+            return slot.Name + " " + textfmt::Int(slot.Level);
+        default:
+            return slot.Name;
+    }
+}
+
+std::string SlotLine(const TMagicItemKest& slot, double price, double weeks) {
+    return textfmt::LineBuilder(SlotLabel(slot))
+        .EndAt(kSlotPriceEnd, textfmt::General(price))
+        .Right(kWeeksWidth, textfmt::General(weeks))
+        .Take();
+}
+
+}  // namespace
+
+std::string FormatBaseLine(const std::string& name, double price, double weeks) {
+    return textfmt::LineBuilder(name)
+        .EndAt(kFixedPriceEnd, textfmt::Fixed2(price, kFixedMinWidth))
+        .Right(kWeeksWidth, textfmt::Fixed2(weeks, kFixedMinWidth))
+        .Take();
+}
+
+std::string FormatSheetSlotLine(const TMagicItemKest& slot) {
+    return SlotLine(slot, slot.AdjustedPrice, slot.Weeks);
+}
+
+std::string FormatMakingSlotLine(const TMagicItemKest& slot) {
+    return SlotLine(slot, slot.CostSoFar, slot.WeeksWorked + slot.WeeksLost);
+}
+
+std::string FormatTotalLine(int32_t hexCount, double priceTotal, double weeksTotal) {
+    textfmt::LineBuilder line(kTotalLabel);
+    double price = priceTotal;
+    if (hexCount >= 2) {
+        // An item covering several hexes costs its price once per hex; the
+        // weeks of making stay the same.
+        line.Text("x").Text(textfmt::Int(hexCount)).Text(" hexes =  ");
+        price = hexCount * priceTotal;
+    }
+    return line.EndAt(kFixedPriceEnd, textfmt::Fixed2(price, kFixedMinWidth))
+        .Right(kWeeksWidth, textfmt::Fixed2(weeksTotal, kFixedMinWidth))
+        .Take();
+}
+
+std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState& state) {
+    std::vector<std::string> lines;
+    if (!state.BaseItemName.empty()) {
+        lines.push_back(
+            FormatBaseLine(state.BaseItemName, state.BaseItemPrice, state.BaseItemWeeks));
+        lines.push_back(" ");
+    }
+    // Every slot counts in the totals, listed or not; the prices add up as
+    // 32-bit dollars.
+    int64_t slotPrices = 0;
+    double slotWeeks = 0;
+    for (int k = 1; k <= kSlotCount; ++k) {
+        const TMagicItemKest& slot = table.Slot(k);
+        if (!slot.Name.empty()) lines.push_back(FormatSheetSlotLine(slot));
+        slotPrices += slot.AdjustedPrice;
+        slotWeeks += slot.Weeks;
+    }
+    state.SheetTotalPrice = Wrap32(slotPrices) + state.BaseItemPrice;
+    state.SheetTotalWeeks = slotWeeks + state.BaseItemWeeks;
+    lines.push_back(" ");
+    lines.push_back(FormatTotalLine(state.HexCount, state.SheetTotalPrice, state.SheetTotalWeeks));
+    return lines;
+}
+
+std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopState& state) {
+    std::vector<std::string> lines;
+    if (!state.MadeItemName.empty()) {
+        lines.push_back(state.MadeItemName);
+        lines.push_back(" ");
+    }
+    // The base line stands even without a base item: blanks and the two figures.
+    lines.push_back(
+        FormatBaseLine(state.BaseItemName, state.AdjustedBasePrice, state.BaseItemWeeks));
+    lines.push_back(" ");
+    // Only slots that have had a good week are listed; the money of the others
+    // is in the total all the same.
+    for (int k = 1; k <= kSlotCount; ++k) {
+        const TMagicItemKest& slot = table.Slot(k);
+        if (slot.WeeksWorked > 0 && !slot.Name.empty()) lines.push_back(FormatMakingSlotLine(slot));
+    }
+    state.SheetTotalPrice = state.TotalCostSoFar;
+    lines.push_back(" ");
+    lines.push_back(FormatTotalLine(state.HexCount, state.SheetTotalPrice,
+                                    state.WeeksElapsed + state.BaseItemWeeks));
+    return lines;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+// Figures that both the analysis and the making simulation charge a making by.
+
+// Started 25-point units of ST spent per day: every unit, even a part one,
+// costs the wizard $50 a week. 25 gives 1, 26 gives 2, 0 or less gives 0.
+inline int32_t StUnits(int32_t stPerDay) {
+    if (stPerDay <= 0) return 0;
+    return stPerDay / 25 + (stPerDay % 25 != 0 ? 1 : 0);
+}
+
+// What a note code does to the price of the material an item is started on:
+// the dearer the base, the dearer the material to work it.
+inline double NoteCodePriceFactor(char noteCode) {
+    switch (noteCode) {
+        case 'D':
+            return 1.1;
+        case 'E':
+            return 1.2;
+        case 'F':
+            return 1.3;
+        case 'G':
+            return 1.5;
+        case 'H':
+            return 2.0;
+        default:
+            return 1.0;
+    }
+}

@@ -1,0 +1,223 @@
+#include "workshop/picking.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "catalog/carpet.h"
+#include "catalog/catalog_table.h"
+#include "catalog/equipment.h"
+#include "catalog/fauna.h"
+#include "catalog/gem.h"
+#include "catalog/jewelry.h"
+#include "catalog/job.h"
+#include "catalog/magic_item.h"
+#include "catalog/potion.h"
+#include "catalog/spell.h"
+#include "catalog/weapon.h"
+#include "workshop/combination_rules.h"
+
+namespace {
+
+constexpr int32_t kNoMagicItem = -1;
+
+// A candidate matches when it, filled out with blanks to 28 characters, is
+// exactly the selected text. A candidate of nothing but blanks (a weapon
+// variant without a name, the empty jewelry place) never matches: otherwise a
+// click on a note or continuation line would pick it and wipe the base item.
+bool Matches(std::string_view candidate, std::string_view selected) {
+    if (candidate.find_first_not_of(' ') == std::string_view::npos) return false;
+    if (selected.size() != static_cast<size_t>(kPickTextLength)) return false;
+    if (candidate.size() > selected.size()) return false;
+    if (selected.compare(0, candidate.size(), candidate) != 0) return false;
+    return selected.find_first_not_of(' ', candidate.size()) == std::string_view::npos;
+}
+
+// The base item a match puts on the workbench; every pick but a creature's
+// covers one hex.
+void SetBase(WorkshopState& state, std::string name, double price, double weeks,
+             int32_t hexes = 1) {
+    state.BaseItemName = std::move(name);
+    state.BaseItemPrice = price;
+    state.BaseItemWeeks = weeks;
+    state.HexCount = hexes;
+}
+
+void ScanPotions(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+                 int32_t& picked) {
+    for (int n = 1; n <= kPotionCount; ++n) {
+        const TPotionItemKest& potion = PotionAt(table, n);
+        if (!Matches(potion.Name, selected)) continue;
+        SetBase(state, potion.Name, potion.Price, potion.Weeks);
+        picked = kNoMagicItem;
+    }
+}
+
+// Jewelry and carpets count one week of making per $150 of the piece.
+template <class Record>
+void ScanPieces(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+                int first, int count, int32_t& picked) {
+    for (int n = 1; n <= count; ++n) {
+        const Record& record = table.At<Record>(first - 1 + n);
+        if (!Matches(record.Name, selected)) continue;
+        SetBase(state, record.Name, record.Price, record.Price / 150);
+        picked = kNoMagicItem;
+    }
+}
+
+void ScanMagicItems(const CatalogTable& table, std::string_view selected, int32_t& picked) {
+    for (int32_t i = 0; i < kMagicItemCount; ++i) {
+        if (Matches(table.MagicItem(i).Name, selected)) picked = i;
+    }
+}
+
+// Each weapon's variants come before the weapon itself. A variant is listed
+// under its weapon indented by one blank and becomes "dirk (dagger)"; the
+// weapon takes the cost and weeks of its first variant.
+void ScanWeapons(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+                 int32_t& picked) {
+    for (int n = 1; n <= kWeaponCount; ++n) {
+        const TWeaponItemKest& weapon = table.Weapon(n);
+        for (const TWeaponKest& variant : weapon.Variants) {
+            if (!Matches(" " + variant.Name, selected)) continue;
+            SetBase(state, variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks);
+            picked = kNoMagicItem;
+        }
+        if (Matches(weapon.Name, selected)) {
+            const TWeaponKest& first = weapon.Variants[0];
+            SetBase(state, weapon.Name, first.Cost, first.Weeks);
+            picked = kNoMagicItem;
+        }
+    }
+}
+
+void ScanEquipment(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+                   int32_t& picked) {
+    for (int n = 1; n <= kEquipmentCount; ++n) {
+        const TEquipmentItemKest& article = EquipmentAt(table, n);
+        if (!Matches(article.Name, selected)) continue;
+        SetBase(state, article.Name, article.Cost, article.Weeks);
+        picked = kNoMagicItem;
+    }
+}
+
+void ScanGems(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+              int32_t& picked) {
+    for (int n = 1; n <= kGemCount; ++n) {
+        const TGemItemKest& gem = GemAt(table, n);
+        if (!Matches(gem.Name, selected)) continue;
+        SetBase(state, gem.Name, gem.Price, 0);  // at its price as cut now
+        picked = kNoMagicItem;
+    }
+}
+
+// A creature is bought by the variant ("unicorn horse") and covers its own
+// hexes. Picking one re-runs the combination rules at once, so that the
+// unicorn horn rule can take hold of a unicorn.
+void ScanFauna(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+               int32_t& picked) {
+    for (int n = 1; n <= kFaunaCount; ++n) {
+        const TFloura_FaunaKest& kind = FaunaAt(table, n);
+        for (int v = 1; v <= kFaunaVariantSlots; ++v) {
+            if (!Matches(FaunaVariantText(kind, v), selected)) continue;
+            const auto at = static_cast<size_t>(v - 1);
+            const TStatKest& stats = kind.Stats[at];
+            SetBase(state, kind.VariantName[at] + " " + kind.Name, stats.Cost, 0, stats.Hexes);
+            picked = kNoMagicItem;
+            Rectify_Magic_Item_list(table, state, -1);
+        }
+    }
+}
+
+void ScanJobs(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+              int32_t& picked) {
+    for (int n = 1; n <= kJobCount; ++n) {
+        const TJobKest& job = JobAt(table, n);
+        if (!Matches(job.Name, selected)) continue;
+        SetBase(state, job.Name, 0, 0);
+        picked = kNoMagicItem;
+    }
+}
+
+void ScanScrolls(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+                 int32_t& picked) {
+    for (int n = 1; n <= kSpellCount; ++n) {
+        const TSpellsKest& spell = SpellAt(table, n);
+        if (!Matches(spell.Name + ",S", selected)) continue;
+        SetBase(state, spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
+        picked = kNoMagicItem;
+    }
+}
+
+void ScanSpellBooks(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+                    int32_t& picked) {
+    for (int n = 1; n <= kSpellCount; ++n) {
+        const TSpellsKest& spell = SpellAt(table, n);
+        if (!Matches(spell.Name, selected)) continue;
+        SetBase(state, "book, " + spell.Name, spell.BookPrice, spell.Weeks);
+        picked = kNoMagicItem;
+    }
+}
+
+}  // namespace
+
+int32_t PickLineStart(int32_t caret) {
+    if (caret <= 0) return 0;  // the very start of the text (a caret is never before it)
+    return caret - caret % kPaneLineStride;
+}
+
+int32_t PickEntry(const CatalogTable& table, WorkshopState& state, ShownList shown,
+                  const std::string& selected) {
+    int32_t picked = kNoMagicItem;
+    switch (shown) {
+        case ShownList::MagicItems:
+            ScanMagicItems(table, selected, picked);
+            break;
+        case ShownList::Weapons:
+            ScanWeapons(table, state, selected, picked);
+            break;
+        case ShownList::Equipment:
+            ScanEquipment(table, state, selected, picked);
+            break;
+        case ShownList::Potions:
+            ScanPotions(table, state, selected, picked);
+            break;
+        case ShownList::Gems:
+            ScanGems(table, state, selected, picked);
+            break;
+        case ShownList::Jewelry:
+            ScanPieces<TJewelryItemKest>(table, state, selected, entries::kJewelryFirst,
+                                         kJewelryCount, picked);
+            break;
+        case ShownList::Carpets:
+            ScanPieces<TCarpetItemKest>(table, state, selected, entries::kCarpetFirst, kCarpetCount,
+                                        picked);
+            break;
+        case ShownList::Fauna:
+            ScanFauna(table, state, selected, picked);
+            break;
+        case ShownList::Jobs:
+            ScanJobs(table, state, selected, picked);
+            break;
+        case ShownList::Scrolls:
+            ScanScrolls(table, state, selected, picked);
+            break;
+        case ShownList::SpellBooks:
+            ScanSpellBooks(table, state, selected, picked);
+            break;
+        case ShownList::None:
+            break;  // the making report: nothing on it can be picked
+    }
+    return picked;
+}
+
+void PickFromPane(const CatalogTable& table, WorkshopState& state, ShownList shown,
+                  const std::string& selected, bool rightButton) {
+    const int32_t picked = PickEntry(table, state, shown, selected);
+    if (picked < 0 || picked >= kMagicItemCount) return;
+    if (rightButton) {
+        UnRectify_Magic_Item_list(table, state, picked);
+    } else {
+        Rectify_Magic_Item_list(table, state, picked);
+    }
+}
