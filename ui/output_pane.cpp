@@ -29,6 +29,10 @@ void OutputPane::AddLine(const std::string& line) {
 }
 
 void OutputPane::SetLines(const std::vector<std::string>& lines) {
+    if (static_cast<int>(lines.size()) == lineCount_ && lineCount_ > 0) {
+        ReplaceChangedLines(lines);
+        return;
+    }
     size_t total = 0;
     for (const std::string& line : lines) total += line.size() + 1;
     std::string text;
@@ -39,6 +43,28 @@ void OutputPane::SetLines(const std::vector<std::string>& lines) {
     }
     setPlainText(ToQt(text));
     lineCount_ = static_cast<int>(lines.size());
+}
+
+// A text of the same number of lines (the making report, redrawn every
+// week) changes only in a few lines: rewrite just those, so the pane
+// repaints only them.
+void OutputPane::ReplaceChangedLines(const std::vector<std::string>& lines) {
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    QTextBlock block = document()->firstBlock();
+    for (const std::string& line : lines) {
+        const QString text = ToQt(line);
+        if (block.text() != text) {
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+            cursor.insertText(text);
+        }
+        block = block.next();
+    }
+    cursor.endEditBlock();
+    // As after a fresh fill, the caret starts at the top.
+    QTextCursor top(document());
+    setTextCursor(top);
 }
 
 std::vector<std::string> OutputPane::Lines() const {

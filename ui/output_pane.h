@@ -51,6 +51,7 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
+    void ReplaceChangedLines(const std::vector<std::string>& lines);
 
     int lineCount_ = 0;
 };

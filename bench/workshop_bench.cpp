@@ -1,0 +1,85 @@
+// The workshop's operations without the window: a pick, a random item, one
+// simulated week, in microseconds.
+#include <benchmark/benchmark.h>
+
+#include "catalog/catalog_table.h"
+#include "catalog/magic_item.h"
+#include "random/random_item.h"
+#include "random/random_source.h"
+#include "workshop/combination_rules.h"
+#include "workshop/item_sheet.h"
+#include "workshop/making.h"
+#include "workshop/picking.h"
+
+namespace {
+
+CatalogTable& Table() {
+    static CatalogTable* table = [] {
+        auto* built = new CatalogTable;
+        built->Build();
+        return built;
+    }();
+    return *table;
+}
+
+void EmptyBench(const CatalogTable& table) {
+    for (int k = 1; k <= 5; ++k) table.Slot(k).Assign(table.BlankItem());
+}
+
+// A click on "Blur" in the enchantment list, then the sheet rebuilt: puts it
+// on and takes it off in turn.
+void BM_PickEnchantment(benchmark::State& state) {
+    CatalogTable& table = Table();
+    EmptyBench(table);
+    WorkshopState workshop;
+    std::string blur = "Blur";
+    blur.resize(kPickTextLength, ' ');
+    for (auto _ : state) {
+        PickFromPane(table, workshop, ShownList::MagicItems, blur, false);
+        benchmark::DoNotOptimize(BuildItemSheet(table, workshop));
+    }
+}
+BENCHMARK(BM_PickEnchantment)->Unit(benchmark::kMicrosecond);
+
+// A click on a creature line of the fauna list: the longest scan.
+void BM_PickCreature(benchmark::State& state) {
+    CatalogTable& table = Table();
+    WorkshopState workshop;
+    std::string unicorn = " unicorn horse";
+    unicorn.resize(kPickTextLength, ' ');
+    for (auto _ : state) {
+        PickFromPane(table, workshop, ShownList::Fauna, unicorn, false);
+        benchmark::DoNotOptimize(BuildItemSheet(table, workshop));
+    }
+}
+BENCHMARK(BM_PickCreature)->Unit(benchmark::kMicrosecond);
+
+void BM_RandomItem(benchmark::State& state) {
+    CatalogTable& table = Table();
+    WorkshopState workshop;
+    ClockRandom random;
+    for (auto _ : state) {
+        MakeRandomItem(table, workshop, random);
+        benchmark::DoNotOptimize(BuildItemSheet(table, workshop));
+    }
+}
+BENCHMARK(BM_RandomItem)->Unit(benchmark::kMicrosecond);
+
+// One week of making five slots that never finish, with the report redrawn.
+void BM_SimulatedWeek(benchmark::State& state) {
+    CatalogTable& table = Table();
+    EmptyBench(table);
+    WorkshopState workshop;
+    for (int index : {101, 98, 100, 108, 125}) Rectify_Magic_Item_list(table, workshop, index);
+    SeededRandom random(1);
+    StartMaking(table, workshop);
+    for (auto _ : state) {
+        if (!workshop.Making) StartMaking(table, workshop);
+        MakingWeek(table, workshop, random);
+        benchmark::DoNotOptimize(BuildMakingReport(table, workshop));
+    }
+    EmptyBench(table);
+}
+BENCHMARK(BM_SimulatedWeek)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

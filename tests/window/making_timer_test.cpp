@@ -1,0 +1,62 @@
+// The making timer wakes the program only while an item is being made.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+#include "app/tform1.h"
+
+namespace {
+
+void RunEventsFor(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+TEST(MakingTimer, IdleWithoutAMaking) {
+    TForm1 form;
+    form.show();
+    RunEventsFor(20);
+    EXPECT_FALSE(form.Timer1->isActive());
+    // List commands and picks start no making.
+    form.Button9_EnchantClick();
+    form.Rectify_Magic_Item_list(2);
+    form.Print_OutPut();
+    EXPECT_FALSE(form.Timer1->isActive());
+}
+
+TEST(MakingTimer, RunsWhileMakingAndStopsWhenDone) {
+    TForm1 form;
+    form.show();
+    form.Rectify_Magic_Item_list(19);  // Dazzle Gem: one good week finishes it
+    form.Button_MakeClick();
+    EXPECT_TRUE(form.Workshop().Making);
+    EXPECT_TRUE(form.Timer1->isActive());
+    QElapsedTimer clock;
+    clock.start();
+    while (form.Workshop().Making && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_FALSE(form.Workshop().Making);
+    EXPECT_TRUE(form.Workshop().MakingDone);
+    EXPECT_FALSE(form.Timer1->isActive());
+}
+
+TEST(MakingTimer, HeldTimerWaitsForTheDriver) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.Button_MakeClick();
+    EXPECT_TRUE(form.Workshop().Making);
+    EXPECT_FALSE(form.Timer1->isActive());
+    form.SetTimerHeld(false);
+    EXPECT_TRUE(form.Timer1->isActive());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
