@@ -45,7 +45,8 @@ void TForm1::WireEvents() {
         {Button_Make, &TForm1::Button_MakeClick},
     };
     for (const auto& [button, handler] : commands) {
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
+        connect(button, &QPushButton::clicked, this,
+                [this, handler = handler] { (this->*handler)(); });
     }
     connect(UpDown1, &UpDown::clicked, this, [this](UpDown::Arrow arrow) { UpDown1Click(arrow); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });

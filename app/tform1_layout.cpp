@@ -13,13 +13,13 @@ constexpr int kClientWidth = 626;
 constexpr int kClientHeight = 442;
 constexpr int kHeaderFontPixels = 13;
 
-struct LabelSpec {
+struct LabelDesign {
     int left, top, width, height;
     const char* caption;
 };
 
 // clang-format off
-constexpr LabelSpec kLabelSpecs[13] = {
+constexpr LabelDesign kLabelDesigns[13] = {
     {  8, 176, 80, 16, "Magic Item"},
     {200, 176, 40, 16, "Price"},
     {248, 176, 40, 16, "Notes"},
@@ -35,14 +35,14 @@ constexpr LabelSpec kLabelSpecs[13] = {
     {400, 144, 84, 27, "DX: 12"},
 };
 
-struct ButtonSpec {
+struct ButtonDesign {
     CommandButton* TForm1::*button;
     int left, top;
     const char* caption;
 };
 
 // In tab order.
-const ButtonSpec kButtonSpecs[] = {
+const ButtonDesign kButtonDesigns[] = {
     {&TForm1::Button_Weapon,     384,   8, "&Weapon"},
     {&TForm1::Button_Equipment,  384,  40, "E&quipment"},
     {&TForm1::Button_Scroll,     384,  72, "&Scroll"},
@@ -77,17 +77,17 @@ void TForm1::BuildControls() {
         textfmt::SetDecimalSeparator(static_cast<char>(point.at(0).unicode()));
     }
 
-    std::array<Label**, 13> labels = {&Label1, &Label2,  &Label3,  &Label4, &Label5,
-                                      &Label6, &Label7,  &Label8,  &Label9, &Label10,
+    std::array<Label**, 13> labels = {&Label1,  &Label2,  &Label3, &Label4, &Label5,
+                                      &Label6,  &Label7,  &Label8, &Label9, &Label10,
                                       &Label11, &Label12, &Label13};
     for (size_t k = 0; k < labels.size(); ++k) {
-        const LabelSpec& spec = kLabelSpecs[k];
+        const LabelDesign& design = kLabelDesigns[k];
         Label* label = new Label(this);
         label->setObjectName(QStringLiteral("Label%1").arg(k + 1));
         label->setTextFormat(Qt::PlainText);
         label->setFont(k == 12 ? CourierNew(24, true) : CourierNew(kHeaderFontPixels));
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        label->SetCaption(spec.caption);
+        label->setGeometry(design.left, design.top, design.width, design.height);
+        label->SetCaption(design.caption);
         *labels[k] = label;
     }
     // Column headers fit their width to each list's caption, so a long
@@ -107,12 +107,12 @@ void TForm1::BuildControls() {
     QWidget* previous = RichEdit1;
     setTabOrder(previous, ListBox1);
     previous = ListBox1;
-    for (const ButtonSpec& spec : kButtonSpecs) {
+    for (const ButtonDesign& design : kButtonDesigns) {
         CommandButton* button = new CommandButton(this);
-        button->SetCaption(spec.caption);
-        button->setGeometry(spec.left, spec.top, kButtonWidth, kButtonHeight);
+        button->SetCaption(design.caption);
+        button->setGeometry(design.left, design.top, kButtonWidth, kButtonHeight);
         button->setAutoDefault(false);
-        this->*spec.button = button;
+        this->*design.button = button;
         setTabOrder(previous, button);
         previous = button;
     }
@@ -138,6 +138,6 @@ void TForm1::BuildControls() {
 }
 
 std::array<Label*, 13> TForm1::Labels() const {
-    return {Label1, Label2, Label3, Label4, Label5, Label6, Label7,
+    return {Label1, Label2, Label3,  Label4,  Label5,  Label6, Label7,
             Label8, Label9, Label10, Label11, Label12, Label13};
 }

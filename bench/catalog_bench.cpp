@@ -45,7 +45,9 @@ void BM_List(benchmark::State& state) {
 BENCHMARK_TEMPLATE(BM_List, ListWeapons)->Name("List/weapons")->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_List, ListEquipment)->Name("List/equipment")->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_List, ListScrolls)->Name("List/scrolls")->Unit(benchmark::kMicrosecond);
-BENCHMARK_TEMPLATE(BM_List, ListSpellBooks)->Name("List/spell books")->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_List, ListSpellBooks)
+    ->Name("List/spell books")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_List, ListPotions)->Name("List/potions")->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_List, ListGems)->Name("List/gems")->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_List, ListJewelry)->Name("List/jewelry")->Unit(benchmark::kMicrosecond);

@@ -1,13 +1,13 @@
 // The window against a bare Qt window with one plain-text pane, side by side:
 // start-up to the first painted frame, a list shown in the pane, and the peak
 // memory of a process that opens each window.
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
 
 #include <cstdio>
 #include <memory>
@@ -60,11 +60,21 @@ void BM_ListCommand(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_WeaponClick)->Name("Command/weapons")->Unit(benchmark::kMicrosecond);
-BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_GemClick)->Name("Command/gems")->Unit(benchmark::kMicrosecond);
-BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_FaunaClick)->Name("Command/fauna")->Unit(benchmark::kMicrosecond);
-BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button9_EnchantClick)->Name("Command/enchantments")->Unit(benchmark::kMicrosecond);
-BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_AnalyzeClick)->Name("Command/analysis")->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_WeaponClick)
+    ->Name("Command/weapons")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_GemClick)
+    ->Name("Command/gems")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_FaunaClick)
+    ->Name("Command/fauna")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button9_EnchantClick)
+    ->Name("Command/enchantments")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ListCommand, &TForm1::Button_AnalyzeClick)
+    ->Name("Command/analysis")
+    ->Unit(benchmark::kMicrosecond);
 
 // Weeks of making per second through the window's own 1 ms timer, the
 // report redrawn every week; the timer cannot deliver more than 1,000.

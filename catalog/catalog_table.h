@@ -10,22 +10,22 @@
 // catalog number n sits at entry (first entry of its range) - 1 + n.
 namespace entries {
 constexpr int kBlankMagicItem = 0;
-constexpr int kMagicItemFirst = 1;      // catalog index i at entry i + 1
-constexpr int kWeaponFirst = 128;       // weapons 1..59
-constexpr int kEquipmentFirst = 187;    // equipment 1..52
-constexpr int kMushroomFirst = 239;     // mushrooms 1..5
-constexpr int kSlimeFirst = 244;        // slimes 1..4
-constexpr int kPotionFirst = 248;       // potions 1..37
-constexpr int kGemFirst = 285;          // gems and minerals 1..202
-constexpr int kJewelryFirst = 487;      // jewelry 1..36
-constexpr int kCarpetFirst = 523;       // carpets 1..3
-constexpr int kComponentFirst = 526;    // components 1..44
-constexpr int kFaunaFirst = 570;        // flora and fauna 1..78
-constexpr int kJobFirst = 648;          // jobs 1..80
-constexpr int kSpellFirst = 728;        // spells 1..156
+constexpr int kMagicItemFirst = 1;    // catalog index i at entry i + 1
+constexpr int kWeaponFirst = 128;     // weapons 1..59
+constexpr int kEquipmentFirst = 187;  // equipment 1..52
+constexpr int kMushroomFirst = 239;   // mushrooms 1..5
+constexpr int kSlimeFirst = 244;      // slimes 1..4
+constexpr int kPotionFirst = 248;     // potions 1..37
+constexpr int kGemFirst = 285;        // gems and minerals 1..202
+constexpr int kJewelryFirst = 487;    // jewelry 1..36
+constexpr int kCarpetFirst = 523;     // carpets 1..3
+constexpr int kComponentFirst = 526;  // components 1..44
+constexpr int kFaunaFirst = 570;      // flora and fauna 1..78
+constexpr int kJobFirst = 648;        // jobs 1..80
+constexpr int kSpellFirst = 728;      // spells 1..156
 constexpr int kSwapItem = 884;
 constexpr int kBlankItem = 885;
-constexpr int kWorkbenchFirst = 886;    // slots 1..5
+constexpr int kWorkbenchFirst = 886;  // slots 1..5
 constexpr int kCount = 891;
 }  // namespace entries
 

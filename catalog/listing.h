@@ -7,18 +7,18 @@
 // Which catalog's entries a listing puts in the output pane; a click on the
 // pane picks only among these.
 enum class ShownList {
-    None,         // nothing pickable (the making report)
-    Weapons,      // the weapons and their variants
+    None,     // nothing pickable (the making report)
+    Weapons,  // the weapons and their variants
     Equipment,
-    Scrolls,      // the spells as scrolls
-    SpellBooks,   // the spells as books
+    Scrolls,     // the spells as scrolls
+    SpellBooks,  // the spells as books
     Potions,
     Gems,
     Jewelry,
     Carpets,
     Fauna,
     Jobs,
-    MagicItems,   // the enchantment list and the analysis
+    MagicItems,  // the enchantment list and the analysis
 };
 
 // One column header label above the output pane: its left position and caption.

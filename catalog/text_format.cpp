@@ -50,7 +50,9 @@ std::string Fixed2(double value, int minWidth) {
     return WithSeparator(buffer);
 }
 
-std::string Blanks(int n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
+std::string Blanks(int n) {
+    return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string();
+}
 
 LineBuilder& LineBuilder::Text(std::string_view text) {
     line_.append(text);

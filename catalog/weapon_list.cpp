@@ -33,10 +33,8 @@ void AddEntry(std::vector<std::string>& lines, const std::string& name,
     lines.push_back(WeaponLine(name, numbers));
     for (const std::string* note : {&numbers.Note2, &numbers.Note3}) {
         if (!note->empty()) {
-            lines.push_back(textfmt::LineBuilder()
-                                .Blanks(kNoteColumn)
-                                .Left(kNoteWidth, *note)
-                                .Take());
+            lines.push_back(
+                textfmt::LineBuilder().Blanks(kNoteColumn).Left(kNoteWidth, *note).Take());
         }
     }
 }

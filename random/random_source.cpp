@@ -11,7 +11,8 @@ int32_t UniformBelow(std::mt19937_64& engine, int32_t bound) {
 }
 
 uint64_t ClockSeed() {
-    return static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 }  // namespace
@@ -26,8 +27,7 @@ int32_t SeededRandom::Below(int32_t bound) { return UniformBelow(engine_, bound)
 
 DrawSource::DrawSource() : DrawSource(std::make_unique<ClockRandom>()) {}
 
-DrawSource::DrawSource(std::unique_ptr<RandomSource> generator)
-    : generator_(std::move(generator)) {
+DrawSource::DrawSource(std::unique_ptr<RandomSource> generator) : generator_(std::move(generator)) {
     onMismatch_ = [](int32_t asked, int32_t bound, int32_t die) {
         throw std::logic_error("draw asked below " + std::to_string(asked) + ", script says " +
                                std::to_string(bound) + ":" + std::to_string(die));

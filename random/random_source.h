@@ -51,8 +51,8 @@ class DrawSource : public RandomSource {
 public:
     // Called when a scripted draw was made for another bound; it must not
     // return normally (the default throws std::logic_error).
-    using MismatchHandler = std::function<void(int32_t askedBound, int32_t scriptBound,
-                                               int32_t scriptDie)>;
+    using MismatchHandler =
+        std::function<void(int32_t askedBound, int32_t scriptBound, int32_t scriptDie)>;
     // Sees every draw: the bound asked for and the value returned.
     using DrawObserver = std::function<void(int32_t bound, int32_t value)>;
 

@@ -9,7 +9,7 @@ namespace {
 struct ListCase {
     const char* button;
     size_t lines;
-    const char* firstLineStart;  // the first entry's name
+    const char* firstLineStart;       // the first entry's name
     std::vector<std::string> labels;  // Label1..Label9 as the driver prints them
     bool returnsToTop;
 };
@@ -36,40 +36,103 @@ std::vector<std::string> Labels(std::initializer_list<std::pair<int, const char*
 
 const ListCase kLists[] = {
     {"Button_Weapon", 162, "dagger",
-     Labels({{8, "Weapon"}, {222, "damage"}, {284, "ST"}, {348, "Cost"}, {348, ""}, {402, "WT"},
-             {402, ""}, {468, "Notes"}, {468, ""}}),
+     Labels({{8, "Weapon"},
+             {222, "damage"},
+             {284, "ST"},
+             {348, "Cost"},
+             {348, ""},
+             {402, "WT"},
+             {402, ""},
+             {468, "Notes"},
+             {468, ""}}),
      true},
     {"Button_Equipment", 54, nullptr,
-     Labels({{8, "Equipment"}, {268, "Cost"}, {330, "WT"}, {386, "Notes"}, {386, ""}, {488, ""},
-             {488, ""}, {524, ""}, {524, ""}}),
+     Labels({{8, "Equipment"},
+             {268, "Cost"},
+             {330, "WT"},
+             {386, "Notes"},
+             {386, ""},
+             {488, ""},
+             {488, ""},
+             {524, ""},
+             {524, ""}}),
      true},
     {"Button_Scroll", 156, nullptr,
-     Labels({{8, "Magic Scroll"}, {278, "Cost"}, {340, "WT"}, {390, "IQ"}, {390, ""}, {440, ""},
-             {440, ""}, {580, ""}, {580, ""}}),
+     Labels({{8, "Magic Scroll"},
+             {278, "Cost"},
+             {340, "WT"},
+             {390, "IQ"},
+             {390, ""},
+             {440, ""},
+             {440, ""},
+             {580, ""},
+             {580, ""}}),
      true},
     {"Button_Spell_Book", 156, nullptr,
-     Labels({{8, "Spell Book"}, {262, "Cost"}, {324, "WT"}, {384, "IQ"}, {384, ""}, {424, ""},
-             {424, ""}, {580, ""}, {580, ""}}),
+     Labels({{8, "Spell Book"},
+             {262, "Cost"},
+             {324, "WT"},
+             {384, "IQ"},
+             {384, ""},
+             {424, ""},
+             {424, ""},
+             {580, ""},
+             {580, ""}}),
      true},
     {"Button_Potion", 40, "acute hearing",
-     Labels({{8, "Potion"}, {244, "Price"}, {312, "WT"}, {352, "Weeks"}, {352, ""}, {408, "Notes"},
-             {408, ""}, {466, ""}, {466, ""}}),
+     Labels({{8, "Potion"},
+             {244, "Price"},
+             {312, "WT"},
+             {352, "Weeks"},
+             {352, ""},
+             {408, "Notes"},
+             {408, ""},
+             {466, ""},
+             {466, ""}}),
      false},
     {"Button_Gem", 202, "diamond",
-     Labels({{8, "Gem"}, {350, "Cost"}, {398, "Carats"}, {464, "WT"}, {464, ""}, {536, ""},
-             {536, ""}, {582, ""}, {582, ""}}),
+     Labels({{8, "Gem"},
+             {350, "Cost"},
+             {398, "Carats"},
+             {464, "WT"},
+             {464, ""},
+             {536, ""},
+             {536, ""},
+             {582, ""},
+             {582, ""}}),
      true},
     {"Button_Jewelry", 36, "anklet",
-     Labels({{8, "Jewelry"}, {350, "Cost"}, {412, "WT"}, {464, ""}, {464, ""}, {536, ""},
-             {536, ""}, {582, ""}, {582, ""}}),
+     Labels({{8, "Jewelry"},
+             {350, "Cost"},
+             {412, "WT"},
+             {464, ""},
+             {464, ""},
+             {536, ""},
+             {536, ""},
+             {582, ""},
+             {582, ""}}),
      true},
     {"Button_Carpet", 3, nullptr,
-     Labels({{8, "Carpet"}, {350, "Cost"}, {412, "WT"}, {464, ""}, {464, ""}, {536, ""},
-             {536, ""}, {582, ""}, {582, ""}}),
+     Labels({{8, "Carpet"},
+             {350, "Cost"},
+             {412, "WT"},
+             {464, ""},
+             {464, ""},
+             {536, ""},
+             {536, ""},
+             {582, ""},
+             {582, ""}}),
      true},
     {"Button_Fauna", 360, "human",
-     Labels({{8, "Floura Fauna"}, {232, "Cost"}, {276, "Hexes"}, {344, "WT"}, {344, ""},
-             {394, "Stat"}, {394, "Total"}, {452, "Parts"}, {452, ""}}),
+     Labels({{8, "Floura Fauna"},
+             {232, "Cost"},
+             {276, "Hexes"},
+             {344, "WT"},
+             {344, ""},
+             {394, "Stat"},
+             {394, "Total"},
+             {452, "Parts"},
+             {452, ""}}),
      true},
     {"Button_Job", 164, "unskilled", {}, false},
 };
@@ -78,8 +141,8 @@ TEST(Lists, EveryListThroughItsButton) {
     for (const ListCase& list : kLists) {
         SCOPED_TRACE(list.button);
         // Start from a caret further down, so a reset to the top shows.
-        const DriverRun run =
-            RunDriver(std::string("caret 380\npress ") + list.button + "\npane\nlabels\nselection\n");
+        const DriverRun run = RunDriver(std::string("caret 380\npress ") + list.button +
+                                        "\npane\nlabels\nselection\n");
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const std::vector<std::string> pane = Block(run, "pane");
         ASSERT_EQ(pane.size(), list.lines);
@@ -116,7 +179,8 @@ TEST(Lists, JobListLabels) {
 
 TEST(Lists, GoingBackToTheWeaponsGivesTheOpeningScreen) {
     const DriverRun opening = RunDriver("pane\nlabels\n");
-    const DriverRun again = RunDriver("press Button_Fauna\npress Button_Job\npress Button_Weapon\npane\nlabels\n");
+    const DriverRun again =
+        RunDriver("press Button_Fauna\npress Button_Job\npress Button_Weapon\npane\nlabels\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
     EXPECT_EQ(opening.out, again.out);
 }

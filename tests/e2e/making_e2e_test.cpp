@@ -22,7 +22,8 @@ int LineOf(const std::string& button, const std::string& text) {
 }
 
 std::string PickEnchantment(const std::string& name) {
-    return "press Button9_Enchant\npick " + std::to_string(LineOf("Button9_Enchant", name)) + " 1\n";
+    return "press Button9_Enchant\npick " + std::to_string(LineOf("Button9_Enchant", name)) +
+           " 1\n";
 }
 
 // Every block printed with a count ("pane N"), in order.
@@ -65,7 +66,8 @@ const char* const kSuccess = "draws 6:4 6:4 6:4\n";  // 12: a good week at DX 12
 const char* const kFailure = "draws 6:6 6:6 6:6\n";  // 18: a lost week
 
 TEST(Making, BlurOnADaggerWeekByWeek) {
-    std::string script = "pick 0 0\n" + PickEnchantment("Blur") + "press Button_Make\npane\ntrace on\n";
+    std::string script =
+        "pick 0 0\n" + PickEnchantment("Blur") + "press Button_Make\npane\ntrace on\n";
     script += std::string(kSuccess) + "tick\npane\n" + kFailure + "tick\npane\n";
     for (int week = 0; week < 4; ++week) script += std::string(kSuccess) + "tick\n";
     script += "pane\nstate\ntick\nstate\n";
@@ -75,8 +77,8 @@ TEST(Making, BlurOnADaggerWeekByWeek) {
 
     const std::string base = "dagger" + std::string(34, ' ') + "10.00" + "   0.07";
     const std::string total = "            Total  ";
-    EXPECT_EQ(panes[0], (std::vector<std::string>{base, " ", " ", total + std::string(21, ' ') +
-                                                                         "10.00" + "   0.07"}));
+    EXPECT_EQ(panes[0], (std::vector<std::string>{
+                            base, " ", " ", total + std::string(21, ' ') + "10.00" + "   0.07"}));
     // 15 a week of ingredients and 3 started units of 25 ST at 50.
     EXPECT_EQ(panes[1], (std::vector<std::string>{
                             base, " ", "Blur" + std::string(35, ' ') + "165" + "      1", " ",
@@ -106,9 +108,10 @@ TEST(Making, EmptyBenchEndsOnTheFirstTick) {
 }
 
 TEST(Making, NamingKeepsTheMakingRunningAndMakeRestarts) {
-    const DriverRun run = RunOk(PickEnchantment("Blur") + "press Button_Make\nlabels\n" + kSuccess +
-                                "tick\ntype Cloak of Blur\npress Button_Make\ncontrols\nlabels\nstate\n" +
-                                kSuccess + "tick\npane\nstate\npress Button_Make\nstate\ncontrols\n");
+    const DriverRun run =
+        RunOk(PickEnchantment("Blur") + "press Button_Make\nlabels\n" + kSuccess +
+              "tick\ntype Cloak of Blur\npress Button_Make\ncontrols\nlabels\nstate\n" + kSuccess +
+              "tick\npane\nstate\npress Button_Make\nstate\ncontrols\n");
     const auto label13 = Lines(run, "Label13 ");
     ASSERT_EQ(label13.size(), 2u);
     EXPECT_EQ(label13[0], "Label13 400 144 |Name item|");
@@ -137,9 +140,9 @@ TEST(Making, NamingKeepsTheMakingRunningAndMakeRestarts) {
 
 TEST(Making, NoteCodeFactorsCompoundInSlotOrder) {
     // Cleansing (D) 50000, W.O.C. (F) 20000, Lightning spell (D) 15000: slots D, F, D.
-    const DriverRun run = RunOk("pick 0 0\n" + PickEnchantment("Lightning spell") +
-                                PickEnchantment("W.O.C.") + PickEnchantment("Cleansing") +
-                                "press Button_Make\nstate\n");
+    const DriverRun run =
+        RunOk("pick 0 0\n" + PickEnchantment("Lightning spell") + PickEnchantment("W.O.C.") +
+              PickEnchantment("Cleansing") + "press Button_Make\nstate\n");
     const double adjusted = 10 * 1.1 * 1.3 * 1.1;
     EXPECT_EQ(Lines(run, "AdjustedBasePrice ")[0], "AdjustedBasePrice " + Shortest(adjusted));
     EXPECT_EQ(Lines(run, "AdjustedBaseWeeks ")[0],
@@ -147,8 +150,8 @@ TEST(Making, NoteCodeFactorsCompoundInSlotOrder) {
 }
 
 TEST(Making, TheWindowTimerRunsTheWeeks) {
-    const DriverRun run = RunOk("pick 0 0\n" + PickEnchantment("Dazzle Gem") + "press Button_Make\n" +
-                                "wait 300\nstate\n");
+    const DriverRun run = RunOk("pick 0 0\n" + PickEnchantment("Dazzle Gem") +
+                                "press Button_Make\n" + "wait 300\nstate\n");
     // Only the window's own timer can have run weeks here.
     const auto elapsed = Lines(run, "WeeksElapsed ");
     ASSERT_EQ(elapsed.size(), 1u);
@@ -168,8 +171,8 @@ TEST(RandomItem, ScriptedDrawsAllConsumed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const DriverRun run =
-            RunOk(std::string("trace on\ndraws ") + c.draws + "\npress Button_Random\nstate\nsheet\n");
+        const DriverRun run = RunOk(std::string("trace on\ndraws ") + c.draws +
+                                    "\npress Button_Random\nstate\nsheet\n");
         EXPECT_EQ(Lines(run, "draw ").size(), c.drawCount);
         size_t filled = 0;  // slots printed with a name: "SlotK |NAME| ..."
         for (const std::string& slot : Lines(run, "Slot")) filled += slot[7] != '|';
@@ -181,11 +184,13 @@ TEST(RandomItem, ScriptedDrawsAllConsumed) {
 TEST(RandomItem, ADrawForAnotherBoundStopsTheDriver) {
     const DriverRun run = RunDriver("draws 6:1\npress Button_Random\n");
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_NE(run.err.find("error: draw asked below 45, script says 6:1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("error: draw asked below 45, script says 6:1"), std::string::npos)
+        << run.err;
 }
 
 TEST(RandomItem, SeededRunsRepeat) {
-    const std::string script = "seed 1234\npress Button_Random\npress Button_Random\nsheet\nstate\n";
+    const std::string script =
+        "seed 1234\npress Button_Random\npress Button_Random\nsheet\nstate\n";
     const DriverRun first = RunOk(script);
     const DriverRun second = RunOk(script);
     EXPECT_EQ(first.out, second.out);

@@ -14,7 +14,9 @@ std::string Pad(std::string text, size_t width) {
 
 class StartupTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { run_ = new DriverRun(RunDriver("pane\nlabels\ncontrols\nstate\n")); }
+    static void SetUpTestSuite() {
+        run_ = new DriverRun(RunDriver("pane\nlabels\ncontrols\nstate\n"));
+    }
     static void TearDownTestSuite() { delete run_; }
 
     static const std::string* Find(const std::string& start) {
@@ -29,9 +31,7 @@ protected:
 };
 DriverRun* StartupTest::run_ = nullptr;
 
-TEST_F(StartupTest, RunsCleanly) {
-    EXPECT_EQ(run_->exitCode, 0) << run_->err;
-}
+TEST_F(StartupTest, RunsCleanly) { EXPECT_EQ(run_->exitCode, 0) << run_->err; }
 
 TEST_F(StartupTest, OpensWithTheWeaponList) {
     const std::vector<std::string> pane = Pane();
@@ -80,10 +80,10 @@ TEST_F(StartupTest, TellingWeaponLines) {
 
 TEST_F(StartupTest, LabelsOfTheWeaponList) {
     const char* expected[] = {
-        "Label1 8 176 |Weapon|",  "Label2 222 176 |damage|", "Label3 284 176 |ST|",
-        "Label4 348 176 |Cost|",  "Label5 348 192 ||",       "Label6 402 176 |WT|",
-        "Label7 402 192 ||",      "Label8 468 176 |Notes|",  "Label9 468 192 ||",
-        "Label10 8 24 |Item|",    "Label11 264 24 |Cost|",   "Label12 336 24 |Weeks|",
+        "Label1 8 176 |Weapon|",    "Label2 222 176 |damage|", "Label3 284 176 |ST|",
+        "Label4 348 176 |Cost|",    "Label5 348 192 ||",       "Label6 402 176 |WT|",
+        "Label7 402 192 ||",        "Label8 468 176 |Notes|",  "Label9 468 192 ||",
+        "Label10 8 24 |Item|",      "Label11 264 24 |Cost|",   "Label12 336 24 |Weeks|",
         "Label13 400 144 |DX: 12|",
     };
     for (const char* label : expected) EXPECT_NE(Find(label), nullptr) << label;
@@ -91,9 +91,10 @@ TEST_F(StartupTest, LabelsOfTheWeaponList) {
 
 TEST_F(StartupTest, ControlsAndState) {
     const char* expected[] = {
-        "Caption |Tharnwell|", "Title |tharnwell|", "Button_Make |&Make|", "Edit1 hidden ||",
-        "UpDown1 shown 12",    "DX 12",             "Making false",        "MakingDone false",
-        "BaseItemName ||",     "HexCount 0",
+        "Caption |Tharnwell|", "Title |tharnwell|", "Button_Make |&Make|",
+        "Edit1 hidden ||",     "UpDown1 shown 12",  "DX 12",
+        "Making false",        "MakingDone false",  "BaseItemName ||",
+        "HexCount 0",
     };
     for (const char* line : expected) EXPECT_NE(Find(line), nullptr) << line;
     for (int k = 1; k <= 5; ++k) {

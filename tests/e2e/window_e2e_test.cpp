@@ -66,7 +66,8 @@ TEST(Resizing, PaneFillsTheBottomAndNeverGoesNegative) {
 
 TEST(MouseMove, ChangesNothing) {
     const DriverRun before = RunDriver("pane\nlabels\ncontrols\nstate\n");
-    const DriverRun after = RunDriver("mousemove 100 100\nmousemove 500 300\npane\nlabels\ncontrols\nstate\n");
+    const DriverRun after =
+        RunDriver("mousemove 100 100\nmousemove 500 300\npane\nlabels\ncontrols\nstate\n");
     ASSERT_EQ(after.exitCode, 0) << after.err;
     EXPECT_EQ(before.out, after.out);
 }
@@ -90,8 +91,7 @@ TEST(DriverContract, ErrorsAndEcho) {
         EXPECT_EQ(run.exitCode, c.exitCode) << c.script;
         EXPECT_EQ(run.err.find(c.errorStart), 0u) << c.script << run.err;
     }
-    EXPECT_EQ(RunDriver("echo hello  there \n").out,
-              std::vector<std::string>{"hello  there "});
+    EXPECT_EQ(RunDriver("echo hello  there \n").out, std::vector<std::string>{"hello  there "});
 }
 
 TEST(DriverContract, CaretCountsLineBreaksAsTwo) {

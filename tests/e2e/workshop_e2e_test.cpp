@@ -17,7 +17,8 @@ const std::vector<std::string>& ListPane(const std::string& button) {
     static std::map<std::string, std::vector<std::string>> panes;
     auto known = panes.find(button);
     if (known == panes.end()) {
-        known = panes.emplace(button, Block(RunDriver("press " + button + "\npane\n"), "pane")).first;
+        known =
+            panes.emplace(button, Block(RunDriver("press " + button + "\npane\n"), "pane")).first;
     }
     return known->second;
 }
@@ -38,7 +39,8 @@ std::string Pick(const std::string& item, int count = 1, const char* button = "l
     std::string script;
     const int line = LineOf("Button9_Enchant", item);
     for (int n = 0; n < count; ++n) {
-        script += "pick " + std::to_string(line) + " " + std::to_string(column) + " " + button + "\n";
+        script +=
+            "pick " + std::to_string(line) + " " + std::to_string(column) + " " + button + "\n";
     }
     return script;
 }
@@ -98,10 +100,10 @@ TEST(CombinationRules, GradedItemStepsUpAndDown) {
     EXPECT_EQ(up[5].slots[0].name, "");
 
     // A right click at level 3 gives level 2; at level 1 it takes the item off.
-    const std::vector<Snapshot> down = States(RunOk("press Button9_Enchant\n" + Pick("Weapon/Armor +", 3) +
-                                                  Pick("Weapon/Armor +", 1, "right") + "state\n" +
-                                                  Pick("Weapon/Armor +", 1, "right") + "state\n" +
-                                                  Pick("Weapon/Armor +", 1, "right") + "state\n"));
+    const std::vector<Snapshot> down = States(
+        RunOk("press Button9_Enchant\n" + Pick("Weapon/Armor +", 3) +
+              Pick("Weapon/Armor +", 1, "right") + "state\n" + Pick("Weapon/Armor +", 1, "right") +
+              "state\n" + Pick("Weapon/Armor +", 1, "right") + "state\n"));
     ASSERT_EQ(down.size(), 3u);
     EXPECT_EQ(down[0].slots[0].level, 2);
     EXPECT_EQ(down[0].slots[0].price, 2000);
@@ -126,8 +128,8 @@ TEST(CombinationRules, NegativeGradeGoesDownToMinusFive) {
 
 TEST(CombinationRules, FivePointBatteryCountsByFives) {
     std::string script = "press Button9_Enchant\n" + Pick("ST battery 5pt") + "state\n" +
-                         Pick("ST battery 5pt") + "state\n" + Pick("ST battery 5pt", 49) + "state\n" +
-                         Pick("ST battery 5pt") + "state\n";
+                         Pick("ST battery 5pt") + "state\n" + Pick("ST battery 5pt", 49) +
+                         "state\n" + Pick("ST battery 5pt") + "state\n";
     const std::vector<Snapshot> s = States(RunOk(script));
     ASSERT_EQ(s.size(), 4u);
     EXPECT_EQ(s[0].slots[0].level, 5);
@@ -138,9 +140,9 @@ TEST(CombinationRules, FivePointBatteryCountsByFives) {
     EXPECT_EQ(s[2].slots[0].price, 255000);
     EXPECT_EQ(s[3].slots[0].name, "");
 
-    const std::vector<Snapshot> r = States(RunOk("press Button9_Enchant\n" + Pick("ST battery 5pt", 2) +
-                                               Pick("ST battery 5pt", 1, "right") + "state\n" +
-                                               Pick("ST battery 5pt", 1, "right") + "state\n"));
+    const std::vector<Snapshot> r = States(RunOk(
+        "press Button9_Enchant\n" + Pick("ST battery 5pt", 2) + Pick("ST battery 5pt", 1, "right") +
+        "state\n" + Pick("ST battery 5pt", 1, "right") + "state\n"));
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].slots[0].level, 5);
     EXPECT_EQ(r[0].slots[0].price, 5000);
@@ -148,8 +150,9 @@ TEST(CombinationRules, FivePointBatteryCountsByFives) {
 }
 
 TEST(CombinationRules, OnePointBatteryCountsToTwoHundredFiftySix) {
-    const std::vector<Snapshot> s = States(RunOk("press Button9_Enchant\n" + Pick("ST battery 1pt", 256) +
-                                               "state\n" + Pick("ST battery 1pt") + "state\n"));
+    const std::vector<Snapshot> s =
+        States(RunOk("press Button9_Enchant\n" + Pick("ST battery 1pt", 256) + "state\n" +
+                     Pick("ST battery 1pt") + "state\n"));
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].slots[0].level, 256);
     EXPECT_EQ(s[0].slots[0].price, 256000);
@@ -157,8 +160,9 @@ TEST(CombinationRules, OnePointBatteryCountsToTwoHundredFiftySix) {
 }
 
 TEST(CombinationRules, PentagramCountsFromZero) {
-    const std::vector<Snapshot> s = States(RunOk("press Button9_Enchant\n" + Pick("1-Hex Pentagram") +
-                                               "state\n" + Pick("1-Hex Pentagram") + "state\n"));
+    const std::vector<Snapshot> s =
+        States(RunOk("press Button9_Enchant\n" + Pick("1-Hex Pentagram") + "state\n" +
+                     Pick("1-Hex Pentagram") + "state\n"));
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].slots[0].level, 0);
     EXPECT_EQ(s[1].slots[0].level, 1);
@@ -169,7 +173,7 @@ TEST(CombinationRules, PlainItemTogglesWithEitherButton) {
     for (const char* button : {"left", "right", "middle"}) {
         const std::vector<Snapshot> s =
             States(RunOk("press Button9_Enchant\n" + Pick("Blur", 1, "left", 20) + "state\n" +
-                       Pick("Blur", 1, button, 60) + "state\n"));
+                         Pick("Blur", 1, button, 60) + "state\n"));
         ASSERT_EQ(s.size(), 2u);
         EXPECT_EQ(s[0].slots[0].name, "Blur") << button;
         EXPECT_EQ(s[1].slots[0].name, "") << button;
@@ -177,7 +181,8 @@ TEST(CombinationRules, PlainItemTogglesWithEitherButton) {
 }
 
 TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
-    const DriverRun run = RunOk("press Button9_Enchant\n" + Pick("Light") + Pick("Blur") + "state\nsheet\n");
+    const DriverRun run =
+        RunOk("press Button9_Enchant\n" + Pick("Light") + Pick("Blur") + "state\nsheet\n");
     const std::vector<Snapshot> s = States(run);
     ASSERT_EQ(s.size(), 1u);
     EXPECT_EQ(s[0].slots[0].name, "Blur");
@@ -186,12 +191,15 @@ TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
     EXPECT_EQ(s[0].slots[1].adjusted, 1000);
     EXPECT_EQ(Block(run, "sheet").size(), 4u);
 
-    const std::vector<Snapshot> e = States(
-        RunOk("press Button9_Enchant\n" + Pick("Blur") + Pick("Expunge Spell") + Pick("Limiting Spell") +
-            Pick("Staff") + Pick("Staff of Power") + "state\n"));
+    const std::vector<Snapshot> e =
+        States(RunOk("press Button9_Enchant\n" + Pick("Blur") + Pick("Expunge Spell") +
+                     Pick("Limiting Spell") + Pick("Staff") + Pick("Staff of Power") + "state\n"));
     ASSERT_EQ(e.size(), 1u);
-    const std::map<std::string, long> expectedFactor = {
-        {"Blur", 1}, {"Expunge Spell", 2}, {"Limiting Spell", 1}, {"Staff", 1}, {"Staff of Power", 1}};
+    const std::map<std::string, long> expectedFactor = {{"Blur", 1},
+                                                        {"Expunge Spell", 2},
+                                                        {"Limiting Spell", 1},
+                                                        {"Staff", 1},
+                                                        {"Staff of Power", 1}};
     for (const Slot& slot : e[0].slots) {
         ASSERT_TRUE(expectedFactor.count(slot.name)) << slot.name;
         EXPECT_EQ(slot.adjusted, slot.price * expectedFactor.at(slot.name)) << slot.name;
@@ -199,9 +207,9 @@ TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
 }
 
 TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
-    const DriverRun run = RunOk("press Button9_Enchant\n" + Pick("Slow Movement") + Pick("Drop Weapon") +
-                              "state\n" + Pick("Blur") + Pick("Light") + Pick("Lock") + "sheet\n" +
-                              Pick("Knock") + "state\nsheet\n");
+    const DriverRun run = RunOk("press Button9_Enchant\n" + Pick("Slow Movement") +
+                                Pick("Drop Weapon") + "state\n" + Pick("Blur") + Pick("Light") +
+                                Pick("Lock") + "sheet\n" + Pick("Knock") + "state\nsheet\n");
     const std::vector<Snapshot> s = States(run);
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].slots[0].name, "Slow Movement");
@@ -221,7 +229,8 @@ TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
 }
 
 TEST(ItemSheet, BlurAloneAndTheEmptyBench) {
-    const DriverRun run = RunOk("press Button9_Enchant\n" + Pick("Blur") + "sheet\n" + Pick("Blur") + "sheet\n");
+    const DriverRun run =
+        RunOk("press Button9_Enchant\n" + Pick("Blur") + "sheet\n" + Pick("Blur") + "sheet\n");
     std::vector<std::vector<std::string>> sheets;
     for (size_t i = 0; i < run.out.size(); ++i) {
         if (run.out[i].compare(0, 6, "sheet ") == 0) {
@@ -266,8 +275,9 @@ TEST(Picking, BaseItemsFromEveryList) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.button) + " " + c.line);
         const int line = LineOf(c.button, c.line);
-        const std::vector<Snapshot> s = States(RunOk(std::string("press ") + c.button + "\npick " +
-                                                   std::to_string(line) + " 2\nstate\nselection\n"));
+        const std::vector<Snapshot> s =
+            States(RunOk(std::string("press ") + c.button + "\npick " + std::to_string(line) +
+                         " 2\nstate\nselection\n"));
         ASSERT_EQ(s.size(), 1u);
         EXPECT_EQ(s[0].values.at("BaseItemName"), std::string("|") + c.baseName + "|");
         EXPECT_EQ(s[0].values.at("HexCount"), c.hexes);
@@ -275,10 +285,12 @@ TEST(Picking, BaseItemsFromEveryList) {
 }
 
 TEST(Picking, WeaponAndEquipmentHammerDiffer) {
-    const std::vector<Snapshot> weapon = States(RunOk(
-        "press Button_Weapon\npick " + std::to_string(LineOf("Button_Weapon", "hammer")) + " 0\nstate\n"));
-    const std::vector<Snapshot> article = States(RunOk(
-        "press Button_Equipment\npick " + std::to_string(LineOf("Button_Equipment", "hammer")) + " 0\nstate\n"));
+    const std::vector<Snapshot> weapon =
+        States(RunOk("press Button_Weapon\npick " +
+                     std::to_string(LineOf("Button_Weapon", "hammer")) + " 0\nstate\n"));
+    const std::vector<Snapshot> article =
+        States(RunOk("press Button_Equipment\npick " +
+                     std::to_string(LineOf("Button_Equipment", "hammer")) + " 0\nstate\n"));
     ASSERT_EQ(weapon.size(), 1u);
     ASSERT_EQ(article.size(), 1u);
     EXPECT_EQ(weapon[0].values.at("BaseItemPrice"), "25.0");  // the weapon's cost
@@ -288,8 +300,9 @@ TEST(Picking, WeaponAndEquipmentHammerDiffer) {
 TEST(Picking, UnicornHornRuleAndItsPersistence) {
     const int unicorn = LineOf("Button_Fauna", " unicorn horse");
     const std::string pickUnicorn = "press Button_Fauna\npick " + std::to_string(unicorn) + " 5\n";
-    const std::vector<Snapshot> s = States(RunOk("press Button9_Enchant\n" + Pick("Unicorn Horn") + "state\n" +
-                                               pickUnicorn + "state\n" + "press Button_Weapon\npick 0 0\nstate\n"));
+    const std::vector<Snapshot> s =
+        States(RunOk("press Button9_Enchant\n" + Pick("Unicorn Horn") + "state\n" + pickUnicorn +
+                     "state\n" + "press Button_Weapon\npick 0 0\nstate\n"));
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[0].slots[0].price, 6500);
     EXPECT_EQ(s[1].values.at("BaseItemName"), "|unicorn horn|");
@@ -307,9 +320,10 @@ TEST(Picking, UnicornHornRuleAndItsPersistence) {
 TEST(Picking, BlankLinesAndTheReportPickNothing) {
     // The heavy crossbow's second note line starts with 58 blanks.
     const int crossbow = LineOf("Button_Weapon", "heavy crossbow");
-    const std::vector<Snapshot> s = States(RunOk(
-        "pick " + std::to_string(crossbow) + " 3\nstate\npick " + std::to_string(crossbow + 1) +
-        " 3\nstate\npress Button9_Enchant\n" + Pick("Blur") + "press Button_Make\npick 0 0\nstate\n"));
+    const std::vector<Snapshot> s =
+        States(RunOk("pick " + std::to_string(crossbow) + " 3\nstate\npick " +
+                     std::to_string(crossbow + 1) + " 3\nstate\npress Button9_Enchant\n" +
+                     Pick("Blur") + "press Button_Make\npick 0 0\nstate\n"));
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[0].values.at("BaseItemName"), "|heavy crossbow|");
     EXPECT_EQ(s[1].values.at("BaseItemName"), "|heavy crossbow|");  // unchanged
@@ -328,7 +342,8 @@ TEST(Picking, CaretArithmetic) {
         {250, "selection 250 28 | dirk                       |"},
     };
     for (const Case& c : cases) {
-        const DriverRun run = RunOk("caret " + std::to_string(c.caret) + "\nmousedown\nselection\nstate\n");
+        const DriverRun run =
+            RunOk("caret " + std::to_string(c.caret) + "\nmousedown\nselection\nstate\n");
         std::string selection;
         for (const std::string& line : run.out) {
             if (line.compare(0, 10, "selection ") == 0) selection = line;

@@ -1,7 +1,7 @@
 // The making timer wakes the program only while an item is being made.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <gtest/gtest.h>
 
 #include "app/tform1.h"
 
@@ -10,7 +10,8 @@ namespace {
 void RunEventsFor(int milliseconds) {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 TEST(MakingTimer, IdleWithoutAMaking) {

@@ -58,7 +58,9 @@ int OptionalCount(const Driver::Args& args) {
     return count;
 }
 
-std::string Utf8ToLatin1(const std::string& utf8) { return FromQt(QString::fromUtf8(utf8.c_str())); }
+std::string Utf8ToLatin1(const std::string& utf8) {
+    return FromQt(QString::fromUtf8(utf8.c_str()));
+}
 
 }  // namespace
 
@@ -96,7 +98,8 @@ void Driver::Register() {
     });
     add("seed", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 1, 1);
-        form_.Random().SetGenerator(std::make_unique<SeededRandom>(ParseNumber<uint64_t>(a[0], "seed")));
+        form_.Random().SetGenerator(
+            std::make_unique<SeededRandom>(ParseNumber<uint64_t>(a[0], "seed")));
     });
     add("draws", [this](const std::string&, const Args& a) {
         for (const std::string& draw : a) {
@@ -172,7 +175,8 @@ int Driver::Run(std::istream& script) {
         if (line.empty() || line[0] == '#') continue;
         const auto blank = line.find(' ');
         const std::string name = line.substr(0, blank);
-        const std::string rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+        const std::string rest =
+            blank == std::string::npos ? std::string() : line.substr(blank + 1);
         const auto command = commands_.find(name);
         try {
             if (command == commands_.end()) throw ScriptError{"unknown command '" + name + "'"};
@@ -270,8 +274,8 @@ void Driver::Resize(int width, int height) {
 
 void Driver::MouseMove(int x, int y) {
     const QPointF point(x, y);
-    QMouseEvent move(QEvent::MouseMove, point, form_.mapToGlobal(point), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, point, form_.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&form_, &move);
 }
 

@@ -27,4 +27,6 @@ std::string ShortestDouble(double value) {
     return text.substr(0, exponent) + ".0" + text.substr(exponent);
 }
 
-std::string NoteCodeText(char code) { return code == '\0' ? std::string("\\0") : std::string(1, code); }
+std::string NoteCodeText(char code) {
+    return code == '\0' ? std::string("\\0") : std::string(1, code);
+}
