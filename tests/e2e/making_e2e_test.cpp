@@ -4,18 +4,14 @@
 #include <charconv>
 
 #include "tests/e2e/driver_run.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string Pad(std::string text, size_t width) {
-    if (text.size() < width) text.resize(width, ' ');
-    return text;
-}
 
 int LineOf(const std::string& button, const std::string& text) {
     const std::vector<std::string> pane = Block(RunDriver("press " + button + "\npane\n"), "pane");
     for (size_t i = 0; i < pane.size(); ++i) {
-        if (pane[i].compare(0, 28, Pad(text, 28)) == 0) return static_cast<int>(i);
+        if (pane[i].compare(0, 28, Padded(text, 28)) == 0) return static_cast<int>(i);
     }
     ADD_FAILURE() << "no line '" << text << "' in the list of " << button;
     return 0;

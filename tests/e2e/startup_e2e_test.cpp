@@ -4,13 +4,9 @@
 #include <algorithm>
 
 #include "tests/e2e/driver_run.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string Pad(std::string text, size_t width) {
-    text.resize(std::max(width, text.size()), ' ');
-    return text;
-}
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -50,7 +46,7 @@ TEST_F(StartupTest, OpensWithTheWeaponList) {
     EXPECT_EQ(variants, 97u);
     EXPECT_GE(notes, 2u);  // the heavy crossbow's and the pike's second lines at least
     ASSERT_FALSE(pane.empty());
-    EXPECT_EQ(pane[0], Pad("dagger", 29) + "1-1    4        10   0.10" + std::string(69, ' '));
+    EXPECT_EQ(pane[0], Padded("dagger", 29) + "1-1    4        10   0.10" + std::string(69, ' '));
     EXPECT_EQ(pane[1].substr(0, 11), " cinquedea ");
 }
 
@@ -73,8 +69,8 @@ TEST_F(StartupTest, TellingWeaponLines) {
     EXPECT_EQ(line("arrow").substr(50, 4), "0.03");
     EXPECT_EQ(line("sling pellets").substr(37, 10), "       0.1");
     EXPECT_EQ(next("heavy crossbow"),
-              std::string(58, ' ') + Pad("every other turn if adjDX 16+", 65));
-    EXPECT_EQ(next("Pike"), std::string(58, ' ') + Pad("Normaly used grounded vs. cavalry", 65));
+              std::string(58, ' ') + Padded("every other turn if adjDX 16+", 65));
+    EXPECT_EQ(next("Pike"), std::string(58, ' ') + Padded("Normaly used grounded vs. cavalry", 65));
     EXPECT_EQ(line("javelin").substr(58, 4), "1\xBDm;");
 }
 

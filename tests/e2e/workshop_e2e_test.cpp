@@ -4,13 +4,9 @@
 #include <map>
 
 #include "tests/e2e/driver_run.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string Pad(std::string text, size_t width) {
-    if (text.size() < width) text.resize(width, ' ');
-    return text;
-}
 
 // The pane of a list, as the driver prints it after pressing its button.
 const std::vector<std::string>& ListPane(const std::string& button) {
@@ -27,7 +23,7 @@ const std::vector<std::string>& ListPane(const std::string& button) {
 int LineOf(const std::string& button, const std::string& text) {
     const std::vector<std::string>& pane = ListPane(button);
     for (size_t i = 0; i < pane.size(); ++i) {
-        if (pane[i].compare(0, 28, Pad(text, 28)) == 0) return static_cast<int>(i);
+        if (pane[i].compare(0, 28, Padded(text, 28)) == 0) return static_cast<int>(i);
     }
     ADD_FAILURE() << "no line '" << text << "' in the list of " << button;
     return 0;

@@ -2,21 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-void FillCarpets(CatalogTable& t) {
-    for (int n = 1; n <= kCarpetCount; ++n) {
-        t.Fill(entries::kCarpetFirst - 1 + n, std::make_unique<TCarpetItemKest>(n));
-    }
-}
 
 TEST(CarpetTest, Constructor) {
     struct Case {
@@ -43,26 +36,18 @@ TEST(CarpetTest, Constructor) {
 }
 
 TEST(CarpetListTest, LabelsAndListKind) {
-    CatalogTable t;
-    FillCarpets(t);
-    const Listing listing = ListCarpets(t);
-    const std::pair<int, const char*> expected[9] = {
+    const Listing listing = ListCarpets(BuiltTable());
+    const std::vector<HeaderLabel> expected = {
         {8, "Carpet"}, {350, "Cost"}, {412, "WT"}, {464, ""}, {464, ""},
         {536, ""},     {536, ""},     {582, ""},   {582, ""},
     };
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[i].left, expected[i].first);
-        EXPECT_EQ(listing.labels[i].caption, expected[i].second);
-    }
+    ExpectLabels(listing, expected);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Carpets);
 }
 
 TEST(CarpetListTest, ThreeLines) {
-    CatalogTable t;
-    FillCarpets(t);
-    const Listing listing = ListCarpets(t);
+    const Listing listing = ListCarpets(BuiltTable());
     const std::string expected[] = {
         "2 Hex Carpet" + B(20) + B(12) + "500" + B(3) + "7.00" + B(69),
         "4 Hex Carpet" + B(20) + B(11) + "1000" + B(2) + "15.00" + B(69),

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 #include <set>
 #include <string>
 
 #include "catalog/catalog_table.h"
+#include "tests/support/catalog_checks.h"
 
 namespace {
 
@@ -89,10 +89,7 @@ TEST(ComponentCatalog, WholeDollarPricesDistinctNamesAndWeightBounds) {
 }
 
 TEST(ComponentCatalog, AccessorReadsTheComponentRange) {
-    CatalogTable table;
-    for (int n = 1; n <= kComponentCount; ++n) {
-        table.Fill(entries::kComponentFirst - 1 + n, std::make_unique<TComponentItemKest>(n));
-    }
+    const CatalogTable& table = BuiltTable();
     EXPECT_EQ(&ComponentAt(table, 1), &table.At<TComponentItemKest>(526));
     EXPECT_EQ(&ComponentAt(table, 44), &table.At<TComponentItemKest>(569));
     EXPECT_EQ(ComponentAt(table, 1).Name, "Carving");

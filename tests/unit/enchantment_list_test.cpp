@@ -10,10 +10,10 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "random/random_source.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
 class EnchantmentListTest : public ::testing::Test {
 protected:
@@ -43,14 +43,10 @@ protected:
 
 TEST_F(EnchantmentListTest, LabelsAndWhatThePaneShows) {
     const Listing listing = ListEnchantments(table_);
-    const HeaderLabel expected[9] = {{8, "Magic Item"}, {237, "Price"},     {288, "Notes"},
-                                     {340, "Weeks"},    {340, ""},          {392, "ST"},
-                                     {392, "day"},      {442, "cost/week"}, {442, "Ingredients"}};
-    for (int n = 0; n < 9; ++n) {
-        SCOPED_TRACE(n + 1);
-        EXPECT_EQ(listing.labels[static_cast<size_t>(n)].left, expected[n].left);
-        EXPECT_EQ(listing.labels[static_cast<size_t>(n)].caption, expected[n].caption);
-    }
+    const std::vector<HeaderLabel> expected = {
+        {8, "Magic Item"}, {237, "Price"}, {288, "Notes"},     {340, "Weeks"},      {340, ""},
+        {392, "ST"},       {392, "day"},   {442, "cost/week"}, {442, "Ingredients"}};
+    ExpectLabels(listing, expected);
     EXPECT_EQ(listing.shown, ShownList::MagicItems);
     EXPECT_TRUE(listing.returnToTop);
 }

@@ -2,29 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-// The equipment range of a table, filled once for every list test.
-const CatalogTable& EquipmentTable() {
-    static CatalogTable table;
-    static const bool filled = [] {
-        for (int n = 1; n <= kEquipmentCount; ++n) {
-            table.Fill(entries::kEquipmentFirst - 1 + n, std::make_unique<TEquipmentItemKest>(n));
-        }
-        return true;
-    }();
-    (void)filled;
-    return table;
-}
 
 TEST(EquipmentRecord, IndexOutsideTheCatalogLeavesAnEmptyRecord) {
     for (int index : {0, -1, 53, 1000}) {
@@ -137,21 +123,17 @@ TEST(EquipmentCatalog, DataStaysWithinItsBounds) {
 }
 
 TEST(EquipmentList, LabelsAndPlacement) {
-    const Listing listing = ListEquipment(EquipmentTable());
-    const std::pair<int, const char*> labels[9] = {{8, "Equipment"}, {268, "Cost"}, {330, "WT"},
-                                                   {386, "Notes"},   {386, ""},     {488, ""},
-                                                   {488, ""},        {524, ""},     {524, ""}};
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[i].left, labels[i].first);
-        EXPECT_EQ(listing.labels[i].caption, labels[i].second);
-    }
+    const Listing listing = ListEquipment(BuiltTable());
+    const std::vector<HeaderLabel> labels = {{8, "Equipment"}, {268, "Cost"}, {330, "WT"},
+                                             {386, "Notes"},   {386, ""},     {488, ""},
+                                             {488, ""},        {524, ""},     {524, ""}};
+    ExpectLabels(listing, labels);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Equipment);
 }
 
 TEST(EquipmentList, EveryLineIs123WideAndStartsWithItsArticle) {
-    const Listing listing = ListEquipment(EquipmentTable());
+    const Listing listing = ListEquipment(BuiltTable());
     ASSERT_EQ(listing.lines.size(), 54u);
     for (const std::string& line : listing.lines) {
         EXPECT_EQ(line.size(), 123u) << "[" << line << "]";
@@ -160,11 +142,9 @@ TEST(EquipmentList, EveryLineIs123WideAndStartsWithItsArticle) {
     // and a second-note line begins with 48 blanks.
     size_t k = 0;
     for (int n = 1; n <= kEquipmentCount; ++n) {
-        const TEquipmentItemKest& a = EquipmentAt(EquipmentTable(), n);
+        const TEquipmentItemKest& a = EquipmentAt(BuiltTable(), n);
         ASSERT_LT(k, listing.lines.size());
-        std::string name = a.Name;
-        name.resize(28, ' ');
-        EXPECT_EQ(listing.lines[k].substr(0, 28), name);
+        EXPECT_EQ(listing.lines[k].substr(0, 28), FixedWidth(a.Name, 28));
         ++k;
         if (!a.Note2.empty()) {
             EXPECT_EQ(listing.lines[k].substr(0, 48), B(48));
@@ -175,7 +155,7 @@ TEST(EquipmentList, EveryLineIs123WideAndStartsWithItsArticle) {
 }
 
 TEST(EquipmentList, ExampleLinesCharacterForCharacter) {
-    const Listing listing = ListEquipment(EquipmentTable());
+    const Listing listing = ListEquipment(BuiltTable());
     const auto& L = listing.lines;
     // Line numbers count the labyrinth kit's second note line.
     struct Case {

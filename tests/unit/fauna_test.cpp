@@ -5,27 +5,16 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-std::string PadTo28(const std::string& text) {
-    return text.size() >= 28 ? text : text + B(28 - static_cast<int>(text.size()));
-}
-
-void FillFauna(CatalogTable& t) {
-    for (int n = 1; n <= kFaunaCount; ++n) {
-        t.Fill(entries::kFaunaFirst - 1 + n, std::make_unique<TFloura_FaunaKest>(n));
-    }
-}
 
 // Variant number (1..17) of the named variant of a kind; 0 when there is none.
 int VariantNumber(const TFloura_FaunaKest& kind, const std::string& variant) {
@@ -497,25 +486,19 @@ TEST(FaunaTest, SizedVariantsCoverTheirHexesAndGrowWithThem) {
 // The Fauna list
 
 TEST(FaunaListTest, LabelsAndListKind) {
-    CatalogTable t;
-    FillFauna(t);
+    const CatalogTable& t = BuiltTable();
     const Listing listing = ListFauna(t);
-    const std::pair<int, const char*> labels[9] = {
+    const std::vector<HeaderLabel> labels = {
         {8, "Floura Fauna"}, {232, "Cost"},  {276, "Hexes"}, {344, "WT"}, {344, ""},
         {394, "Stat"},       {394, "Total"}, {452, "Parts"}, {452, ""},
     };
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[static_cast<size_t>(i)].left, labels[i].first);
-        EXPECT_EQ(listing.labels[static_cast<size_t>(i)].caption, labels[i].second);
-    }
+    ExpectLabels(listing, labels);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Fauna);
 }
 
 TEST(FaunaListTest, A123WideTitleLinePerKindFollowedByItsVariantLines) {
-    CatalogTable t;
-    FillFauna(t);
+    const CatalogTable& t = BuiltTable();
     const Listing listing = ListFauna(t);
     ASSERT_EQ(listing.lines.size(), 360u);
     for (const std::string& line : listing.lines) EXPECT_EQ(line.size(), 123u) << line;
@@ -525,7 +508,7 @@ TEST(FaunaListTest, A123WideTitleLinePerKindFollowedByItsVariantLines) {
         const TFloura_FaunaKest& kind = FaunaAt(t, n);
         SCOPED_TRACE(kind.Name);
         ASSERT_LT(i, listing.lines.size());
-        EXPECT_EQ(listing.lines[i++], kind.Name + B(123 - static_cast<int>(kind.Name.size())));
+        EXPECT_EQ(listing.lines[i++], Padded(kind.Name, 123));
         for (int k = 1; k <= FaunaVariantCount(kind); ++k) {
             const std::string& line = listing.lines[i++];
             const std::string& variant = kind.VariantName[static_cast<size_t>(k - 1)];
@@ -533,10 +516,10 @@ TEST(FaunaListTest, A123WideTitleLinePerKindFollowedByItsVariantLines) {
             // The first 28 characters are what a click compares: the variant and
             // its kind, except for the diseases, which name the ailment only.
             if (n == kFaunaDisease) {
-                EXPECT_EQ(line.substr(0, 28), PadTo28(" " + variant));
+                EXPECT_EQ(line.substr(0, 28), Padded(" " + variant, 28));
                 EXPECT_EQ(line.find("disease"), std::string::npos) << line;
             } else {
-                EXPECT_EQ(line.substr(0, 28), PadTo28(FaunaVariantText(kind, k)));
+                EXPECT_EQ(line.substr(0, 28), Padded(FaunaVariantText(kind, k), 28));
             }
             // Fixed columns: cost 29-33, hexes 34-37, stat total 48-52, parts from 57.
             EXPECT_EQ(std::atoi(line.substr(28, 5).c_str()), s.Cost) << line;
@@ -545,16 +528,14 @@ TEST(FaunaListTest, A123WideTitleLinePerKindFollowedByItsVariantLines) {
                 << line;
             EXPECT_EQ(line.substr(52, 4), B(4)) << line;
             const std::string parts = FaunaPartsText(s);
-            EXPECT_EQ(line.substr(56), parts + B(67 - static_cast<int>(parts.size()))) << line;
+            EXPECT_EQ(line.substr(56), Padded(parts, 67)) << line;
         }
     }
     EXPECT_EQ(i, listing.lines.size());
 }
 
 TEST(FaunaListTest, ExampleLines) {
-    CatalogTable t;
-    FillFauna(t);
-    const std::vector<std::string> lines = ListFauna(t).lines;
+    const std::vector<std::string> lines = ListFauna(BuiltTable()).lines;
     auto lineStarting = [&](const std::string& start) {
         for (const std::string& line : lines) {
             if (line.compare(0, start.size(), start) == 0) return line;
@@ -565,12 +546,12 @@ TEST(FaunaListTest, ExampleLines) {
     EXPECT_EQ(lines[0], "human" + B(118));
     EXPECT_EQ(lines[1], " black human" + B(16) + " 2784" + "   1" + "     70.00" + "   32" + B(4) +
                             "hand, hand, eye, eye, brain" + B(40));
-    EXPECT_EQ(lines[17], PadTo28(" mad human") + " 2784   1     70.00   32    " +
+    EXPECT_EQ(lines[17], Padded(" mad human", 28) + " 2784   1     70.00   32    " +
                              "hand, hand, eye, eye, brain" + B(40));
     EXPECT_EQ(lines[18], "orc" + B(120));
     // The demon's price fills its column, right after the label.
     EXPECT_EQ(lineStarting(" hero demon"),
-              PadTo28(" hero demon") + "63880" + "   3" + "    900.00" + "  134" + B(4 + 67));
+              Padded(" hero demon", 28) + "63880" + "   3" + "    900.00" + "  134" + B(4 + 67));
     // A kind whose variants yield no parts: the parts column is all blanks.
     EXPECT_EQ(lineStarting(" gnome dwarf").substr(56), B(67));
     // The two longest labels fill their 28 characters exactly.
@@ -580,13 +561,13 @@ TEST(FaunaListTest, ExampleLines) {
     EXPECT_EQ(lineStarting(" unicorn horse").substr(28, 28), "  459   2    450.00   39    ");
     EXPECT_EQ(lineStarting(" tree vampire bat").substr(37, 10), "      0.05");
     // A disease line names the ailment only.
-    EXPECT_EQ(lineStarting(" vampire").substr(0, 33), PadTo28(" vampire") + " 3648");
+    EXPECT_EQ(lineStarting(" vampire").substr(0, 33), Padded(" vampire", 28) + " 3648");
     // The little cat is a title without variant lines; the apes follow at once.
     size_t cat = 0;
     while (cat < lines.size() && lines[cat].compare(0, 11, "little cat ") != 0) ++cat;
     ASSERT_LT(cat + 1, lines.size());
     EXPECT_EQ(lines[cat + 1], "ape" + B(120));
-    EXPECT_EQ(lines.back(), PadTo28(" merman child") + " 1128   1     16.00   22" + B(4 + 67));
+    EXPECT_EQ(lines.back(), Padded(" merman child", 28) + " 1128   1     16.00   22" + B(4 + 67));
 }
 
 }  // namespace

@@ -3,22 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-void FillGems(CatalogTable& t) {
-    for (int n = 1; n <= kGemCount; ++n) {
-        t.Fill(entries::kGemFirst - 1 + n, std::make_unique<TGemItemKest>(n));
-    }
-}
 
 TEST(GemTest, ConstructorOutsideTheCatalogLeavesTheRecordEmpty) {
     for (int index : {0, -1, 203, 1000}) {
@@ -108,35 +102,25 @@ TEST(GemTest, NamesAreDistinctExceptTheTwoGummites) {
 }
 
 TEST(GemListTest, LabelsAndListKind) {
-    CatalogTable t;
-    FillGems(t);
-    const Listing listing = ListGems(t);
-    const std::pair<int, const char*> expected[9] = {
+    const Listing listing = ListGems(BuiltTable());
+    const std::vector<HeaderLabel> expected = {
         {8, "Gem"}, {350, "Cost"}, {398, "Carats"}, {464, "WT"}, {464, ""},
         {536, ""},  {536, ""},     {582, ""},       {582, ""},
     };
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[i].left, expected[i].first);
-        EXPECT_EQ(listing.labels[i].caption, expected[i].second);
-    }
+    ExpectLabels(listing, expected);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Gems);
 }
 
 TEST(GemListTest, OneLinePerGemInCatalogOrder) {
-    CatalogTable t;
-    FillGems(t);
-    const Listing listing = ListGems(t);
+    const Listing listing = ListGems(BuiltTable());
     ASSERT_EQ(listing.lines.size(), static_cast<size_t>(kGemCount));
     for (int n = 1; n <= kGemCount; ++n) {
         SCOPED_TRACE(n);
         const std::string& line = listing.lines[n - 1];
         ASSERT_EQ(line.size(), static_cast<size_t>(textfmt::kListLineWidth));
         // Picking compares the first 28 characters with the padded name.
-        std::string candidate = kGemRows[n - 1].name;
-        candidate.resize(28, ' ');
-        EXPECT_EQ(line.substr(0, 28), candidate);
+        EXPECT_EQ(line.substr(0, 28), FixedWidth(kGemRows[n - 1].name, 28));
         EXPECT_EQ(line.substr(47, 7), "   1.00");
         EXPECT_EQ(line.substr(54, 9), "   0.0002");
         EXPECT_EQ(line.substr(63), B(60));
@@ -144,9 +128,7 @@ TEST(GemListTest, OneLinePerGemInCatalogOrder) {
 }
 
 TEST(GemListTest, ExampleLines) {
-    CatalogTable t;
-    FillGems(t);
-    const Listing listing = ListGems(t);
+    const Listing listing = ListGems(BuiltTable());
     EXPECT_EQ(listing.lines[0],
               "diamond" + B(25) + B(12) + "400" + B(3) + "1.00" + B(3) + "0.0002" + B(60));
     EXPECT_EQ(listing.lines[33],
@@ -173,7 +155,7 @@ TEST(GemListTest, ShowsTheCurrentSizeAndPriceFromTheTable) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         CatalogTable t;
-        FillGems(t);
+        t.Build();
         TGemItemKest& gem = GemAt(t, c.index);
         gem.Carats = c.carats;
         gem.Price = c.carats * gem.PricePerCarat;

@@ -8,12 +8,11 @@
 
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
+#include "tests/support/text.h"
 #include "workshop/combination_rules.h"
 #include "workshop/workshop_state.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
 const std::string kTotal = "            Total  ";
 

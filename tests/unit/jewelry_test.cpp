@@ -2,22 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-void FillJewelry(CatalogTable& t) {
-    for (int n = 1; n <= kJewelryCount; ++n) {
-        t.Fill(entries::kJewelryFirst - 1 + n, std::make_unique<TJewelryItemKest>(n));
-    }
-}
 
 TEST(JewelryTest, PlacesWithoutAPieceStayEmpty) {
     for (int index : {0, -3, kJewelryEmptyPlace, 37, 500}) {
@@ -70,42 +63,30 @@ TEST(JewelryTest, ThirtyFiveDistinctPiecesInThirtySixPlaces) {
 }
 
 TEST(JewelryListTest, LabelsAndListKind) {
-    CatalogTable t;
-    FillJewelry(t);
-    const Listing listing = ListJewelry(t);
-    const std::pair<int, const char*> expected[9] = {
+    const Listing listing = ListJewelry(BuiltTable());
+    const std::vector<HeaderLabel> expected = {
         {8, "Jewelry"}, {350, "Cost"}, {412, "WT"}, {464, ""}, {464, ""},
         {536, ""},      {536, ""},     {582, ""},   {582, ""},
     };
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[i].left, expected[i].first);
-        EXPECT_EQ(listing.labels[i].caption, expected[i].second);
-    }
+    ExpectLabels(listing, expected);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Jewelry);
 }
 
 TEST(JewelryListTest, OneLinePerPlaceTheEmptyOneIncluded) {
-    CatalogTable t;
-    FillJewelry(t);
-    const Listing listing = ListJewelry(t);
+    const Listing listing = ListJewelry(BuiltTable());
     ASSERT_EQ(listing.lines.size(), 36u);
     for (int n = 1; n <= kJewelryCount; ++n) {
         SCOPED_TRACE(n);
         const std::string& line = listing.lines[n - 1];
         EXPECT_EQ(line.size(), static_cast<size_t>(textfmt::kListLineWidth));
-        std::string candidate = JewelryAt(t, n).Name;
-        candidate.resize(28, ' ');
-        EXPECT_EQ(line.substr(0, 28), candidate);
+        EXPECT_EQ(line.substr(0, 28), FixedWidth(JewelryAt(BuiltTable(), n).Name, 28));
         EXPECT_EQ(line.substr(54), B(69));
     }
 }
 
 TEST(JewelryListTest, ExampleLines) {
-    CatalogTable t;
-    FillJewelry(t);
-    const Listing listing = ListJewelry(t);
+    const Listing listing = ListJewelry(BuiltTable());
     const struct {
         int index;
         std::string line;

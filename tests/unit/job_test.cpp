@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
 
@@ -26,14 +27,9 @@ int UsedPrereqs(const TJobKest& job) {
 
 class JobListTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (int n = 1; n <= kJobCount; ++n) {
-            table.Fill(entries::kJobFirst - 1 + n, std::make_unique<TJobKest>(n));
-        }
-        listing = ListJobs(table);
-    }
+    void SetUp() override { listing = ListJobs(table); }
 
-    CatalogTable table;
+    const CatalogTable& table = BuiltTable();
     Listing listing;
 };
 
@@ -155,16 +151,12 @@ TEST(JobRecord, CatalogStaysWithinItsBounds) {
 
 TEST_F(JobListTest, LabelsAndState) {
     // clang-format off
-    const std::vector<std::pair<int, std::string>> expected = {
+    const std::vector<HeaderLabel> expected = {
         {8, "Job"}, {226, "Prerequisite"}, {380, ""}, {398, ""},  {398, ""},
         {400, "Pay"}, {400, ""},           {530, "risk"}, {530, ""},
     };
     // clang-format on
-    for (size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[i].left, expected[i].first);
-        EXPECT_EQ(listing.labels[i].caption, expected[i].second);
-    }
+    ExpectLabels(listing, expected);
     EXPECT_FALSE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Jobs);
 }
@@ -193,17 +185,11 @@ TEST_F(JobListTest, EachJobIsFollowedByItsFurtherRequirements) {
         ASSERT_LT(at, listing.lines.size());
         const std::string& line = listing.lines[at++];
         // Picking compares the first 28 characters with the padded name.
-        std::string name = job.Name;
-        name.resize(28, ' ');
-        EXPECT_EQ(line.substr(0, 28), name);
-        std::string first = job.Prerequisite1;
-        first.resize(22, ' ');
-        EXPECT_EQ(line.substr(28, 22), first);
-        std::string pay = job.Pay;
-        pay.resize(16, ' ');
-        EXPECT_EQ(line.substr(50, 16), pay);
+        EXPECT_EQ(line.substr(0, 28), FixedWidth(job.Name, 28));
+        EXPECT_EQ(line.substr(28, 22), FixedWidth(job.Prerequisite1, 22));
+        EXPECT_EQ(line.substr(50, 16), FixedWidth(job.Pay, 16));
         const std::string risk = std::to_string(job.Risk1) + "/" + std::to_string(job.Risk2);
-        EXPECT_EQ(line.substr(66), risk + std::string(57 - risk.size(), ' '));
+        EXPECT_EQ(line.substr(66), Padded(risk, 57));
         const auto prereqs = Prereqs(job);
         for (size_t i = 1; i < prereqs.size() && !prereqs[i].empty(); ++i) {
             ASSERT_LT(at, listing.lines.size());

@@ -9,6 +9,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "random/random_source.h"
+#include "tests/support/catalog_checks.h"
 #include "workshop/workshop_state.h"
 
 namespace {
@@ -76,15 +77,10 @@ protected:
 };
 
 TEST_F(MakingTest, ReportLabels) {
-    const HeaderLabel expected[9] = {{8, "Item"},    {232, ""},     {276, ""},
-                                     {344, ""},      {336, "cost"}, {394, ""},
-                                     {386, "weeks"}, {452, ""},     {452, ""}};
-    const auto labels = MakingReportLabels();
-    for (int n = 0; n < 9; ++n) {
-        SCOPED_TRACE(n + 1);
-        EXPECT_EQ(labels[static_cast<size_t>(n)].left, expected[n].left);
-        EXPECT_EQ(labels[static_cast<size_t>(n)].caption, expected[n].caption);
-    }
+    const std::vector<HeaderLabel> expected = {{8, "Item"},    {232, ""},     {276, ""},
+                                               {344, ""},      {336, "cost"}, {394, ""},
+                                               {386, "weeks"}, {452, ""},     {452, ""}};
+    ExpectLabels(MakingReportLabels(), expected);
 }
 
 // Blur on a $300 dagger, week by week: $15 of ingredients and 3 ST units of

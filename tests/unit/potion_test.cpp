@@ -2,28 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalog/catalog_table.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-// The potion range of a table, filled once for every list test.
-const CatalogTable& PotionTable() {
-    static CatalogTable table;
-    static const bool filled = [] {
-        for (int n = 1; n <= kPotionCount; ++n) {
-            table.Fill(entries::kPotionFirst - 1 + n, std::make_unique<TPotionItemKest>(n));
-        }
-        return true;
-    }();
-    (void)filled;
-    return table;
-}
 
 template <class Record>
 void ExpectEmpty(const Record& r) {
@@ -133,40 +120,34 @@ TEST(AlchemyRecords, EveryPotionIsOneDoseWithAtMostOneNoteUnlessRevivalOrSolvent
 }
 
 TEST(PotionList, LabelsAndPlacement) {
-    const Listing listing = ListPotions(PotionTable());
-    const std::pair<int, const char*> labels[9] = {{8, "Potion"},  {244, "Price"}, {312, "WT"},
-                                                   {352, "Weeks"}, {352, ""},      {408, "Notes"},
-                                                   {408, ""},      {466, ""},      {466, ""}};
-    for (int i = 0; i < 9; ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(listing.labels[i].left, labels[i].first);
-        EXPECT_EQ(listing.labels[i].caption, labels[i].second);
-    }
+    const Listing listing = ListPotions(BuiltTable());
+    const std::vector<HeaderLabel> labels = {{8, "Potion"},  {244, "Price"}, {312, "WT"},
+                                             {352, "Weeks"}, {352, ""},      {408, "Notes"},
+                                             {408, ""},      {466, ""},      {466, ""}};
+    ExpectLabels(listing, labels);
     // The potion list leaves the view where it was.
     EXPECT_FALSE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Potions);
 }
 
 TEST(PotionList, FortyLinesOf123StartingWithThePotionName) {
-    const Listing listing = ListPotions(PotionTable());
+    const Listing listing = ListPotions(BuiltTable());
     ASSERT_EQ(listing.lines.size(), 40u);
     for (const std::string& line : listing.lines) {
         EXPECT_EQ(line.size(), 123u) << "[" << line << "]";
     }
     size_t k = 0;
     for (int n = 1; n <= kPotionCount; ++n) {
-        const TPotionItemKest& p = PotionAt(PotionTable(), n);
-        std::string name = p.Name;
-        name.resize(28, ' ');
+        const TPotionItemKest& p = PotionAt(BuiltTable(), n);
         ASSERT_LT(k, listing.lines.size());
-        EXPECT_EQ(listing.lines[k].substr(0, 28), name) << "potion " << n;
+        EXPECT_EQ(listing.lines[k].substr(0, 28), FixedWidth(p.Name, 28)) << "potion " << n;
         k += 1 + !p.Note2.empty() + !p.Note3.empty();
     }
     EXPECT_EQ(k, listing.lines.size());
 }
 
 TEST(PotionList, ExampleLinesCharacterForCharacter) {
-    const Listing listing = ListPotions(PotionTable());
+    const Listing listing = ListPotions(BuiltTable());
     const auto& L = listing.lines;
     // Potions after revival sit two lines further down for its two extra notes.
     struct Case {
@@ -197,9 +178,7 @@ TEST(PotionList, ExampleLinesCharacterForCharacter) {
 
 TEST(PotionList, ShowsTheRecordsOfTheTable) {
     CatalogTable table;
-    for (int n = 1; n <= kPotionCount; ++n) {
-        table.Fill(entries::kPotionFirst - 1 + n, std::make_unique<TPotionItemKest>(n));
-    }
+    table.Build();
     PotionAt(table, 1).Price = 275;
     EXPECT_EQ(ListPotions(table).lines[0].substr(28, 7), "    275");
     EXPECT_EQ(&PotionAt(table, 37), &table.At<TPotionItemKest>(284));

@@ -5,22 +5,16 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
-
-std::string B(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-void FillSpells(CatalogTable& t) {
-    for (int n = 1; n <= kSpellCount; ++n) {
-        t.Fill(entries::kSpellFirst - 1 + n, std::make_unique<TSpellsKest>(n));
-    }
-}
 
 TEST(SpellRecord, DerivedFiguresFollowIQ) {
     struct Case {
@@ -188,51 +182,45 @@ TEST(SpellCatalog, NamesArePickable) {
 }
 
 TEST(SpellLists, LabelsAndShownList) {
-    CatalogTable t;
-    FillSpells(t);
+    const CatalogTable& t = BuiltTable();
     struct Expected {
         Listing listing;
         ShownList shown;
-        std::array<HeaderLabel, 9> labels;
+        std::vector<HeaderLabel> labels;
     };
     const Expected lists[] = {
         {ListScrolls(t),
          ShownList::Scrolls,
-         {{{8, "Magic Scroll"},
-           {278, "Cost"},
-           {340, "WT"},
-           {390, "IQ"},
-           {390, ""},
-           {440, ""},
-           {440, ""},
-           {580, ""},
-           {580, ""}}}},
+         {{8, "Magic Scroll"},
+          {278, "Cost"},
+          {340, "WT"},
+          {390, "IQ"},
+          {390, ""},
+          {440, ""},
+          {440, ""},
+          {580, ""},
+          {580, ""}}},
         {ListSpellBooks(t),
          ShownList::SpellBooks,
-         {{{8, "Spell Book"},
-           {262, "Cost"},
-           {324, "WT"},
-           {384, "IQ"},
-           {384, ""},
-           {424, ""},
-           {424, ""},
-           {580, ""},
-           {580, ""}}}},
+         {{8, "Spell Book"},
+          {262, "Cost"},
+          {324, "WT"},
+          {384, "IQ"},
+          {384, ""},
+          {424, ""},
+          {424, ""},
+          {580, ""},
+          {580, ""}}},
     };
     for (const Expected& e : lists) {
         EXPECT_EQ(e.listing.shown, e.shown);
         EXPECT_TRUE(e.listing.returnToTop);
-        for (size_t i = 0; i < e.labels.size(); ++i) {
-            SCOPED_TRACE(i + 1);
-            EXPECT_EQ(e.listing.labels[i].left, e.labels[i].left);
-            EXPECT_EQ(e.listing.labels[i].caption, e.labels[i].caption);
-        }
+        ExpectLabels(e.listing, e.labels);
     }
 }
 
 TEST(SpellLists, EveryLineFullWidthAndStartsWithItsPickText) {
-    CatalogTable t;
-    FillSpells(t);
+    const CatalogTable& t = BuiltTable();
     const Listing scrolls = ListScrolls(t);
     const Listing books = ListSpellBooks(t);
     ASSERT_EQ(scrolls.lines.size(), 156u);
@@ -245,14 +233,13 @@ TEST(SpellLists, EveryLineFullWidthAndStartsWithItsPickText) {
         EXPECT_EQ(scroll.size(), 123u);
         EXPECT_EQ(book.size(), 123u);
         const std::string scrollText = name + ",S";
-        EXPECT_EQ(scroll.substr(0, 28), scrollText + B(28 - static_cast<int>(scrollText.size())));
-        EXPECT_EQ(book.substr(0, 28), name + B(28 - static_cast<int>(name.size())));
+        EXPECT_EQ(scroll.substr(0, 28), Padded(scrollText, 28));
+        EXPECT_EQ(book.substr(0, 28), Padded(name, 28));
     }
 }
 
 TEST(SpellLists, ExampleLines) {
-    CatalogTable t;
-    FillSpells(t);
+    const CatalogTable& t = BuiltTable();
     const Listing scrolls = ListScrolls(t);
     const Listing books = ListSpellBooks(t);
     struct Case {
@@ -279,8 +266,7 @@ TEST(SpellLists, ExampleLines) {
 }
 
 TEST(SpellLists, DecimalSeparatorFollowsTheLocale) {
-    CatalogTable t;
-    FillSpells(t);
+    const CatalogTable& t = BuiltTable();
     textfmt::SetDecimalSeparator(',');
     const Listing books = ListSpellBooks(t);
     textfmt::SetDecimalSeparator('.');

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
+#include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
 #include "catalog/weapon.h"
 #include "catalog/weapon_list.h"
+#include "tests/support/catalog_checks.h"
+#include "tests/support/text.h"
 
 namespace {
 
@@ -34,12 +36,7 @@ TEST(GetDiceText, EveryForm) {
 
 class WeaponListTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (int n = 1; n <= kWeaponCount; ++n) {
-            table_.Fill(entries::kWeaponFirst - 1 + n, std::make_unique<TWeaponItemKest>(n));
-        }
-        listing_ = ListWeapons(table_);
-    }
+    void SetUp() override { listing_ = ListWeapons(table_); }
 
     // The line that starts with the given text followed by a blank.
     std::string LineOf(const std::string& start) const {
@@ -55,14 +52,9 @@ protected:
                                    listing_.lines.begin());
     }
 
-    CatalogTable table_;
+    const CatalogTable& table_ = BuiltTable();
     Listing listing_;
 };
-
-std::string Pad(std::string text, size_t width) {
-    text.resize(std::max(width, text.size()), ' ');
-    return text;
-}
 
 TEST_F(WeaponListTest, CountsAndWidth) {
     size_t variants = 0, notes = 0;
@@ -84,13 +76,10 @@ TEST_F(WeaponListTest, CountsAndWidth) {
 }
 
 TEST_F(WeaponListTest, Labels) {
-    const std::pair<int, const char*> expected[9] = {{8, "Weapon"}, {222, "damage"}, {284, "ST"},
-                                                     {348, "Cost"}, {348, ""},       {402, "WT"},
-                                                     {402, ""},     {468, "Notes"},  {468, ""}};
-    for (size_t k = 0; k < 9; ++k) {
-        EXPECT_EQ(listing_.labels[k].left, expected[k].first) << k;
-        EXPECT_EQ(listing_.labels[k].caption, expected[k].second) << k;
-    }
+    const std::vector<HeaderLabel> expected = {{8, "Weapon"}, {222, "damage"}, {284, "ST"},
+                                               {348, "Cost"}, {348, ""},       {402, "WT"},
+                                               {402, ""},     {468, "Notes"},  {468, ""}};
+    ExpectLabels(listing_, expected);
 }
 
 TEST_F(WeaponListTest, TellingLines) {
@@ -100,10 +89,10 @@ TEST_F(WeaponListTest, TellingLines) {
         std::string numbers;  // from column 0 up to the end of the weight column
     };
     const Case cases[] = {
-        {"dagger", Pad("dagger", 29) + "1-1" + "    4" + "        10" + "   0.10"},
-        {"club", Pad("club", 29) + " +3" + "    4" + "        10" + "   0.20"},
-        {"sheath", Pad("sheath", 29) + " - " + "    1" + "        10" + "   0.20"},
-        {"sling pellets", Pad("sling pellets", 29) + " - " + "    1" + "       0.1" + "   0.03"},
+        {"dagger", Padded("dagger", 29) + "1-1" + "    4" + "        10" + "   0.10"},
+        {"club", Padded("club", 29) + " +3" + "    4" + "        10" + "   0.20"},
+        {"sheath", Padded("sheath", 29) + " - " + "    1" + "        10" + "   0.20"},
+        {"sling pellets", Padded("sling pellets", 29) + " - " + "    1" + "       0.1" + "   0.03"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(LineOf(c.name), c.numbers + noNote) << c.name;
@@ -114,7 +103,7 @@ TEST_F(WeaponListTest, TellingLines) {
     EXPECT_EQ(LineOf("arrow").substr(47, 7), "   0.03");
     // The half in the javelin's note is one character.
     const std::string javelin = LineOf("javelin");
-    EXPECT_EQ(javelin.substr(58), Pad("1\xBDm; too short to make a 2-hex jab.", 65));
+    EXPECT_EQ(javelin.substr(58), Padded("1\xBDm; too short to make a 2-hex jab.", 65));
 }
 
 TEST_F(WeaponListTest, SecondNoteLines) {
@@ -129,15 +118,15 @@ TEST_F(WeaponListTest, SecondNoteLines) {
     };
     for (const Case& c : cases) {
         const std::string first = LineOf(c.name);
-        EXPECT_EQ(first.substr(58), Pad(c.note1, 65));
+        EXPECT_EQ(first.substr(58), Padded(c.note1, 65));
         const size_t at = IndexOf(first);
         ASSERT_LT(at + 1, listing_.lines.size());
-        EXPECT_EQ(listing_.lines[at + 1], std::string(58, ' ') + Pad(c.note2, 65)) << c.name;
+        EXPECT_EQ(listing_.lines[at + 1], std::string(58, ' ') + Padded(c.note2, 65)) << c.name;
     }
     // The variant repeats the note line after its own line.
     const size_t arbalest = IndexOf(LineOf(" arbalest"));
     EXPECT_EQ(listing_.lines[arbalest + 1],
-              std::string(58, ' ') + Pad("every other turn if adjDX 16+", 65));
+              std::string(58, ' ') + Padded("every other turn if adjDX 16+", 65));
 }
 
 TEST_F(WeaponListTest, VariantsFollowTheirWeaponIndented) {
