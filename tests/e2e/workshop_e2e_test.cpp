@@ -176,6 +176,21 @@ TEST(CombinationRules, PlainItemTogglesWithEitherButton) {
     }
 }
 
+TEST(CombinationRules, RightClickActsOnTheLineUnderThePointer) {
+    // The caret is left on the Light line; the right click on the Blur line
+    // must take Blur off, not Light.
+    const std::vector<Snapshot> s =
+        States(RunOk("press Button9_Enchant\n" + Pick("Blur") + Pick("Light") + "state\n" +
+                     Pick("Blur", 1, "right", 40) + "state\n" + Pick("Light", 1, "middle", 50) +
+                     "state\n"));
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(s[0].slots[0].name, "Blur");
+    EXPECT_EQ(s[0].slots[1].name, "Light");
+    EXPECT_EQ(s[1].slots[0].name, "Light");
+    EXPECT_EQ(s[1].slots[1].name, "");
+    EXPECT_EQ(s[2].slots[0].name, "");  // the middle button puts on or toggles like the left
+}
+
 TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
     const DriverRun run =
         RunOk("press Button9_Enchant\n" + Pick("Light") + Pick("Blur") + "state\nsheet\n");

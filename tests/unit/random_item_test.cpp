@@ -25,6 +25,7 @@
 #include "random/random_source.h"
 #include "workshop/combination_rules.h"
 #include "workshop/enchantment_list.h"
+#include "workshop/item_sheet.h"
 
 namespace {
 
@@ -683,6 +684,28 @@ TEST(RandomItemProperty, TenThousandItemsKeepEveryInvariant) {
         EXPECT_NEAR(count, expected, 0.3 * expected + 30) << "rolls " << span[0] << ".." << span[1];
     }
     EXPECT_GT(filledSlots, 10000);  // most items carry magic
+}
+
+// The same with the program's own clock-seeded source, re-seeded at every
+// item as the window does: the item sheet stays well formed.
+TEST(RandomItemProperty, TenThousandItemsFromTheProgramsOwnSource) {
+    CatalogTable table;
+    table.Build();
+    WorkshopState state;
+    ClockRandom random;
+    for (int run = 0; run < 10000; ++run) {
+        MakeRandomItem(table, state, random);
+        const std::vector<std::string> sheet = BuildItemSheet(table, state);
+        int filled = 0;
+        for (int k = 1; k <= 5; ++k) filled += !table.Slot(k).Name.empty();
+        const size_t baseLines = state.BaseItemName.empty() ? 0 : 2;
+        ASSERT_EQ(sheet.size(), baseLines + static_cast<size_t>(filled) + 2) << "run " << run;
+        ASSERT_EQ(sheet[sheet.size() - 2], " ");
+        ASSERT_EQ(sheet.back().compare(0, 19, "            Total  "), 0) << sheet.back();
+        ASSERT_TRUE(std::isfinite(state.SheetTotalPrice));
+        ASSERT_GE(state.SheetTotalPrice, 0);
+        ASSERT_LE(state.SheetTotalPrice, INT32_MAX);
+    }
 }
 
 }  // namespace
