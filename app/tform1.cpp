@@ -48,6 +48,8 @@ void TForm1::WireEvents() {
         connect(button, &QPushButton::clicked, this,
                 [this, handler = handler] { (this->*handler)(); });
     }
+    // Enter in the name box names the item, as the button would.
+    connect(Edit1, &QLineEdit::returnPressed, this, [this] { Button_Make->click(); });
     connect(UpDown1, &UpDown::clicked, this, [this](UpDown::Arrow arrow) { UpDown1Click(arrow); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }

@@ -1,7 +1,9 @@
-// The making timer wakes the program only while an item is being made.
+// The window itself: the making timer wakes the program only while an item
+// is being made, and the name box names the item on Enter.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 
 #include "app/tform1.h"
 
@@ -51,6 +53,19 @@ TEST(MakingTimer, HeldTimerWaitsForTheDriver) {
     EXPECT_FALSE(form.Timer1->isActive());
     form.SetTimerHeld(false);
     EXPECT_TRUE(form.Timer1->isActive());
+}
+
+TEST(NameBox, EnterNamesTheItem) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.show();
+    form.Button_MakeClick();
+    form.Edit1->setText(QStringLiteral("Ring of Ærø"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form.Edit1, &enter);
+    EXPECT_EQ(form.Workshop().MadeItemName, "Ring of \xC6r\xF8");
+    EXPECT_EQ(form.Button_Make->Caption(), "&Make");
+    EXPECT_TRUE(form.Workshop().Making);  // naming leaves the making running
 }
 
 }  // namespace
