@@ -66,16 +66,21 @@ std::string Unbar(const std::string& printed) {
     return latin1;
 }
 
-std::vector<std::string> Block(const DriverRun& run, const std::string& header) {
+std::vector<std::vector<std::string>> Blocks(const DriverRun& run, const std::string& header) {
+    std::vector<std::vector<std::string>> blocks;
     for (size_t i = 0; i < run.out.size(); ++i) {
         const std::string& line = run.out[i];
         if (line.compare(0, header.size() + 1, header + " ") != 0) continue;
         const size_t count = std::stoul(line.substr(header.size() + 1));
-        std::vector<std::string> lines;
+        blocks.emplace_back();
         for (size_t k = 1; k <= count && i + k < run.out.size(); ++k) {
-            lines.push_back(Unbar(run.out[i + k]));
+            blocks.back().push_back(Unbar(run.out[i + k]));
         }
-        return lines;
     }
-    return {};
+    return blocks;
+}
+
+std::vector<std::string> Block(const DriverRun& run, const std::string& header) {
+    std::vector<std::vector<std::string>> blocks = Blocks(run, header);
+    return blocks.empty() ? std::vector<std::string>{} : std::move(blocks.front());
 }

@@ -19,3 +19,6 @@ std::string Unbar(const std::string& printed);
 // The lines of a block the driver printed with a count first ("pane N"),
 // starting at the line that begins with header.
 std::vector<std::string> Block(const DriverRun& run, const std::string& header);
+
+// Every such block of a run, in the order printed.
+std::vector<std::vector<std::string>> Blocks(const DriverRun& run, const std::string& header);

@@ -8,7 +8,7 @@ namespace {
 
 struct ListCase {
     const char* button;
-    size_t lines;
+    size_t lines;                     // 0: not fixed by the list
     const char* firstLineStart;       // the first entry's name
     std::vector<std::string> labels;  // Label1..Label9 as the driver prints them
     bool returnsToTop;
@@ -135,6 +135,28 @@ const ListCase kLists[] = {
              {452, ""}}),
      true},
     {"Button_Job", 164, "unskilled", {}, false},
+    {"Button9_Enchant", 0, "Staff",
+     Labels({{8, "Magic Item"},
+             {237, "Price"},
+             {288, "Notes"},
+             {340, "Weeks"},
+             {340, ""},
+             {392, "ST"},
+             {392, "day"},
+             {442, "cost/week"},
+             {442, "Ingredients"}}),
+     true},
+    {"Button_Analyze", 127, "Staff",
+     Labels({{8, "Magic Item"},
+             {237, "Price"},
+             {288, "Notes"},
+             {340, "Weeks"},
+             {340, ""},
+             {392, "ST"},
+             {392, "day"},
+             {442, "cost/"},
+             {442, "week"}}),
+     true},
 };
 
 TEST(Lists, EveryListThroughItsButton) {
@@ -145,7 +167,10 @@ TEST(Lists, EveryListThroughItsButton) {
                                         "\npane\nlabels\nselection\n");
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const std::vector<std::string> pane = Block(run, "pane");
-        ASSERT_EQ(pane.size(), list.lines);
+        if (list.lines > 0) {
+            ASSERT_EQ(pane.size(), list.lines);
+        }
+        ASSERT_FALSE(pane.empty());
         for (const std::string& line : pane) {
             EXPECT_EQ(line.size(), 123u) << line;
         }
@@ -161,7 +186,7 @@ TEST(Lists, EveryListThroughItsButton) {
         for (const std::string& line : run.out) {
             if (line.compare(0, 10, "selection ") == 0) selection = line;
         }
-        const size_t end = 125 * list.lines - 2;  // after the last character
+        const size_t end = 125 * pane.size() - 2;  // after the last character
         EXPECT_EQ(selection, list.returnsToTop ? std::string("selection 0 0 ||")
                                                : "selection " + std::to_string(end) + " 0 ||");
     }
@@ -183,6 +208,26 @@ TEST(Lists, GoingBackToTheWeaponsGivesTheOpeningScreen) {
         RunDriver("press Button_Fauna\npress Button_Job\npress Button_Weapon\npane\nlabels\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
     EXPECT_EQ(opening.out, again.out);
+}
+
+TEST(Lists, EnchantmentListEntriesAndAnalysis) {
+    const DriverRun run = RunDriver("press Button9_Enchant\npane\npress Button_Analyze\npane\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::vector<std::string>> panes = Blocks(run, "pane");
+    ASSERT_EQ(panes.size(), 2u);
+    // Every magic item has one line in the enchantment list, followed by
+    // its further notes, each starting with blanks.
+    size_t entries = 0;
+    for (const std::string& line : panes[0]) entries += line[0] != ' ';
+    EXPECT_EQ(entries, 127u);
+    // The analysis has the same first columns as the enchantment list.
+    ASSERT_EQ(panes[1].size(), 127u);
+    size_t k = 0;
+    for (const std::string& line : panes[0]) {
+        if (line[0] == ' ') continue;
+        EXPECT_EQ(panes[1][k].substr(0, 63), line.substr(0, 63)) << line;
+        ++k;
+    }
 }
 
 }  // namespace

@@ -22,20 +22,6 @@ std::string PickEnchantment(const std::string& name) {
            " 1\n";
 }
 
-// Every block printed with a count ("pane N"), in order.
-std::vector<std::vector<std::string>> Blocks(const DriverRun& run, const std::string& header) {
-    std::vector<std::vector<std::string>> blocks;
-    for (size_t i = 0; i < run.out.size(); ++i) {
-        if (run.out[i].compare(0, header.size() + 1, header + " ") != 0) continue;
-        blocks.emplace_back();
-        const size_t count = std::stoul(run.out[i].substr(header.size() + 1));
-        for (size_t k = 1; k <= count && i + k < run.out.size(); ++k) {
-            blocks.back().push_back(Unbar(run.out[i + k]));
-        }
-    }
-    return blocks;
-}
-
 std::vector<std::string> Lines(const DriverRun& run, const std::string& prefix) {
     std::vector<std::string> lines;
     for (const std::string& line : run.out) {

@@ -179,10 +179,9 @@ TEST(CombinationRules, PlainItemTogglesWithEitherButton) {
 TEST(CombinationRules, RightClickActsOnTheLineUnderThePointer) {
     // The caret is left on the Light line; the right click on the Blur line
     // must take Blur off, not Light.
-    const std::vector<Snapshot> s =
-        States(RunOk("press Button9_Enchant\n" + Pick("Blur") + Pick("Light") + "state\n" +
-                     Pick("Blur", 1, "right", 40) + "state\n" + Pick("Light", 1, "middle", 50) +
-                     "state\n"));
+    const std::vector<Snapshot> s = States(RunOk(
+        "press Button9_Enchant\n" + Pick("Blur") + Pick("Light") + "state\n" +
+        Pick("Blur", 1, "right", 40) + "state\n" + Pick("Light", 1, "middle", 50) + "state\n"));
     ASSERT_EQ(s.size(), 3u);
     EXPECT_EQ(s[0].slots[0].name, "Blur");
     EXPECT_EQ(s[0].slots[1].name, "Light");
@@ -227,14 +226,7 @@ TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
     EXPECT_EQ(s[0].slots[1].name, "Drop Weapon");
     EXPECT_EQ(s[0].slots[1].adjusted, 1000);
     for (const Slot& slot : s[1].slots) EXPECT_NE(slot.name, "Knock");
-    std::vector<std::vector<std::string>> sheets;
-    for (size_t i = 0; i < run.out.size(); ++i) {
-        if (run.out[i].compare(0, 6, "sheet ") == 0) {
-            sheets.emplace_back();
-            const size_t count = std::stoul(run.out[i].substr(6));
-            for (size_t k = 1; k <= count; ++k) sheets.back().push_back(run.out[i + k]);
-        }
-    }
+    const std::vector<std::vector<std::string>> sheets = Blocks(run, "sheet");
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(sheets[0], sheets[1]);
 }
@@ -242,14 +234,7 @@ TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
 TEST(ItemSheet, BlurAloneAndTheEmptyBench) {
     const DriverRun run =
         RunOk("press Button9_Enchant\n" + Pick("Blur") + "sheet\n" + Pick("Blur") + "sheet\n");
-    std::vector<std::vector<std::string>> sheets;
-    for (size_t i = 0; i < run.out.size(); ++i) {
-        if (run.out[i].compare(0, 6, "sheet ") == 0) {
-            sheets.emplace_back();
-            const size_t count = std::stoul(run.out[i].substr(6));
-            for (size_t k = 1; k <= count; ++k) sheets.back().push_back(Unbar(run.out[i + k]));
-        }
-    }
+    const std::vector<std::vector<std::string>> sheets = Blocks(run, "sheet");
     ASSERT_EQ(sheets.size(), 2u);
     const std::vector<std::string> blur = {
         "Blur" + std::string(34, ' ') + "3000" + std::string(6, ' ') + "5",
