@@ -9,7 +9,13 @@ inline QString ToQt(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Counted by characters, not UTF-16 units: a character beyond the basic
+// plane (an emoji) is one '?', not two.
 inline std::string FromQt(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    std::string latin1;
+    latin1.reserve(static_cast<size_t>(text.size()));
+    for (const char32_t character : text.toUcs4()) {
+        latin1 += character < 256 ? static_cast<char>(character) : '?';
+    }
+    return latin1;
 }

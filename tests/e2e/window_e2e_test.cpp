@@ -127,9 +127,9 @@ TEST(DriverContract, ScreenshotWritesAPng) {
 }
 
 TEST(DriverContract, NameBoxKeepsLatin1AndMarksTheRest) {
-    const DriverRun run = RunDriver("type Sword of Ærø €5\ncontrols\n");
+    const DriverRun run = RunDriver("type Sword of Ærø €5 🐉!\ncontrols\n");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Grep(run, "Edit1 ")[0], "Edit1 hidden |Sword of Ærø ?5|");
+    EXPECT_EQ(Grep(run, "Edit1 ")[0], "Edit1 hidden |Sword of Ærø ?5 ?!|");
 }
 
 }  // namespace
