@@ -1,5 +1,7 @@
 #include "catalog/weapon.h"
 
+#include "catalog/making_time.h"
+
 namespace {
 
 std::string TextOf(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
@@ -14,9 +16,7 @@ TWeaponItemKest::TWeaponItemKest(int32_t index) {
     Name = TextOf(row.name);
     Kind = TextOf(row.kind);
 
-    // A weapon takes one week of making for every $150 of its cost; the rate
-    // is applied in extended precision so that round costs give round weeks.
-    const double weeks = static_cast<double>(static_cast<long double>(row.cost) * (1.0L / 150));
+    const double weeks = WeeksOfMakingFor(row.cost);
 
     // Every name the weapon goes by carries the same numbers and notes.
     for (TWeaponKest& variant : Variants) {

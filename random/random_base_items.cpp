@@ -9,6 +9,7 @@
 #include "catalog/fauna.h"
 #include "catalog/gem.h"
 #include "catalog/jewelry.h"
+#include "catalog/making_time.h"
 #include "catalog/spell.h"
 #include "random/random_run.h"
 
@@ -29,7 +30,7 @@ void ResizeGem(RandomRun& run, int32_t n, double value) {
 
 void SetGemBaseItem(RandomRun& run, int32_t n) {
     const TGemItemKest& gem = GemAt(run.table, n);
-    run.SetBaseItem(gem.Name + " (gem)", gem.Price, 0, 1);
+    run.state.SetBaseItem(gem.Name + " (gem)", gem.Price, 0, 1);
 }
 
 // A creature gem, by d(14): wolf, myrmidon, bear, gargoyle, giant and the two
@@ -51,12 +52,12 @@ void RollCreature(RandomRun& run) {
     const int32_t variants = FaunaVariantCount(kind);
     if (variants > 0) {
         const size_t c = static_cast<size_t>(run.Die(variants) - 1);
-        run.SetBaseItem(kind.VariantName[c] + " " + kind.Name, kind.Stats[c].Cost, 0,
-                        kind.Stats[c].Hexes);
+        run.state.SetBaseItem(kind.VariantName[c] + " " + kind.Name, kind.Stats[c].Cost, 0,
+                              kind.Stats[c].Hexes);
     } else {
         const TStatKest& stats = kind.Stats[0];
-        run.SetBaseItem(kind.Name + " " + std::to_string(stats.Hexes) + " hex", stats.Cost, 0,
-                        stats.Hexes);
+        run.state.SetBaseItem(kind.Name + " " + std::to_string(stats.Hexes) + " hex", stats.Cost, 0,
+                              stats.Hexes);
     }
     run.fill = kFillEmpty;
     if (f == kDemon) {
@@ -74,7 +75,7 @@ void RollCreature(RandomRun& run) {
 void RollComponent(RandomRun& run) {
     const int32_t k = run.Die(kComponentCount);
     const TComponentItemKest& component = ComponentAt(run.table, k);
-    run.SetBaseItem(component.Name, component.Price, 0, 1);
+    run.state.SetBaseItem(component.Name, component.Price, 0, 1);
     run.fill = 1;
     switch (k) {
         case 1:  // Carving
@@ -119,7 +120,7 @@ void RollComponent(RandomRun& run) {
 void RollCarpet(RandomRun& run) {
     const int32_t c = run.Die(kCarpetCount);
     const TCarpetItemKest& carpet = CarpetAt(run.table, c);
-    run.SetBaseItem(carpet.Name, carpet.Price, carpet.Price * kWeeksPerDollar, 1);
+    run.state.SetBaseItem(carpet.Name, carpet.Price, WeeksOfMakingFor(carpet.Price), 1);
     run.Put(charm::kFirstMagicCarpet - 1 + c);
     run.fill = 1;
 }
@@ -127,7 +128,7 @@ void RollCarpet(RandomRun& run) {
 void RollJewelry(RandomRun& run) {
     const int32_t j = run.Die(kJewelryCount);
     const TJewelryItemKest& piece = JewelryAt(run.table, j);
-    run.SetBaseItem(piece.Name, piece.Price, piece.Price * kWeeksPerDollar, 1);
+    run.state.SetBaseItem(piece.Name, piece.Price, WeeksOfMakingFor(piece.Price), 1);
     run.fill = 1;
     switch (j) {
         case 8:   // chalice
@@ -195,12 +196,12 @@ void RollGem(RandomRun& run) {
 
 void RollSpellBook(RandomRun& run) {
     const TSpellsKest& spell = SpellAt(run.table, run.Die(kSpellCount));
-    run.SetBaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks, 1);
+    run.state.SetBaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks, 1);
     run.fill = kFillEmpty;
 }
 
 void RollScroll(RandomRun& run) {
     const TSpellsKest& spell = SpellAt(run.table, run.Die(kSpellCount));
-    run.SetBaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks, 1);
+    run.state.SetBaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks, 1);
     run.fill = kFillComplete;  // the spell on it is all a scroll holds
 }

@@ -44,10 +44,11 @@ void SetWeaponBaseItem(RandomRun& run, const TWeaponItemKest& weapon) {
     }
     if (run.Die(2) == 1 || variants == 0) {
         const TWeaponKest& first = weapon.Variants[0];
-        run.SetBaseItem(weapon.Name, first.Cost, first.Weeks, 1);
+        run.state.SetBaseItem(weapon.Name, first.Cost, first.Weeks, 1);
     } else {
         const TWeaponKest& variant = weapon.Variants[static_cast<size_t>(run.Die(variants) - 1)];
-        run.SetBaseItem(variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks, 1);
+        run.state.SetBaseItem(variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks,
+                              1);
     }
 }
 
@@ -142,7 +143,7 @@ const GearCharm kEquipmentCharms[] = {
 void RollEquipment(RandomRun& run) {
     const int32_t e = run.Die(kEquipmentCount);
     const TEquipmentItemKest& article = EquipmentAt(run.table, e);
-    run.SetBaseItem(article.Name, article.Cost, article.Weeks, 1);
+    run.state.SetBaseItem(article.Name, article.Cost, article.Weeks, 1);
     run.fill = 1;
     switch (e) {
         case 25:  // lantern

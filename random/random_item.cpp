@@ -83,13 +83,6 @@ void RandomRun::Put(int32_t index, int32_t times) {
     for (int32_t i = 0; i < times; ++i) Rectify_Magic_Item_list(table, state, index);
 }
 
-void RandomRun::SetBaseItem(const std::string& name, double price, double weeks, int32_t hexes) {
-    state.BaseItemName = name;
-    state.BaseItemPrice = price;
-    state.BaseItemWeeks = weeks;
-    state.HexCount = hexes;
-}
-
 void PutBonusBatch(RandomRun& run) { run.Put(charm::kWeaponArmorPlus, run.Die(5)); }
 
 void PutRodPick(RandomRun& run, int32_t rodRoll) {

@@ -76,7 +76,6 @@ struct RandomRun {
     // Puts the magic item on the workbench through the combination rules,
     // the given number of times in a row.
     void Put(int32_t index, int32_t times = 1);
-    void SetBaseItem(const std::string& name, double price, double weeks, int32_t hexes);
 };
 
 // The rules of each catalog: they set the base item, put the magic that
@@ -100,6 +99,3 @@ void PutRingPick(RandomRun& run);                  // d(16): a ring's charm
 void PutHelmetPick(RandomRun& run);                // d(6): a helmet's charm
 void PutMissileCharmA(RandomRun& run);             // ammunition, by d(36)
 void PutMissileCharmB(RandomRun& run);             // the bola, by d(56)
-
-// A base item's weeks of making when they follow from its price alone.
-constexpr double kWeeksPerDollar = 1.0 / 150;

@@ -42,15 +42,9 @@ double WeeklyProfit(const TMagicItemKest& item, int32_t units) {
 
 Listing Analyze(const CatalogTable& table) {
     Listing listing;
-    listing.labels = {{{8, "Magic Item"},
-                       {237, "Price"},
-                       {288, "Notes"},
-                       {340, "Weeks"},
-                       {340, ""},
-                       {392, "ST"},
-                       {392, "day"},
-                       {442, "cost/"},
-                       {442, "week"}}};
+    listing.labels = EnchantmentLabels();
+    listing.labels[7].caption = "cost/";  // the profit per week stands under them
+    listing.labels[8].caption = "week";
     listing.lines.reserve(kMagicItemCount);
     for (int i = 0; i < kMagicItemCount; ++i) {
         const TMagicItemKest& item = table.MagicItem(i);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <string>
+
+#include "catalog/listing.h"
 
 class TMagicItemKest;
 
@@ -9,3 +12,7 @@ class TMagicItemKest;
 // code, weeks, ST per day, weekly ingredient cost and the 4 blanks after them.
 // The analysis shares them so that its lines pick like the enchantment list's.
 std::string EnchantmentColumns(const TMagicItemKest& item);
+
+// The header labels over those columns, as the enchantment list captions them;
+// the analysis keeps the positions and re-captions the last column.
+std::array<HeaderLabel, 9> EnchantmentLabels();

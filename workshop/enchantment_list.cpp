@@ -63,17 +63,21 @@ std::string EnchantmentColumns(const TMagicItemKest& item) {
         .Take();
 }
 
+std::array<HeaderLabel, 9> EnchantmentLabels() {
+    return {{{8, "Magic Item"},
+             {237, "Price"},
+             {288, "Notes"},
+             {340, "Weeks"},
+             {340, ""},
+             {392, "ST"},
+             {392, "day"},
+             {442, "cost/week"},
+             {442, "Ingredients"}}};
+}
+
 Listing ListEnchantments(const CatalogTable& table) {
     Listing listing;
-    listing.labels = {{{8, "Magic Item"},
-                       {237, "Price"},
-                       {288, "Notes"},
-                       {340, "Weeks"},
-                       {340, ""},
-                       {392, "ST"},
-                       {392, "day"},
-                       {442, "cost/week"},
-                       {442, "Ingredients"}}};
+    listing.labels = EnchantmentLabels();
     for (int i = 0; i < kMagicItemCount; ++i) {
         const TMagicItemKest& item = table.MagicItem(i);
         listing.lines.push_back(textfmt::LineBuilder(EnchantmentColumns(item))

@@ -2,14 +2,13 @@
 
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
+#include "catalog/making_time.h"
 #include "random/random_source.h"
 #include "workshop/making_figures.h"
 
 namespace {
 
 constexpr int kSlotCount = 5;
-// A base item takes a week of work for every $150 of its adjusted price.
-constexpr double kWeeksPerDollar = 1.0 / 150;
 constexpr double kDollarsPerSTUnit = 50;
 
 // A slot is finished once it has all its successful weeks; an empty slot
@@ -55,7 +54,7 @@ void StartMaking(const CatalogTable& table, WorkshopState& state) {
     for (int k = 1; k <= kSlotCount; ++k) {
         state.AdjustedBasePrice *= NoteCodePriceFactor(table.Slot(k).NoteCode);
     }
-    state.AdjustedBaseWeeks = state.AdjustedBasePrice * kWeeksPerDollar;
+    state.AdjustedBaseWeeks = WeeksOfMakingFor(state.AdjustedBasePrice);
     state.BaseItemWeeks = state.AdjustedBaseWeeks;
     state.TotalCostSoFar = state.AdjustedBasePrice;
 }

@@ -12,6 +12,7 @@
 #include "catalog/jewelry.h"
 #include "catalog/job.h"
 #include "catalog/magic_item.h"
+#include "catalog/making_time.h"
 #include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/weapon.h"
@@ -33,22 +34,12 @@ bool Matches(std::string_view candidate, std::string_view selected) {
     return selected.find_first_not_of(' ', candidate.size()) == std::string_view::npos;
 }
 
-// The base item a match puts on the workbench; every pick but a creature's
-// covers one hex.
-void SetBase(WorkshopState& state, std::string name, double price, double weeks,
-             int32_t hexes = 1) {
-    state.BaseItemName = std::move(name);
-    state.BaseItemPrice = price;
-    state.BaseItemWeeks = weeks;
-    state.HexCount = hexes;
-}
-
 void ScanPotions(const CatalogTable& table, WorkshopState& state, std::string_view selected,
                  int32_t& picked) {
     for (int n = 1; n <= kPotionCount; ++n) {
         const TPotionItemKest& potion = PotionAt(table, n);
         if (!Matches(potion.Name, selected)) continue;
-        SetBase(state, potion.Name, potion.Price, potion.Weeks);
+        state.SetBaseItem(potion.Name, potion.Price, potion.Weeks);
         picked = kNoMagicItem;
     }
 }
@@ -60,7 +51,7 @@ void ScanPieces(const CatalogTable& table, WorkshopState& state, std::string_vie
     for (int n = 1; n <= count; ++n) {
         const Record& record = table.At<Record>(first - 1 + n);
         if (!Matches(record.Name, selected)) continue;
-        SetBase(state, record.Name, record.Price, record.Price / 150);
+        state.SetBaseItem(record.Name, record.Price, WeeksOfMakingFor(record.Price));
         picked = kNoMagicItem;
     }
 }
@@ -80,12 +71,12 @@ void ScanWeapons(const CatalogTable& table, WorkshopState& state, std::string_vi
         const TWeaponItemKest& weapon = table.Weapon(n);
         for (const TWeaponKest& variant : weapon.Variants) {
             if (!Matches(" " + variant.Name, selected)) continue;
-            SetBase(state, variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks);
+            state.SetBaseItem(variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks);
             picked = kNoMagicItem;
         }
         if (Matches(weapon.Name, selected)) {
             const TWeaponKest& first = weapon.Variants[0];
-            SetBase(state, weapon.Name, first.Cost, first.Weeks);
+            state.SetBaseItem(weapon.Name, first.Cost, first.Weeks);
             picked = kNoMagicItem;
         }
     }
@@ -96,7 +87,7 @@ void ScanEquipment(const CatalogTable& table, WorkshopState& state, std::string_
     for (int n = 1; n <= kEquipmentCount; ++n) {
         const TEquipmentItemKest& article = EquipmentAt(table, n);
         if (!Matches(article.Name, selected)) continue;
-        SetBase(state, article.Name, article.Cost, article.Weeks);
+        state.SetBaseItem(article.Name, article.Cost, article.Weeks);
         picked = kNoMagicItem;
     }
 }
@@ -106,7 +97,7 @@ void ScanGems(const CatalogTable& table, WorkshopState& state, std::string_view 
     for (int n = 1; n <= kGemCount; ++n) {
         const TGemItemKest& gem = GemAt(table, n);
         if (!Matches(gem.Name, selected)) continue;
-        SetBase(state, gem.Name, gem.Price, 0);  // at its price as cut now
+        state.SetBaseItem(gem.Name, gem.Price, 0);  // at its price as cut now
         picked = kNoMagicItem;
     }
 }
@@ -122,7 +113,7 @@ void ScanFauna(const CatalogTable& table, WorkshopState& state, std::string_view
             if (!Matches(FaunaVariantText(kind, v), selected)) continue;
             const auto at = static_cast<size_t>(v - 1);
             const TStatKest& stats = kind.Stats[at];
-            SetBase(state, kind.VariantName[at] + " " + kind.Name, stats.Cost, 0, stats.Hexes);
+            state.SetBaseItem(kind.VariantName[at] + " " + kind.Name, stats.Cost, 0, stats.Hexes);
             picked = kNoMagicItem;
             Rectify_Magic_Item_list(table, state, -1);
         }
@@ -134,7 +125,7 @@ void ScanJobs(const CatalogTable& table, WorkshopState& state, std::string_view 
     for (int n = 1; n <= kJobCount; ++n) {
         const TJobKest& job = JobAt(table, n);
         if (!Matches(job.Name, selected)) continue;
-        SetBase(state, job.Name, 0, 0);
+        state.SetBaseItem(job.Name, 0, 0);
         picked = kNoMagicItem;
     }
 }
@@ -144,7 +135,7 @@ void ScanScrolls(const CatalogTable& table, WorkshopState& state, std::string_vi
     for (int n = 1; n <= kSpellCount; ++n) {
         const TSpellsKest& spell = SpellAt(table, n);
         if (!Matches(spell.Name + ",S", selected)) continue;
-        SetBase(state, spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
+        state.SetBaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
         picked = kNoMagicItem;
     }
 }
@@ -154,7 +145,7 @@ void ScanSpellBooks(const CatalogTable& table, WorkshopState& state, std::string
     for (int n = 1; n <= kSpellCount; ++n) {
         const TSpellsKest& spell = SpellAt(table, n);
         if (!Matches(spell.Name, selected)) continue;
-        SetBase(state, "book, " + spell.Name, spell.BookPrice, spell.Weeks);
+        state.SetBaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks);
         picked = kNoMagicItem;
     }
 }

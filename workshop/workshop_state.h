@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "catalog/listing.h"
 
@@ -25,4 +26,12 @@ struct WorkshopState {
     // The catalog whose entries the output pane lists now; a click picks
     // only among them.
     ShownList shown = ShownList::None;
+
+    // Makes an entry of a catalog the base item the enchantments go on.
+    void SetBaseItem(std::string name, double price, double weeks, int32_t hexes = 1) {
+        BaseItemName = std::move(name);
+        BaseItemPrice = price;
+        BaseItemWeeks = weeks;
+        HexCount = hexes;
+    }
 };

@@ -128,7 +128,8 @@ TEST(Making, NoteCodeFactorsCompoundInSlotOrder) {
     const double adjusted = 10 * 1.1 * 1.3 * 1.1;
     EXPECT_EQ(Lines(run, "AdjustedBasePrice ")[0], "AdjustedBasePrice " + Shortest(adjusted));
     EXPECT_EQ(Lines(run, "AdjustedBaseWeeks ")[0],
-              "AdjustedBaseWeeks " + Shortest(adjusted * (1.0 / 150)));
+              "AdjustedBaseWeeks " +
+                  Shortest(static_cast<double>(static_cast<long double>(adjusted) * (1.0L / 150))));
 }
 
 TEST(Making, TheWindowTimerRunsTheWeeks) {

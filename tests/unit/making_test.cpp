@@ -92,7 +92,7 @@ TEST_F(MakingTest, OneSlotWeekByWeek) {
     EXPECT_TRUE(state_.Making);
     EXPECT_FALSE(state_.MakingDone);
     EXPECT_EQ(state_.AdjustedBasePrice, 300);
-    EXPECT_EQ(state_.AdjustedBaseWeeks, 300 * (1.0 / 150));
+    EXPECT_EQ(state_.AdjustedBaseWeeks, 2.0);  // $300 make two weeks
     EXPECT_EQ(state_.BaseItemWeeks, state_.AdjustedBaseWeeks);
     EXPECT_EQ(state_.TotalCostSoFar, 300);
 
@@ -263,7 +263,9 @@ TEST_F(MakingTest, NoteCodesMultiplyTheBasePrice) {
         for (double factor : c.factors) expected *= factor;
         SCOPED_TRACE(expected);
         EXPECT_EQ(state_.AdjustedBasePrice, expected);
-        EXPECT_EQ(state_.AdjustedBaseWeeks, expected * (1.0 / 150));
+        // a week per $150, the rate taken in extended precision
+        EXPECT_EQ(state_.AdjustedBaseWeeks,
+                  static_cast<double>(static_cast<long double>(expected) * (1.0L / 150)));
         EXPECT_EQ(state_.BaseItemWeeks, state_.AdjustedBaseWeeks);
         EXPECT_EQ(state_.TotalCostSoFar, expected);
         EXPECT_EQ(state_.BaseItemPrice, 777);  // the sheet's price stays

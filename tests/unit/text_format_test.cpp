@@ -1,5 +1,7 @@
 #include "catalog/text_format.h"
 
+#include "catalog/making_time.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,6 +89,17 @@ TEST(TextFormat, NoteLineFillsTheListWidth) {
     EXPECT_EQ(line.substr(60), std::string(63, ' '));
     // A note too long for the line is kept whole.
     EXPECT_EQ(textfmt::NoteLine(58, std::string(70, 'n')).size(), 128u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MakingTime, AWeekForEveryHundredAndFiftyDollars) {
+    const std::pair<double, double> cases[] = {{0, 0}, {150, 1}, {300, 2}, {600, 4}, {6000, 40}};
+    for (const auto& [dollars, weeks] : cases) EXPECT_EQ(WeeksOfMakingFor(dollars), weeks);
+    EXPECT_DOUBLE_EQ(WeeksOfMakingFor(10), 1.0 / 15);
+    EXPECT_DOUBLE_EQ(WeeksOfMakingFor(2500), 50.0 / 3);
 }
 
 }  // namespace
