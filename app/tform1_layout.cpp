@@ -37,26 +37,27 @@ constexpr LabelDesign kLabelDesigns[13] = {
 
 struct ButtonDesign {
     CommandButton* TForm1::*button;
+    const char* name;
     int left, top;
     const char* caption;
 };
 
 // In tab order.
 const ButtonDesign kButtonDesigns[] = {
-    {&TForm1::Button_Weapon,     384,   8, "&Weapon"},
-    {&TForm1::Button_Equipment,  384,  40, "E&quipment"},
-    {&TForm1::Button_Scroll,     384,  72, "&Scroll"},
-    {&TForm1::Button_Spell_Book, 384, 104, "Spell &book"},
-    {&TForm1::Button_Gem,        464,   8, "&Gem"},
-    {&TForm1::Button_Jewelry,    464,  40, "Je&welry"},
-    {&TForm1::Button_Carpet,     464,  72, "&Carpet"},
-    {&TForm1::Button_Fauna,      464, 104, "&Fauna"},
-    {&TForm1::Button9_Enchant,   544,   8, "&Enchant"},
-    {&TForm1::Button_Potion,     544,  40, "&Potion"},
-    {&TForm1::Button_Job,        544,  72, "&Job"},
-    {&TForm1::Button_Random,     544, 104, "&Random"},
-    {&TForm1::Button_Analyze,    544, 136, "&Analyze"},
-    {&TForm1::Button_Make,       544, 168, "&Make"},
+    {&TForm1::Button_Weapon,     "Button_Weapon",     384,   8, "&Weapon"},
+    {&TForm1::Button_Equipment,  "Button_Equipment",  384,  40, "E&quipment"},
+    {&TForm1::Button_Scroll,     "Button_Scroll",     384,  72, "&Scroll"},
+    {&TForm1::Button_Spell_Book, "Button_Spell_Book", 384, 104, "Spell &book"},
+    {&TForm1::Button_Gem,        "Button_Gem",        464,   8, "&Gem"},
+    {&TForm1::Button_Jewelry,    "Button_Jewelry",    464,  40, "Je&welry"},
+    {&TForm1::Button_Carpet,     "Button_Carpet",     464,  72, "&Carpet"},
+    {&TForm1::Button_Fauna,      "Button_Fauna",      464, 104, "&Fauna"},
+    {&TForm1::Button9_Enchant,   "Button9_Enchant",   544,   8, "&Enchant"},
+    {&TForm1::Button_Potion,     "Button_Potion",     544,  40, "&Potion"},
+    {&TForm1::Button_Job,        "Button_Job",        544,  72, "&Job"},
+    {&TForm1::Button_Random,     "Button_Random",     544, 104, "&Random"},
+    {&TForm1::Button_Analyze,    "Button_Analyze",    544, 136, "&Analyze"},
+    {&TForm1::Button_Make,       "Button_Make",       544, 168, "&Make"},
 };
 // clang-format on
 
@@ -109,6 +110,7 @@ void TForm1::BuildControls() {
     previous = ListBox1;
     for (const ButtonDesign& design : kButtonDesigns) {
         CommandButton* button = new CommandButton(this);
+        button->setObjectName(QString::fromLatin1(design.name));
         button->SetCaption(design.caption);
         button->setGeometry(design.left, design.top, kButtonWidth, kButtonHeight);
         button->setAutoDefault(false);
@@ -116,8 +118,6 @@ void TForm1::BuildControls() {
         setTabOrder(previous, button);
         previous = button;
     }
-    Button_Weapon->setObjectName(QStringLiteral("Button_Weapon"));
-    Button_Make->setObjectName(QStringLiteral("Button_Make"));
 
     UpDown1 = new UpDown(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -133,6 +133,7 @@ void TForm1::BuildControls() {
     setTabOrder(UpDown1, Edit1);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
     Timer1->setTimerType(Qt::PreciseTimer);
 }
