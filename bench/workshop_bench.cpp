@@ -22,8 +22,8 @@ CatalogTable& Table() {
     return *table;
 }
 
-void EmptyBench(const CatalogTable& table) {
-    for (int k = 1; k <= 5; ++k) table.Slot(k).Assign(table.BlankItem());
+void EmptyBench(CatalogTable& table) {
+    for (int k = 1; k <= 5; ++k) table.EditSlot(k).Assign(table.BlankItem());
 }
 
 // A click on "Blur" in the enchantment list, then the sheet rebuilt: puts it

@@ -29,7 +29,7 @@ public:
     double Weight = 0;
 };
 
-inline TCarpetItemKest& CarpetAt(const CatalogTable& t, int n) {
+inline const TCarpetItemKest& CarpetAt(const CatalogTable& t, int n) {
     return t.At<TCarpetItemKest>(entries::kCarpetFirst - 1 + n);
 }
 

@@ -32,18 +32,24 @@ void CatalogTable::FreeAll() {
     }
 }
 
-TMagicItemKest& CatalogTable::MagicItem(int catalogIndex) const {
+const TMagicItemKest& CatalogTable::MagicItem(int catalogIndex) const {
     return At<TMagicItemKest>(entries::kMagicItemFirst + catalogIndex);
 }
 
-TWeaponItemKest& CatalogTable::Weapon(int number) const {
+const TWeaponItemKest& CatalogTable::Weapon(int number) const {
     return At<TWeaponItemKest>(entries::kWeaponFirst - 1 + number);
 }
 
-TMagicItemKest& CatalogTable::Slot(int slot) const {
+const TMagicItemKest& CatalogTable::Slot(int slot) const {
     return At<TMagicItemKest>(entries::kWorkbenchFirst - 1 + slot);
 }
 
-TMagicItemKest& CatalogTable::BlankItem() const { return At<TMagicItemKest>(entries::kBlankItem); }
+const TMagicItemKest& CatalogTable::BlankItem() const {
+    return At<TMagicItemKest>(entries::kBlankItem);
+}
 
-TMagicItemKest& CatalogTable::SwapItem() const { return At<TMagicItemKest>(entries::kSwapItem); }
+TMagicItemKest& CatalogTable::EditSlot(int slot) {
+    return Edit<TMagicItemKest>(entries::kWorkbenchFirst - 1 + slot);
+}
+
+TMagicItemKest& CatalogTable::EditSwapItem() { return Edit<TMagicItemKest>(entries::kSwapItem); }

@@ -57,17 +57,26 @@ public:
 
     bool Has(int entry) const { return entries_.at(static_cast<size_t>(entry)) != nullptr; }
 
-    // The record at an entry, as the class of its range.
+    // The record at an entry, as the class of its range, to read.
     template <class T>
-    T& At(int entry) const {
+    const T& At(int entry) const {
+        return static_cast<const T&>(*entries_.at(static_cast<size_t>(entry)));
+    }
+    // The same record to change in place. Only the workbench (its slots and
+    // the swap record the rules sort with) and a random treasure (which
+    // cuts a gem to size) change records after start-up.
+    template <class T>
+    T& Edit(int entry) {
         return static_cast<T&>(*entries_.at(static_cast<size_t>(entry)));
     }
 
-    TMagicItemKest& MagicItem(int catalogIndex) const;  // 0..126
-    TWeaponItemKest& Weapon(int number) const;          // 1..59
-    TMagicItemKest& Slot(int slot) const;               // workbench slot 1..5
-    TMagicItemKest& BlankItem() const;
-    TMagicItemKest& SwapItem() const;
+    const TMagicItemKest& MagicItem(int catalogIndex) const;  // 0..126
+    const TWeaponItemKest& Weapon(int number) const;          // 1..59
+    const TMagicItemKest& Slot(int slot) const;               // workbench slot 1..5
+    const TMagicItemKest& BlankItem() const;
+
+    TMagicItemKest& EditSlot(int slot);  // workbench slot 1..5
+    TMagicItemKest& EditSwapItem();
 
 private:
     std::array<std::unique_ptr<TObject>, entries::kCount> entries_;

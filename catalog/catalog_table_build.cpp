@@ -49,7 +49,7 @@ void CatalogTable::Build() {
     // Each catalog item knows its own index and its working days, rounded
     // half to even (0.42 weeks make 2 days).
     for (int i = 0; i < kMagicItemCount; ++i) {
-        TMagicItemKest& item = MagicItem(i);
+        TMagicItemKest& item = Edit<TMagicItemKest>(entries::kMagicItemFirst + i);
         item.CatalogIndex = i;
         item.WorkDays = static_cast<int32_t>(std::nearbyint(5 * item.Weeks));
         item.WorkUnits = 20 * item.WorkDays;

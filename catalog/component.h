@@ -29,6 +29,6 @@ public:
     double Weight = 0;
 };
 
-inline TComponentItemKest& ComponentAt(const CatalogTable& t, int n) {
+inline const TComponentItemKest& ComponentAt(const CatalogTable& t, int n) {
     return t.At<TComponentItemKest>(entries::kComponentFirst - 1 + n);
 }

@@ -37,7 +37,7 @@ public:
     double Weeks = 0;
 };
 
-inline TEquipmentItemKest& EquipmentAt(const CatalogTable& t, int n) {
+inline const TEquipmentItemKest& EquipmentAt(const CatalogTable& t, int n) {
     return t.At<TEquipmentItemKest>(entries::kEquipmentFirst - 1 + n);
 }
 

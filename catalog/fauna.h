@@ -75,7 +75,7 @@ public:
     std::array<TStatKest, kFaunaVariantSlots> Stats;
 };
 
-inline TFloura_FaunaKest& FaunaAt(const CatalogTable& t, int n) {
+inline const TFloura_FaunaKest& FaunaAt(const CatalogTable& t, int n) {
     return t.At<TFloura_FaunaKest>(entries::kFaunaFirst - 1 + n);
 }
 

@@ -36,8 +36,14 @@ public:
     double Weight = 0;
 };
 
-inline TGemItemKest& GemAt(const CatalogTable& t, int n) {
+inline const TGemItemKest& GemAt(const CatalogTable& t, int n) {
     return t.At<TGemItemKest>(entries::kGemFirst - 1 + n);
+}
+
+// Gem n to cut to a new size: a random treasure changes its carats and price
+// for the rest of the run.
+inline TGemItemKest& GemToCut(CatalogTable& t, int n) {
+    return t.Edit<TGemItemKest>(entries::kGemFirst - 1 + n);
 }
 
 // The Gem command: one line per gem with its current price and carats.

@@ -33,7 +33,7 @@ public:
     double Weight = 0;
 };
 
-inline TJewelryItemKest& JewelryAt(const CatalogTable& t, int n) {
+inline const TJewelryItemKest& JewelryAt(const CatalogTable& t, int n) {
     return t.At<TJewelryItemKest>(entries::kJewelryFirst - 1 + n);
 }
 

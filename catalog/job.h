@@ -54,7 +54,7 @@ inline std::array<const std::string*, 9> JobPrerequisites(const TJobKest& job) {
             &job.Prerequisite7, &job.Prerequisite8, &job.Prerequisite9};
 }
 
-inline TJobKest& JobAt(const CatalogTable& t, int n) {
+inline const TJobKest& JobAt(const CatalogTable& t, int n) {
     return t.At<TJobKest>(entries::kJobFirst - 1 + n);
 }
 

@@ -73,15 +73,15 @@ public:
     std::string Note3;
 };
 
-inline TMushroomItemKest& MushroomAt(const CatalogTable& t, int n) {
+inline const TMushroomItemKest& MushroomAt(const CatalogTable& t, int n) {
     return t.At<TMushroomItemKest>(entries::kMushroomFirst - 1 + n);
 }
 
-inline TSlimeItemKest& SlimeAt(const CatalogTable& t, int n) {
+inline const TSlimeItemKest& SlimeAt(const CatalogTable& t, int n) {
     return t.At<TSlimeItemKest>(entries::kSlimeFirst - 1 + n);
 }
 
-inline TPotionItemKest& PotionAt(const CatalogTable& t, int n) {
+inline const TPotionItemKest& PotionAt(const CatalogTable& t, int n) {
     return t.At<TPotionItemKest>(entries::kPotionFirst - 1 + n);
 }
 

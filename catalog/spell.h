@@ -46,7 +46,7 @@ public:
     int32_t ScrollPrice = 0;
 };
 
-inline TSpellsKest& SpellAt(const CatalogTable& t, int n) {
+inline const TSpellsKest& SpellAt(const CatalogTable& t, int n) {
     return t.At<TSpellsKest>(entries::kSpellFirst - 1 + n);
 }
 

@@ -23,7 +23,7 @@ constexpr int32_t kMnoren = 33;
 // Cuts gem n to about the given value: one carat more than the value buys,
 // and the stone stays that size in the catalog from now on.
 void ResizeGem(RandomRun& run, int32_t n, double value) {
-    TGemItemKest& gem = GemAt(run.table, n);
+    TGemItemKest& gem = GemToCut(run.table, n);
     gem.Carats = std::nearbyint(value / gem.PricePerCarat) + 1;
     gem.Price = gem.Carats * gem.PricePerCarat;
 }

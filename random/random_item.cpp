@@ -102,10 +102,10 @@ void PutFigurinePick(RandomRun& run) {
     }
 }
 
-void MakeRandomItem(const CatalogTable& table, WorkshopState& state, RandomSource& random) {
+void MakeRandomItem(CatalogTable& table, WorkshopState& state, RandomSource& random) {
     // Empty the bench; the slots keep their making figures.
     for (int32_t slot = 1; slot <= kWorkbenchSlots; ++slot) {
-        table.Slot(slot).Assign(table.BlankItem());
+        table.EditSlot(slot).Assign(table.BlankItem());
     }
     random.ReseedFromClock();
 

@@ -9,4 +9,4 @@ class RandomSource;
 // draws a base item from the catalogs and enchantments for it, and puts them
 // on the workbench through the combination rules. (The window then rebuilds
 // the item sheet.)
-void MakeRandomItem(const CatalogTable& table, WorkshopState& state, RandomSource& random);
+void MakeRandomItem(CatalogTable& table, WorkshopState& state, RandomSource& random);

@@ -66,7 +66,7 @@ constexpr int32_t kWeaponArmorPlus = 126;
 // One roll-up of a random treasure: where it draws from, what it writes, and
 // its fill counter.
 struct RandomRun {
-    const CatalogTable& table;
+    CatalogTable& table;
     WorkshopState& state;
     RandomSource& random;
     int32_t fill = kFillEmpty;

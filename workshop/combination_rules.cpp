@@ -43,7 +43,7 @@ bool ImmuneToDoubling(const std::string& name) {
 
 class Bench {
 public:
-    Bench(const CatalogTable& table, WorkshopState& state, int32_t index)
+    Bench(CatalogTable& table, WorkshopState& state, int32_t index)
         : table_(table), state_(state), index_(index), picked_(table.MagicItem(index)) {}
 
     void Run(Step step) {
@@ -54,7 +54,7 @@ public:
     }
 
 private:
-    TMagicItemKest& Slot(int k) const { return table_.Slot(k); }
+    TMagicItemKest& Slot(int k) const { return table_.EditSlot(k); }
 
     // Takes the item in slot k off: the slots below move up one place and the
     // last one is emptied. The making figures stay with the slot positions.
@@ -164,7 +164,7 @@ private:
     // Dearest first. Neighbours are exchanged only when the lower one costs
     // strictly more, so items of equal price keep their order.
     void SortByPrice() const {
-        TMagicItemKest& swap = table_.SwapItem();
+        TMagicItemKest& swap = table_.EditSwapItem();
         for (int pass = 0; pass < kSlotCount; ++pass) {
             for (int k = 1; k < kSlotCount; ++k) {
                 if (Slot(k + 1).Price > Slot(k).Price) {
@@ -208,13 +208,13 @@ private:
         }
     }
 
-    const CatalogTable& table_;
+    CatalogTable& table_;
     WorkshopState& state_;
     const int32_t index_;
     const TMagicItemKest& picked_;
 };
 
-void RunRules(const CatalogTable& table, WorkshopState& state, int32_t index, Step step) {
+void RunRules(CatalogTable& table, WorkshopState& state, int32_t index, Step step) {
     // Only the magic items and the blank record can be picked; any other
     // index would name a record of another catalog.
     if (index < kFirstIndex || index > kLastIndex) return;
@@ -223,10 +223,10 @@ void RunRules(const CatalogTable& table, WorkshopState& state, int32_t index, St
 
 }  // namespace
 
-void Rectify_Magic_Item_list(const CatalogTable& table, WorkshopState& state, int32_t index) {
+void Rectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_t index) {
     RunRules(table, state, index, Step::Up);
 }
 
-void UnRectify_Magic_Item_list(const CatalogTable& table, WorkshopState& state, int32_t index) {
+void UnRectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_t index) {
     RunRules(table, state, index, Step::Down);
 }

@@ -37,13 +37,13 @@ std::array<HeaderLabel, 9> MakingReportLabels() {
              {452, ""}}};
 }
 
-void StartMaking(const CatalogTable& table, WorkshopState& state) {
+void StartMaking(CatalogTable& table, WorkshopState& state) {
     state.Making = true;
     state.MakingDone = false;
-    for (int k = 1; k <= kSlotCount; ++k) table.Slot(k).WeeksWorked = 0;
-    for (int k = 1; k <= kSlotCount; ++k) table.Slot(k).WeeksLost = 0;
+    for (int k = 1; k <= kSlotCount; ++k) table.EditSlot(k).WeeksWorked = 0;
+    for (int k = 1; k <= kSlotCount; ++k) table.EditSlot(k).WeeksLost = 0;
     for (int k = 1; k <= kSlotCount; ++k) {
-        TMagicItemKest& slot = table.Slot(k);
+        TMagicItemKest& slot = table.EditSlot(k);
         slot.CostSoFar = static_cast<double>(slot.MaterialCost1) + slot.MaterialCost2 +
                          slot.MaterialCost3 + slot.MaterialCost4 + slot.MaterialCost5;
     }
@@ -59,7 +59,7 @@ void StartMaking(const CatalogTable& table, WorkshopState& state) {
     state.TotalCostSoFar = state.AdjustedBasePrice;
 }
 
-bool MakingWeek(const CatalogTable& table, WorkshopState& state, RandomSource& random) {
+bool MakingWeek(CatalogTable& table, WorkshopState& state, RandomSource& random) {
     bool allFinished = true;
     for (int k = 1; k <= kSlotCount; ++k) {
         if (!Finished(table.Slot(k))) allFinished = false;
@@ -76,7 +76,7 @@ bool MakingWeek(const CatalogTable& table, WorkshopState& state, RandomSource& r
 
     TMagicItemKest* slot = nullptr;
     for (int k = 1; k <= kSlotCount && slot == nullptr; ++k) {
-        if (!Finished(table.Slot(k))) slot = &table.Slot(k);
+        if (!Finished(table.Slot(k))) slot = &table.EditSlot(k);
     }
     // There is always an unfinished slot here: otherwise Making was ended above.
     if (roll <= state.DX) {

@@ -14,9 +14,9 @@ std::array<HeaderLabel, 9> MakingReportLabels();
 // Starts a making: resets every slot's making figures, works out the base
 // item's price after the slots' note-code factors and its weeks, and sets
 // Making. (The window opens the name box and draws the report.)
-void StartMaking(const CatalogTable& table, WorkshopState& state);
+void StartMaking(CatalogTable& table, WorkshopState& state);
 
 // One tick of the making timer, one game week: a 3d6 roll against DX works or
 // loses a week on the first unfinished slot and charges it. Returns whether
 // the report must be redrawn (false when no making runs).
-bool MakingWeek(const CatalogTable& table, WorkshopState& state, RandomSource& random);
+bool MakingWeek(CatalogTable& table, WorkshopState& state, RandomSource& random);

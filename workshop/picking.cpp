@@ -105,7 +105,7 @@ void ScanGems(const CatalogTable& table, WorkshopState& state, std::string_view 
 // A creature is bought by the variant ("unicorn horse") and covers its own
 // hexes. Picking one re-runs the combination rules at once, so that the
 // unicorn horn rule can take hold of a unicorn.
-void ScanFauna(const CatalogTable& table, WorkshopState& state, std::string_view selected,
+void ScanFauna(CatalogTable& table, WorkshopState& state, std::string_view selected,
                int32_t& picked) {
     for (int n = 1; n <= kFaunaCount; ++n) {
         const TFloura_FaunaKest& kind = FaunaAt(table, n);
@@ -157,7 +157,7 @@ int32_t PickLineStart(int32_t caret) {
     return caret - caret % kPaneLineStride;
 }
 
-int32_t PickEntry(const CatalogTable& table, WorkshopState& state, ShownList shown,
+int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected) {
     int32_t picked = kNoMagicItem;
     switch (shown) {
@@ -202,7 +202,7 @@ int32_t PickEntry(const CatalogTable& table, WorkshopState& state, ShownList sho
     return picked;
 }
 
-void PickFromPane(const CatalogTable& table, WorkshopState& state, ShownList shown,
+void PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected, bool rightButton) {
     const int32_t picked = PickEntry(table, state, shown, selected);
     if (picked < 0 || picked >= kMagicItemCount) return;

@@ -20,11 +20,11 @@ int32_t PickLineStart(int32_t caret);
 // scan order, the last match winning. A base-item match sets the base item
 // (a creature also re-runs the combination rules at once). Returns the
 // catalog index 0..126 when the last match was a magic item, else -1.
-int32_t PickEntry(const CatalogTable& table, WorkshopState& state, ShownList shown,
+int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected);
 
 // The whole pick of a click: PickEntry, then for a magic item the combination
 // rules (take off or step down with the right button, put on or step up
 // otherwise). The caller rebuilds the item sheet afterwards.
-void PickFromPane(const CatalogTable& table, WorkshopState& state, ShownList shown,
+void PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected, bool rightButton);

@@ -107,7 +107,7 @@ TEST_F(AnalysisTest, CodeRules) {
         {' ', "415"}, {'A', "415"}, {'C', "415"}, {'U', "415"},   {'D', "413"},   {'E', "411"},
         {'F', "409"}, {'G', "405"}, {'H', "395"}, {'c', "207.5"}, {'I', "207.5"}, {'J', "83"},
     };
-    TMagicItemKest& blur = table_.MagicItem(2);
+    TMagicItemKest& blur = table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + 2);
     blur.MaterialCost1 = 10;
     blur.MaterialCost2 = 20;
     blur.MaterialCost3 = 30;
@@ -134,7 +134,7 @@ TEST_F(AnalysisTest, StartedSTUnits) {
         {25, "1      ", "535"}, {26, "2      ", "485"},  {50, "2      ", "485"},
         {51, "3      ", "435"}, {235, "10     ", "85"},  {1000, "40     ", "-1415"},
     };
-    TMagicItemKest& blur = table_.MagicItem(2);
+    TMagicItemKest& blur = table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + 2);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.st);
         blur.STPerDay = c.st;
@@ -145,7 +145,7 @@ TEST_F(AnalysisTest, StartedSTUnits) {
 }
 
 TEST_F(AnalysisTest, WeeksZeroOrLessAreNotDividedBy) {
-    TMagicItemKest& blur = table_.MagicItem(2);
+    TMagicItemKest& blur = table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + 2);
     struct Case {
         double weeks;
         const char* profit;

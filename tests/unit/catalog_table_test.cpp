@@ -56,7 +56,7 @@ TEST_F(CatalogTableTest, BlankRecordsStayBlank) {
         EXPECT_EQ(blank.SpellNumber, -1) << entry;
     }
     EXPECT_EQ(&table_.BlankItem(), &table_.At<TMagicItemKest>(885));
-    EXPECT_EQ(&table_.SwapItem(), &table_.At<TMagicItemKest>(884));
+    EXPECT_EQ(&table_.EditSwapItem(), &table_.At<TMagicItemKest>(884));
     EXPECT_EQ(&table_.Slot(1), &table_.At<TMagicItemKest>(886));
     EXPECT_EQ(&table_.Slot(5), &table_.At<TMagicItemKest>(890));
 }

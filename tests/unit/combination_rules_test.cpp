@@ -56,7 +56,7 @@ public:
 
     // Puts a catalog item straight into a slot, bypassing the rules.
     TMagicItemKest& Place(int k, const std::string& name) {
-        TMagicItemKest& slot = table_.Slot(k);
+        TMagicItemKest& slot = table_.EditSlot(k);
         slot.Assign(table_.MagicItem(IndexOf(table_, name)));
         return slot;
     }
@@ -257,11 +257,11 @@ TEST(CombinationRules, FivePointBatteryStepsDownByFives) {
 
     // Below five points the battery goes off, where a 1-point battery steps down.
     bench.Click(st5);
-    bench.table_.Slot(1).Level = 3;
+    bench.table_.EditSlot(1).Level = 3;
     bench.Click(st5, R);
     EXPECT_EQ(bench.Slots(), Bench({}));
     bench.Click("ST battery 1pt");
-    bench.table_.Slot(1).Level = 3;
+    bench.table_.EditSlot(1).Level = 3;
     bench.Click("ST battery 1pt", R);
     EXPECT_EQ(bench.Slots(), Bench({{"ST battery 1pt", 2, 2000, 2000}}));
 }
@@ -289,8 +289,8 @@ TEST(CombinationRules, MakingFiguresStayWithTheSlotPosition) {
     Workbench bench;
     bench.Click("Blur");
     bench.Click("Light");
-    bench.table_.Slot(1).CostSoFar = 99;
-    bench.table_.Slot(2).WeeksWorked = 3;
+    bench.table_.EditSlot(1).CostSoFar = 99;
+    bench.table_.EditSlot(2).WeeksWorked = 3;
     bench.Click("Blur");  // Light moves up into slot 1
     EXPECT_EQ(bench.Slots(), Bench({{"Light", 0, 500, 500}}));
     EXPECT_EQ(bench.table_.Slot(1).CostSoFar, 99);
@@ -307,7 +307,7 @@ TEST(CombinationRules, RerunAddsNothingAndReSorts) {
     bench.Click("Blur");
     bench.Click("Light");
     bench.Click("Avert");
-    bench.table_.Slot(3).Price = 9000;  // Light, dearer now
+    bench.table_.EditSlot(3).Price = 9000;  // Light, dearer now
     bench.Rerun();
     EXPECT_EQ(
         bench.Slots(),

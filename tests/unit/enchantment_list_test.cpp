@@ -102,7 +102,7 @@ TEST_F(EnchantmentListTest, TellingLinesCharacterByCharacter) {
 
 TEST_F(EnchantmentListTest, ZeroSTPrintsAndZeroIngredientsShowADash) {
     // No catalog item spends no ST; give one a figure of 0 and a negative one.
-    TMagicItemKest& blur = table_.MagicItem(2);
+    TMagicItemKest& blur = table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + 2);
     struct Case {
         int32_t st;
         int32_t ingredients;

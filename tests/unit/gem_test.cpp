@@ -156,7 +156,7 @@ TEST(GemListTest, ShowsTheCurrentSizeAndPriceFromTheTable) {
         SCOPED_TRACE(c.index);
         CatalogTable t;
         t.Build();
-        TGemItemKest& gem = GemAt(t, c.index);
+        TGemItemKest& gem = GemToCut(t, c.index);
         gem.Carats = c.carats;
         gem.Price = c.carats * gem.PricePerCarat;
         const Listing listing = ListGems(t);

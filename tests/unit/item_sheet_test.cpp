@@ -157,7 +157,7 @@ TEST(FormatBaseLine, NameMoneyAndWeeks) {
 
 TEST_F(ItemSheetTest, NamelessSlotIsNotListedButCounted) {
     Put("Blur");
-    TMagicItemKest& stray = table_.Slot(3);
+    TMagicItemKest& stray = table_.EditSlot(3);
     stray.AdjustedPrice = 700;
     stray.Weeks = 2;
     const std::vector<std::string> sheet = BuildItemSheet(table_, state_);
@@ -180,14 +180,14 @@ TEST_F(ItemSheetTest, HexesMultiplyTheSheetPrice) {
 }
 
 TEST_F(ItemSheetTest, SlotPricesAddUpAsThirtyTwoBitDollars) {
-    for (int k = 1; k <= 5; ++k) table_.Slot(k).AdjustedPrice = 1000000000;
+    for (int k = 1; k <= 5; ++k) table_.EditSlot(k).AdjustedPrice = 1000000000;
     state_.BaseItemPrice = 0.5;
     BuildItemSheet(table_, state_);
     // 5,000,000,000 wraps to 5,000,000,000 - 2^32.
     EXPECT_EQ(state_.SheetTotalPrice, 705032704.5);
-    table_.Slot(1).AdjustedPrice = INT32_MIN;
-    for (int k = 2; k <= 5; ++k) table_.Slot(k).AdjustedPrice = 0;
-    table_.Slot(2).AdjustedPrice = -1;
+    table_.EditSlot(1).AdjustedPrice = INT32_MIN;
+    for (int k = 2; k <= 5; ++k) table_.EditSlot(k).AdjustedPrice = 0;
+    table_.EditSlot(2).AdjustedPrice = -1;
     BuildItemSheet(table_, state_);
     EXPECT_EQ(state_.SheetTotalPrice, 2147483647.5);
 }
@@ -203,11 +203,11 @@ protected:
         state_.AdjustedBasePrice = 11;
         state_.HexCount = 1;
         state_.WeeksElapsed = 4;
-        TMagicItemKest& blur = table_.Slot(1);
+        TMagicItemKest& blur = table_.EditSlot(1);
         blur.WeeksWorked = 3;
         blur.WeeksLost = 1;
         blur.CostSoFar = 1250;
-        TMagicItemKest& light = table_.Slot(2);  // only bad weeks so far
+        TMagicItemKest& light = table_.EditSlot(2);  // only bad weeks so far
         light.WeeksLost = 2;
         light.CostSoFar = 300;
         state_.TotalCostSoFar = 11 + 1250 + 300;
@@ -234,7 +234,7 @@ TEST_F(MakingReportTest, NamedItemWithItsWorkedSlots) {
 TEST_F(MakingReportTest, UnnamedItemWithoutBaseStillHasTheBaseLine) {
     state_.BaseItemName.clear();
     state_.HexCount = 2;
-    table_.Slot(2).WeeksWorked = 1;
+    table_.EditSlot(2).WeeksWorked = 1;
     const std::vector<std::string> report = BuildMakingReport(table_, state_);
     // clang-format off
     const std::vector<std::string> expected = {

@@ -39,7 +39,7 @@ protected:
     }
 
     void Put(int slot, int catalogIndex) {
-        TMagicItemKest& record = table_.Slot(slot);
+        TMagicItemKest& record = table_.EditSlot(slot);
         record.Assign(table_.MagicItem(catalogIndex));
         record.AdjustedPrice = record.Price;
     }
@@ -179,7 +179,7 @@ TEST_F(MakingTest, TicksWithoutAMakingChangeNothing) {
     EXPECT_EQ(table_.Slot(1).WeeksWorked, 0);
     EXPECT_EQ(table_.Slot(1).CostSoFar, 0);
     // With every slot finished the tick still records that the making is done.
-    table_.Slot(1).Assign(table_.BlankItem());
+    table_.EditSlot(1).Assign(table_.BlankItem());
     EXPECT_FALSE(IdleTick());
     EXPECT_TRUE(state_.MakingDone);
     EXPECT_FALSE(state_.Making);
@@ -189,7 +189,7 @@ TEST_F(MakingTest, TicksWithoutAMakingChangeNothing) {
 // slot 2 is never charged.
 TEST_F(MakingTest, SlotsAreWorkedInOrderSkippingEmptyOnes) {
     Put(1, kDetectMagic);  // $40 + 1 unit = $90 a week
-    table_.Slot(2).Assign(table_.BlankItem());
+    table_.EditSlot(2).Assign(table_.BlankItem());
     Put(3, kAvert);  // $40 + 2 units = $140 a week
     StartMaking(table_, state_);
     struct Step {
@@ -252,7 +252,7 @@ TEST_F(MakingTest, NoteCodesMultiplyTheBasePrice) {
         for (int k = 1; k <= 5; ++k) {
             const int index = c.slots[static_cast<size_t>(k - 1)];
             if (index < 0) {
-                table_.Slot(k).Assign(table_.BlankItem());
+                table_.EditSlot(k).Assign(table_.BlankItem());
             } else {
                 Put(k, index);
             }
@@ -272,8 +272,8 @@ TEST_F(MakingTest, NoteCodesMultiplyTheBasePrice) {
     }
     // No catalog item carries 'H'; a slot changed to it doubles.
     Put(1, kBlur);
-    table_.Slot(1).NoteCode = 'H';
-    for (int k = 2; k <= 5; ++k) table_.Slot(k).Assign(table_.BlankItem());
+    table_.EditSlot(1).NoteCode = 'H';
+    for (int k = 2; k <= 5; ++k) table_.EditSlot(k).Assign(table_.BlankItem());
     StartMaking(table_, state_);
     EXPECT_EQ(state_.AdjustedBasePrice, 2 * 777);
 }
@@ -284,12 +284,12 @@ TEST_F(MakingTest, StartResetsEverySlot) {
     Put(1, kBlur);
     Put(2, kDetectMagic);
     for (int k = 1; k <= 5; ++k) {
-        TMagicItemKest& slot = table_.Slot(k);
+        TMagicItemKest& slot = table_.EditSlot(k);
         slot.WeeksWorked = 3;
         slot.WeeksLost = 2;
         slot.CostSoFar = 999;
     }
-    TMagicItemKest& first = table_.Slot(1);
+    TMagicItemKest& first = table_.EditSlot(1);
     first.MaterialCost1 = 10;
     first.MaterialCost2 = 20;
     first.MaterialCost3 = 30;
@@ -325,10 +325,10 @@ TEST_F(MakingTest, WeeklyCostOfSTAndIngredients) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.catalogST);
-        table_.MagicItem(kBlur).STPerDay = c.catalogST;
+        table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + kBlur).STPerDay = c.catalogST;
         Put(1, kBlur);
-        table_.Slot(1).STPerDay = 1000;      // the slot's copy is not what is charged
-        table_.Slot(1).IngredientCost = 33;  // but its ingredients are
+        table_.EditSlot(1).STPerDay = 1000;      // the slot's copy is not what is charged
+        table_.EditSlot(1).IngredientCost = 33;  // but its ingredients are
         StartMaking(table_, state_);
         EXPECT_TRUE(Week({6, 6, 6}));
         EXPECT_EQ(table_.Slot(1).CostSoFar, 33 + c.stCost);
@@ -344,7 +344,7 @@ TEST_F(MakingTest, SlotOutsideTheCatalogSpendsNoST) {
     for (int32_t index : {-1, 127, 500, -7}) {
         SCOPED_TRACE(index);
         Put(1, kBlur);
-        table_.Slot(1).CatalogIndex = index;
+        table_.EditSlot(1).CatalogIndex = index;
         StartMaking(table_, state_);
         EXPECT_TRUE(Week({1, 1, 1}));
         EXPECT_EQ(table_.Slot(1).WeeksWorked, 1);
@@ -363,7 +363,7 @@ TEST_F(MakingTest, SuccessRatesFollowThreeDice) {
     for (int32_t dx = 5; dx <= 16; ++dx) {
         SCOPED_TRACE(dx);
         Put(1, kBlur);
-        table_.Slot(1).Weeks = 1e9;  // never finishes within the run
+        table_.EditSlot(1).Weeks = 1e9;  // never finishes within the run
         state_.DX = dx;
         StartMaking(table_, state_);
         for (int n = 0; n < kWeeks; ++n) ASSERT_TRUE(MakingWeek(table_, state_, random));

@@ -93,7 +93,7 @@ protected:
 
     // An empty bench on a base item that every pick would visibly replace.
     void Reset() {
-        for (int k = 1; k <= 5; ++k) table_.Slot(k).Assign(table_.BlankItem());
+        for (int k = 1; k <= 5; ++k) table_.EditSlot(k).Assign(table_.BlankItem());
         state_ = WorkshopState();
         state_.BaseItemName = "old base";
         state_.BaseItemPrice = 77;
@@ -165,7 +165,7 @@ TEST_F(PickingTest, EachListPicksItsOwnEntryAsTheBaseItem) {
 }
 
 TEST_F(PickingTest, AGemIsTakenAtItsPriceAsCutNow) {
-    GemAt(table_, 1).Price = 1234.5;  // the random treasure may have recut it
+    GemToCut(table_, 1).Price = 1234.5;  // the random treasure may have recut it
     Pick(ShownList::Gems, Selection(ListGems(table_), "diamond"));
     ExpectBase("diamond", 1234.5, 0, 1, "recut diamond");
 }
@@ -324,13 +324,13 @@ TEST_F(PickingTest, ACreatureOnAnEmptyBenchAddsNothing) {
 
 TEST_F(PickingTest, TheLastMatchWins) {
     // Two potions of one name: the later one is the pick.
-    PotionAt(table_, 5).Name = "flight";
-    PotionAt(table_, 5).Price = 1;
+    table_.Edit<TPotionItemKest>(entries::kPotionFirst - 1 + 5).Name = "flight";
+    table_.Edit<TPotionItemKest>(entries::kPotionFirst - 1 + 5).Price = 1;
     Pick(ShownList::Potions, Selection(ListPotions(table_), "flight"));
     EXPECT_EQ(state_.BaseItemPrice, PotionAt(table_, 11).Price);
     EXPECT_NE(state_.BaseItemPrice, 1);
 
-    table_.MagicItem(40).Name = "Blur";
+    table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + 40).Name = "Blur";
     EXPECT_EQ(Pick(ShownList::MagicItems, MagicItemSelection("Blur")), 40);
 }
 
@@ -354,7 +354,7 @@ TEST_F(PickingTest, ExactTwentyEightCharacterComparison) {
     }
 
     // A name longer than 28 characters can never be picked.
-    TJobKest& job = JobAt(table_, 1);
+    TJobKest& job = table_.Edit<TJobKest>(entries::kJobFirst);
     job.Name = "unskilled labourer of the docks";  // 31 characters
     Reset();
     Pick(ShownList::Jobs, job.Name.substr(0, kPickTextLength));

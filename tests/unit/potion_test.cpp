@@ -179,7 +179,7 @@ TEST(PotionList, ExampleLinesCharacterForCharacter) {
 TEST(PotionList, ShowsTheRecordsOfTheTable) {
     CatalogTable table;
     table.Build();
-    PotionAt(table, 1).Price = 275;
+    table.Edit<TPotionItemKest>(entries::kPotionFirst).Price = 275;
     EXPECT_EQ(ListPotions(table).lines[0].substr(28, 7), "    275");
     EXPECT_EQ(&PotionAt(table, 37), &table.At<TPotionItemKest>(284));
 }

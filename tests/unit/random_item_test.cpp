@@ -120,7 +120,7 @@ protected:
     // The bench must be what these puts, made by hand through the combination
     // rules on an empty bench with the same base item, give.
     void ExpectBench(const Puts& puts) {
-        for (int k = 1; k <= 5; ++k) reference_.Slot(k).Assign(reference_.BlankItem());
+        for (int k = 1; k <= 5; ++k) reference_.EditSlot(k).Assign(reference_.BlankItem());
         WorkshopState expected;
         expected.BaseItemName = state_.BaseItemName;
         for (const Put& put : puts) {
@@ -217,8 +217,8 @@ TEST_F(RandomItemTest, AScrollIsNeverEnchantedAndTheOldBenchIsCleared) {
     // A bench in the middle of a making: the random item replaces its
     // contents, while the slots keep their making figures.
     for (int32_t index : {kBlur, 126, 6}) Rectify_Magic_Item_list(table_, state_, index);
-    table_.Slot(1).WeeksWorked = 3;
-    table_.Slot(2).CostSoFar = 450;
+    table_.EditSlot(1).WeeksWorked = 3;
+    table_.EditSlot(2).CostSoFar = 450;
     state_.MadeItemName = "Sting";
     state_.WeeksElapsed = 4;
     state_.Making = true;
@@ -303,7 +303,7 @@ TEST_F(RandomItemTest, AnStBatteryGemIsCutToItsCharge) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.s);
-        TGemItemKest& gem = GemAt(table_, c.gem);
+        TGemItemKest& gem = GemToCut(table_, c.gem);
         gem.Carats = 1;
         gem.Price = gem.PricePerCarat;
         Run(Rolls{{45, 11}, {202, c.gem}, {2, 1}, {25, c.s}} + EnchantTail(1));
