@@ -1,6 +1,5 @@
 #include "app/no_display.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
