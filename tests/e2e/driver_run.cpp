@@ -28,14 +28,17 @@ std::string TempPath(const char* stem) {
 
 }  // namespace
 
-DriverRun RunDriver(const std::string& script) {
+DriverRun RunDriver(const std::string& script) { return RunDriver(script, std::string()); }
+
+DriverRun RunDriver(const std::string& script, const std::string& qtArguments) {
     const std::string scriptPath = TempPath("script");
     const std::string outPath = TempPath("out");
     const std::string errPath = TempPath("err");
     std::ofstream(scriptPath, std::ios::binary) << script;
 
     const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + THARNWELL_DRIVER +
-                                "' '" + scriptPath + "' >'" + outPath + "' 2>'" + errPath + "'";
+                                "' '" + scriptPath + "' " + qtArguments + " >'" + outPath +
+                                "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
 
     DriverRun run;

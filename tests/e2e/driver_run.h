@@ -12,6 +12,11 @@ struct DriverRun {
 
 DriverRun RunDriver(const std::string& script);
 
+// The same, with more arguments for the driver's QApplication after the
+// script's path (Qt's own options, such as -qwindowgeometry), as the shell
+// reads them.
+DriverRun RunDriver(const std::string& script, const std::string& qtArguments);
+
 // The text between the bars of a printed line, back in the program's 8-bit
 // form (so "½" is one character again).
 std::string Unbar(const std::string& printed);
