@@ -1,0 +1,66 @@
+// What each control does and its keys, shown when the pointer rests on it.
+#include "app/tform1.h"
+
+namespace {
+
+const char* const kBaseItemPick = " Click a line, or press Enter on it, to make it the base item.";
+
+struct ToolTip {
+    CommandButton* TForm1::*button;
+    const char* text;
+};
+
+// clang-format off
+const ToolTip kButtonTips[] = {
+    {&TForm1::Button_Weapon,     "Lists the weapons and their variants (Alt+W)."},
+    {&TForm1::Button_Equipment,  "Lists the equipment (Alt+Q)."},
+    {&TForm1::Button_Scroll,     "Lists the spells as scrolls (Alt+S)."},
+    {&TForm1::Button_Spell_Book, "Lists the spells as spell books (Alt+B)."},
+    {&TForm1::Button_Gem,        "Lists the gems and minerals (Alt+G)."},
+    {&TForm1::Button_Jewelry,    "Lists the jewelry (Alt+W, shared with Weapon: "
+                                 "press it again to reach this button, then Enter)."},
+    {&TForm1::Button_Carpet,     "Lists the magic carpets (Alt+C)."},
+    {&TForm1::Button_Fauna,      "Lists the creatures and plants (Alt+F)."},
+    {&TForm1::Button_Potion,     "Lists the potions (Alt+P)."},
+    {&TForm1::Button_Job,        "Lists the jobs (Alt+J)."},
+};
+// clang-format on
+
+}  // namespace
+
+void TForm1::SetToolTips() {
+    for (const ToolTip& tip : kButtonTips) {
+        (this->*tip.button)->setToolTip(QString::fromLatin1(tip.text) + kBaseItemPick);
+    }
+    Button9_Enchant->setToolTip(QStringLiteral(
+        "Lists the enchantments (Alt+E). Click a line, or press Enter on it, to put it on the "
+        "workbench or step it up; right-click, or Shift+Enter, to step it down or take it off."));
+    Button_Random->setToolTip(QStringLiteral(
+        "Rolls a random treasure onto the workbench (Alt+R). Ctrl+Z takes it back."));
+    Button_Analyze->setToolTip(QStringLiteral(
+        "Lists every magic item with its profit per week of making, in catalog order (Alt+A). "
+        "Click a line, or press Enter on it, to put it on the workbench."));
+    UpDown1->setToolTip(QStringLiteral(
+        "The wizard's DX: click the arrows, or press Up and Down here. Making rolls 3d6 against "
+        "it, counted from 5 to 16."));
+    Label13->setToolTip(UpDown1->toolTip());
+    RichEdit1->setToolTip(QStringLiteral(
+        "Click a line, or press Enter on it, to pick it; right-click, or Shift+Enter, to step an "
+        "enchantment down. Shift or Ctrl with a click or drag only selects; Ctrl+C copies."));
+    ListBox1->setToolTip(QStringLiteral(
+        "The item sheet: the base item, the enchantments and the totals. Ctrl+C here, or "
+        "Ctrl+Shift+C anywhere, copies it; Ctrl+Z undoes a change, Ctrl+Y redoes it."));
+    Edit1->setToolTip(QStringLiteral("The name of the item being made; Enter stores it."));
+    UpdateMakeToolTip();
+}
+
+void TForm1::UpdateMakeToolTip() {
+    if (Button_Make->Caption() == "&Name") {
+        Button_Make->setToolTip(
+            QStringLiteral("Stores the name typed in the box (Alt+N, or Enter in the box)."));
+    } else {
+        Button_Make->setToolTip(QStringLiteral(
+            "Makes the item on the workbench week by week, rolling 3d6 against DX, and opens a "
+            "box to name it (Alt+M)."));
+    }
+}
