@@ -141,6 +141,18 @@ std::string OutputPane::SelText() const {
 void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
     // With Shift or Ctrl held a press only selects, as in any text box.
     if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        // A Ctrl-press inside the selection a pick left starts a new
+        // selection there, rather than dragging the selected text away.
+        // The view stays where it is, so the press lands where it was aimed.
+        if (!(event->modifiers() & Qt::ShiftModifier)) {
+            const int across = horizontalScrollBar()->value();
+            const int down = verticalScrollBar()->value();
+            QTextCursor cursor = textCursor();
+            cursor.clearSelection();
+            setTextCursor(cursor);
+            horizontalScrollBar()->setValue(across);
+            verticalScrollBar()->setValue(down);
+        }
         if (doubleClick) {
             QPlainTextEdit::mouseDoubleClickEvent(event);
         } else {
