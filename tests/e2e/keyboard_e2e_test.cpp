@@ -179,6 +179,21 @@ TEST(KeyboardButtons, AcceleratorsClickTheirButtons) {
     }
 }
 
+// Weapon and Jewelry share Alt+W: it moves the focus between them, and
+// Enter then clicks the one focused.
+TEST(KeyboardButtons, ASharedAcceleratorMovesTheFocus) {
+    const DriverRun run = RunFine(
+        "key Alt+W\nfocused\nkey Alt+W\nfocused\nkey Return\npane\nkey Alt+W\nfocused\n"
+        "key Enter\npane\n");
+    EXPECT_EQ(Prefixed(run, "focused "),
+              (std::vector<std::string>{"focused Button_Weapon", "focused Button_Jewelry",
+                                        "focused Button_Weapon"}));
+    const auto panes = Blocks(run, "pane");
+    ASSERT_EQ(panes.size(), 2u);
+    EXPECT_EQ(panes[0], ListedPane("Button_Jewelry"));
+    EXPECT_EQ(panes[1], ListedPane("Button_Weapon"));
+}
+
 // Tab walks the controls in the form's order, past the hidden name box.
 TEST(KeyboardFocus, TabFollowsTheFormsOrder) {
     const std::vector<std::string> order = {
