@@ -20,6 +20,8 @@
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     BuildControls();
     WireEvents();
+    WireKeys();
+    SetToolTips();
     FormCreate();
 }
 
@@ -126,7 +128,7 @@ void TForm1::SetTimerHeld(bool held) {
 }
 
 void TForm1::UpdateTimer() {
-    const bool run = workshop_.Making && !timerHeld_;
+    const bool run = TimerWanted() && !timerHeld_;
     if (run && !Timer1->isActive()) Timer1->start();
     if (!run && Timer1->isActive()) Timer1->stop();
 }

@@ -12,6 +12,7 @@
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
+#include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
 
 // The program's one window. It owns the controls and the catalog table, and
@@ -61,6 +62,17 @@ public:
     // itself; weeks then pass only when the driver ticks.
     void SetTimerHeld(bool held);
     bool TimerHeld() const { return timerHeld_; }
+    // Whether the window runs its making timer (when no driver holds it):
+    // exactly while a making runs.
+    bool TimerWanted() const { return workshop_.Making; }
+
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y: the workbench back to before the last
+    // pick that changed it or the last random item, and forward again. The
+    // sheet is rebuilt as after a pick; the pane and the catalogs stay.
+    void UndoWorkbench();
+    void RedoWorkbench();
+    // Ctrl+Shift+C: every line of the item sheet to the clipboard.
+    void CopySheet();
 
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
@@ -108,6 +120,18 @@ protected:
 private:
     void BuildControls();
     void WireEvents();
+    void WireKeys();
+    void SetToolTips();
+    // The Make button's tooltip follows its caption.
+    void UpdateMakeToolTip();
+    // The forecast of making the bench at the DX kept, as the Make button says it.
+    QString MakeForecastText() const;
+    // Enter and Shift+Enter in the pane: a left or right press on the
+    // character at the caret.
+    void RichEdit1KeyPick(Qt::MouseButton button);
+    // Keeps the workbench as it was before a change as an undo step, when
+    // the change changed anything.
+    void RecordWorkbenchChange(const WorkbenchSnapshot& before);
     // Shows a list: header labels, the lines in one batch, and the view back
     // at the top where the list asks for it.
     void ShowListing(const Listing& listing);
@@ -117,5 +141,6 @@ private:
     CatalogTable catalogs_;
     WorkshopState workshop_;
     DrawSource random_;
+    WorkbenchHistory history_;
     bool timerHeld_ = false;
 };

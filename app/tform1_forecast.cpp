@@ -5,11 +5,17 @@
 #include "workshop/forecast.h"
 #include "workshop/forecast_text.h"
 
+QString TForm1::MakeForecastText() const {
+    return ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX)));
+}
+
 void TForm1::UpdateForecastTips() {
     // While the button names the item, its tooltip is about the naming.
-    if (Button_Make->Caption() == "&Make") {
-        const MakingForecast forecast = ForecastMaking(catalogs_, workshop_, workshop_.DX);
-        Button_Make->setToolTip(ToQt(ForecastText(forecast)));
-    }
-    UpDown1->setToolTip(ToQt(WeekChanceText(workshop_.DX)));
+    UpdateMakeToolTip();
+    const QString chance = ToQt(WeekChanceText(workshop_.DX)) +
+                           QStringLiteral(
+                               "\nThe wizard's DX: click the arrows, or press Up and "
+                               "Down here.");
+    UpDown1->setToolTip(chance);
+    Label13->setToolTip(chance);
 }

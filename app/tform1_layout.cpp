@@ -4,6 +4,7 @@
 
 #include "app/tform1.h"
 #include "catalog/text_format.h"
+#include "ui/focus_frame.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -65,6 +66,9 @@ const ButtonDesign kButtonDesigns[] = {
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 
+constexpr int kSpinnerMinimum = 1;
+constexpr int kSpinnerMaximum = 999;
+
 }  // namespace
 
 void TForm1::BuildControls() {
@@ -100,6 +104,11 @@ void TForm1::BuildControls() {
     // Column headers fit their width to each list's caption, so a long
     // caption is never cut.
     for (size_t k = 0; k < 9; ++k) (*labels[k])->SetAutoSize(true);
+    // The DX label keeps its place and is wide enough for the naming prompt
+    // and the spinner's widest position from the start, so it never cuts
+    // a caption and never jumps while the spinner turns.
+    Label13->FitCaptions({"Name item", "DX: " + std::to_string(kSpinnerMaximum)});
+    Label13->SetGrowToFit(true);
 
     RichEdit1 = new OutputPane(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -128,7 +137,7 @@ void TForm1::BuildControls() {
     UpDown1 = new UpDown(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(384, 144, 16, 24);
-    UpDown1->SetRange(1, 999);
+    UpDown1->SetRange(kSpinnerMinimum, kSpinnerMaximum);
     UpDown1->SetPosition(12);
     setTabOrder(previous, UpDown1);
 
@@ -137,6 +146,15 @@ void TForm1::BuildControls() {
     Edit1->setGeometry(384, 168, 161, 22);
     Edit1->hide();
     setTabOrder(UpDown1, Edit1);
+
+    // Every control that takes the focus shows it with one ring.
+    auto* focusFrame = new FocusFrame(this);
+    for (QWidget* control : {static_cast<QWidget*>(RichEdit1), static_cast<QWidget*>(ListBox1)}) {
+        focusFrame->Watch(control);
+    }
+    for (const ButtonDesign& design : kButtonDesigns) focusFrame->Watch(this->*design.button);
+    focusFrame->Watch(UpDown1);
+    focusFrame->Watch(Edit1);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

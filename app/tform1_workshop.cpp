@@ -40,13 +40,17 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     // selected, then compare them with the entries of the list on show.
     RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
     RichEdit1->SetSelLength(kPickTextLength);
+    const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     PickFromPane(catalogs_, workshop_, workshop_.shown, RichEdit1->SelText(),
                  button == Qt::RightButton);
+    RecordWorkbenchChange(before);
     Print_OutPut();
 }
 
 void TForm1::Button_RandomClick() {
+    const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
+    RecordWorkbenchChange(before);
     Print_OutPut();
 }
 
@@ -73,8 +77,8 @@ void TForm1::Button_MakeClick() {
         UpDown1->show();
         Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
         Update_OutPut();
-        UpdateForecastTips();
     }
+    UpdateForecastTips();
     UpdateTimer();
 }
 

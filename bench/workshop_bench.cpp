@@ -1,5 +1,5 @@
 // The workshop's operations without the window: a pick, a random item, one
-// simulated week, a forecast of a making, in microseconds.
+// simulated week, a forecast of a making, an undo step, in microseconds.
 #include <benchmark/benchmark.h>
 
 #include "catalog/catalog_table.h"
@@ -11,6 +11,7 @@
 #include "workshop/item_sheet.h"
 #include "workshop/making.h"
 #include "workshop/picking.h"
+#include "workshop/workbench_history.h"
 
 namespace {
 
@@ -108,5 +109,41 @@ void BM_ForecastShortSpreadBench(benchmark::State& state) {
     EmptyBench(table);
 }
 BENCHMARK(BM_ForecastShortSpreadBench)->Unit(benchmark::kMicrosecond);
+
+// What the window adds to every pick for undo: the bench captured before and
+// after, compared, and kept as a step; the history full.
+void BM_PickWithUndoStep(benchmark::State& state) {
+    CatalogTable& table = Table();
+    EmptyBench(table);
+    WorkshopState workshop;
+    for (int index : {101, 98, 100, 108}) Rectify_Magic_Item_list(table, workshop, index);
+    WorkbenchHistory history;
+    std::string blur = "Blur";
+    blur.resize(kPickTextLength, ' ');
+    for (auto _ : state) {
+        const WorkbenchSnapshot before = CaptureWorkbench(table, workshop);
+        PickFromPane(table, workshop, ShownList::MagicItems, blur, false);
+        history.Record(before, CaptureWorkbench(table, workshop));
+    }
+    EmptyBench(table);
+}
+BENCHMARK(BM_PickWithUndoStep)->Unit(benchmark::kMicrosecond);
+
+// One undo and one redo of a full bench, each put back into the table.
+void BM_UndoRedo(benchmark::State& state) {
+    CatalogTable& table = Table();
+    EmptyBench(table);
+    WorkshopState workshop;
+    WorkbenchHistory history;
+    const WorkbenchSnapshot empty = CaptureWorkbench(table, workshop);
+    for (int index : {101, 98, 100, 108, 125}) Rectify_Magic_Item_list(table, workshop, index);
+    history.Record(empty, CaptureWorkbench(table, workshop));
+    for (auto _ : state) {
+        RestoreWorkbench(*history.Undo(CaptureWorkbench(table, workshop)), table, workshop);
+        RestoreWorkbench(*history.Redo(CaptureWorkbench(table, workshop)), table, workshop);
+    }
+    EmptyBench(table);
+}
+BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <string>
+#include <vector>
 
 #include "ui/latin1.h"
 
@@ -16,17 +17,23 @@ public:
     using QLabel::QLabel;
     // An auto-sized label takes the width of its caption whenever it changes.
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
-    void SetCaption(const std::string& caption) {
-        setText(ToQt(caption));
-        if (autoSize_) resize(sizeHint().width(), height());
-    }
+    // A growing label keeps its left and top and widens whenever a caption
+    // would not fit; it never narrows.
+    void SetGrowToFit(bool grow) { growToFit_ = grow; }
+    // Widens the label now, so that each of the captions fits whole.
+    void FitCaptions(const std::vector<std::string>& captions);
+    // The width the label needs to show a caption whole in its font.
+    int CaptionWidth(const std::string& caption) const;
+    void SetCaption(const std::string& caption);
     std::string Caption() const { return FromQt(text()); }
 
 private:
     bool autoSize_ = false;
+    bool growToFit_ = false;
 };
 
 // A command button; an '&' in its caption marks the keyboard accelerator.
+// With the focus on it, Enter clicks it as Space does.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -34,6 +41,9 @@ public:
     using QPushButton::QPushButton;
     void SetCaption(const std::string& caption) { setText(ToQt(caption)); }
     std::string Caption() const { return FromQt(text()); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The single-line name box. It takes any text a person can type; the program

@@ -1,5 +1,7 @@
 #include "ui/output_pane.h"
 
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -16,6 +18,8 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setContextMenuPolicy(Qt::NoContextMenu);
     setUndoRedoEnabled(false);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &OutputPane::HighlightCaretLine);
+    HighlightCaretLine();
 }
 
 void OutputPane::Clear() {
@@ -43,6 +47,7 @@ void OutputPane::SetLines(const std::vector<std::string>& lines) {
     }
     setPlainText(ToQt(text));
     lineCount_ = static_cast<int>(lines.size());
+    HighlightCaretLine();
 }
 
 // A text of the same number of lines (the making report, redrawn every
@@ -133,7 +138,28 @@ std::string OutputPane::SelText() const {
     return FromQt(text);
 }
 
-void OutputPane::Press(QMouseEvent* event) {
+void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
+    // With Shift or Ctrl held a press only selects, as in any text box.
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        // A Ctrl-press inside the selection a pick left starts a new
+        // selection there, rather than dragging the selected text away.
+        // The view stays where it is, so the press lands where it was aimed.
+        if (!(event->modifiers() & Qt::ShiftModifier)) {
+            const int across = horizontalScrollBar()->value();
+            const int down = verticalScrollBar()->value();
+            QTextCursor cursor = textCursor();
+            cursor.clearSelection();
+            setTextCursor(cursor);
+            horizontalScrollBar()->setValue(across);
+            verticalScrollBar()->setValue(down);
+        }
+        if (doubleClick) {
+            QPlainTextEdit::mouseDoubleClickEvent(event);
+        } else {
+            QPlainTextEdit::mousePressEvent(event);
+        }
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         QPlainTextEdit::mousePressEvent(event);
     } else {
@@ -144,8 +170,41 @@ void OutputPane::Press(QMouseEvent* event) {
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
 }
 
-void OutputPane::mousePressEvent(QMouseEvent* event) { Press(event); }
+void OutputPane::mousePressEvent(QMouseEvent* event) { Press(event, false); }
 
 // The second press of a double click is a press like any other: it picks
 // again, and no word gets selected.
-void OutputPane::mouseDoubleClickEvent(QMouseEvent* event) { Press(event); }
+void OutputPane::mouseDoubleClickEvent(QMouseEvent* event) { Press(event, true); }
+
+void OutputPane::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        emit keyPick(modifiers == Qt::ShiftModifier ? Qt::RightButton : Qt::LeftButton);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData* OutputPane::createMimeDataFromSelection() const {
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
+}
+
+// A band across the whole width of the pane behind the caret's line; it
+// changes neither the text nor the selection.
+void OutputPane::HighlightCaretLine() {
+    QTextEdit::ExtraSelection line;
+    QColor band = palette().color(QPalette::Highlight);
+    band.setAlpha(48);
+    line.format.setBackground(band);
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = textCursor();
+    line.cursor.clearSelection();
+    setExtraSelections({line});
+}

@@ -7,6 +7,11 @@
 // The output pane: a read-only, unwrapped plain-text pane the lists and the
 // making report are written into, and clicked to pick entries.
 //
+// A plain press of any mouse button picks; a press with Shift or Ctrl held,
+// and the drag after it, only selects text. Enter picks the caret's line as
+// a left press would, Shift+Enter as a right press. The caret's line is
+// highlighted across the pane, so the line Enter picks is always in sight.
+//
 // Positions are counted the way the picking arithmetic expects: every line
 // break is two characters, so with 123-character lines line k starts at
 // 125 * k. Qt counts a line break as one; this class converts both ways.
@@ -25,6 +30,9 @@ public:
 
     // The caret (the start of the selection), line breaks counting two.
     int SelStart() const;
+    // The caret itself, the moving end of a selection, line breaks counting
+    // two.
+    int CaretPosition() const { return ToProgramPosition(textCursor().position()); }
     // Puts the caret at a position with nothing selected; a position inside
     // a line break lands at the end of that line.
     void SetSelStart(int position);
@@ -41,17 +49,24 @@ public:
     int ToQtPosition(int programPosition) const;
 
 signals:
-    // A mouse button went down in the pane; the caret is already on the
-    // pressed character, whichever the button.
+    // A mouse button went down in the pane without Shift or Ctrl; the caret
+    // is already on the pressed character, whichever the button.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    // Enter (the left button) or Shift+Enter (the right button) was pressed
+    // to pick the line that holds the caret.
+    void keyPick(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // What a copy puts on the clipboard: the selection as plain text only.
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
-    void Press(QMouseEvent* event);
+    void Press(QMouseEvent* event, bool doubleClick);
     void ReplaceChangedLines(const std::vector<std::string>& lines);
+    void HighlightCaretLine();
 
     int lineCount_ = 0;
 };

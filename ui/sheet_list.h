@@ -5,7 +5,7 @@
 #include <vector>
 
 // The list box that shows the item sheet: one text line per item, fixed
-// item height.
+// item height. Ctrl+C with the focus on it copies the whole sheet.
 class SheetList : public QListWidget {
     Q_OBJECT
 
@@ -16,6 +16,12 @@ public:
     void Clear();
     void AddLine(const std::string& line);
     std::vector<std::string> Lines() const;
+    // Puts every line on the clipboard as plain text, exactly as shown, each
+    // line ended by a line break.
+    void CopyLines() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int itemHeight_ = 14;

@@ -1,14 +1,17 @@
 // The window itself: the making timer wakes the program only while an item
-// is being made, the name box names the item on Enter, and the tooltips
-// forecast the making.
+// is being made, the name box names the item on Enter, the tooltips
+// forecast the making, the caret's line is highlighted and the focus shows on
+// every control.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
+#include "ui/focus_frame.h"
 #include "ui/latin1.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/forecast.h"
@@ -87,8 +90,10 @@ void ClickLine(TForm1& form, const Listing& listing, const std::string& text) {
     ADD_FAILURE() << "no line " << text;
 }
 
-std::string MakeTip(const TForm1& form) { return FromQt(form.Button_Make->toolTip()); }
-std::string SpinnerTip(const TForm1& form) { return FromQt(form.UpDown1->toolTip()); }
+// The first line of a tooltip: the forecast, before the line on the keys.
+std::string FirstLine(const QString& tip) { return FromQt(tip.section(QLatin1Char('\n'), 0, 0)); }
+std::string MakeTip(const TForm1& form) { return FirstLine(form.Button_Make->toolTip()); }
+std::string SpinnerTip(const TForm1& form) { return FirstLine(form.UpDown1->toolTip()); }
 
 // What the core forecasts for the window's bench at a DX.
 std::string Forecast(const TForm1& form, int32_t dx) {
@@ -147,6 +152,105 @@ TEST(ForecastTips, MakeButtonTipOnlyWhileItMakes) {
     ASSERT_EQ(form.Button_Make->Caption(), "&Make");
     EXPECT_EQ(MakeTip(form), Forecast(form, 12));
     EXPECT_NE(MakeTip(form), whileNaming);
+}
+
+// The one band behind the caret's line, across the pane's width; the caret
+// moves and the band follows, and neither the text nor the selection a pick
+// left is touched by it.
+TEST(CaretLine, HighlightFollowsTheCaret) {
+    TForm1 form;
+    form.show();
+    form.Button9_EnchantClick();
+    OutputPane* pane = form.RichEdit1;
+    const auto bandLine = [pane] {
+        const QList<QTextEdit::ExtraSelection> bands = pane->extraSelections();
+        EXPECT_EQ(bands.size(), 1);
+        if (bands.size() != 1) return -1;
+        EXPECT_TRUE(bands[0].format.boolProperty(QTextFormat::FullWidthSelection));
+        EXPECT_FALSE(bands[0].cursor.hasSelection());
+        return bands[0].cursor.blockNumber();
+    };
+    EXPECT_EQ(bandLine(), 0);
+    const std::vector<std::string> lines = pane->Lines();
+    struct Step {
+        Qt::Key key;
+        int line;
+    };
+    const Step steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Down, 2},  {Qt::Key_Up, 1},
+                          {Qt::Key_End, 1},  {Qt::Key_Right, 2}, {Qt::Key_Home, 2}};
+    for (const Step& step : steps) {
+        QKeyEvent press(QEvent::KeyPress, step.key, Qt::NoModifier);
+        QApplication::sendEvent(pane, &press);
+        EXPECT_EQ(pane->textCursor().blockNumber(), step.line) << step.key;
+        EXPECT_EQ(bandLine(), step.line) << step.key;
+    }
+    // A pick keeps its 28 characters selected under the band.
+    pane->SetSelStart(3 * 125 + 9);
+    form.RichEdit1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(pane->SelStart(), 3 * 125);
+    EXPECT_EQ(pane->SelLength(), 28);
+    EXPECT_EQ(bandLine(), 3);
+    EXPECT_EQ(pane->Lines(), lines);
+    // A new list starts the band at its caret again.
+    form.Button_PotionClick();
+    EXPECT_EQ(bandLine(), pane->textCursor().blockNumber());
+}
+
+// The focus ring lies over whichever control has the focus, follows it, and
+// goes when the focus is on none of them or the control hides.
+TEST(FocusFrame, RingsTheFocusedControl) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.show();
+    form.activateWindow();
+    QCoreApplication::processEvents();
+    auto* ring = form.findChild<FocusFrame*>();
+    ASSERT_NE(ring, nullptr);
+    EXPECT_TRUE(ring->testAttribute(Qt::WA_TransparentForMouseEvents));
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             form.ListBox1, form.UpDown1, form.Button_Gem, form.Button_Make, form.RichEdit1}) {
+        control->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(control->hasFocus()) << control->objectName().toStdString();
+        EXPECT_TRUE(ring->isVisible()) << control->objectName().toStdString();
+        EXPECT_EQ(ring->geometry(), control->geometry()) << control->objectName().toStdString();
+    }
+    // The pane's ring follows it as the window resizes.
+    form.resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ring->geometry(), form.RichEdit1->geometry());
+    // Naming: the spinner hides, the name box takes the focus and the ring.
+    form.UpDown1->setFocus(Qt::OtherFocusReason);
+    form.Button_MakeClick();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.Edit1->hasFocus());
+    EXPECT_EQ(ring->geometry(), form.Edit1->geometry());
+    // A hidden control loses the ring with the focus.
+    form.Edit1->hide();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.Edit1->hasFocus());
+    QWidget* now = QApplication::focusWidget();
+    if (ring->isVisible()) {
+        ASSERT_NE(now, nullptr);
+        EXPECT_EQ(ring->geometry(), now->geometry()) << now->objectName().toStdString();
+    }
+}
+
+// The DX label only ever grows, and keeps its left and top.
+TEST(LabelFit, GrowsForAWiderCaptionAndNeverNarrows) {
+    TForm1 form;
+    const QRect design = form.Label13->geometry();
+    form.Label13->SetCaption("DX: 1");
+    EXPECT_EQ(form.Label13->geometry(), design);
+    const std::string wide = "A caption far wider than any the program sets";
+    form.Label13->SetCaption(wide);
+    EXPECT_EQ(form.Label13->pos(), design.topLeft());
+    EXPECT_EQ(form.Label13->height(), design.height());
+    EXPECT_GE(form.Label13->width(),
+              form.Label13->fontMetrics().horizontalAdvance(QString::fromLatin1(wide.c_str())));
+    const int grown = form.Label13->width();
+    form.Label13->SetCaption("DX: 12");
+    EXPECT_EQ(form.Label13->width(), grown);
 }
 
 }  // namespace

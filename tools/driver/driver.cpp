@@ -17,6 +17,7 @@
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
+#include "tools/driver/control_names.h"
 #include "tools/driver/print_format.h"
 
 namespace {
@@ -51,6 +52,18 @@ Qt::MouseButton ParseButton(const Driver::Args& args, size_t at) {
     throw ScriptError{"bad mouse button '" + args[at] + "'"};
 }
 
+bool IsButtonWord(const std::string& word) {
+    return word == "left" || word == "right" || word == "middle";
+}
+
+// The key held with a mouse press: "shift", "ctrl", or none when absent.
+Qt::KeyboardModifiers ParseModifier(const Driver::Args& args, size_t at) {
+    if (args.size() <= at) return Qt::NoModifier;
+    if (args[at] == "shift") return Qt::ShiftModifier;
+    if (args[at] == "ctrl") return Qt::ControlModifier;
+    throw ScriptError{"bad modifier '" + args[at] + "'"};
+}
+
 int OptionalCount(const Driver::Args& args) {
     ExpectArgs(args, 0, 1);
     const int count = args.empty() ? 1 : ParseNumber<int>(args[0], "count");
@@ -75,8 +88,27 @@ void Driver::Register() {
         Press(a[0]);
     });
     add("pick", [this](const std::string&, const Args& a) {
-        ExpectArgs(a, 2, 3);
-        Pick(ParseNumber<int>(a[0], "line"), ParseNumber<int>(a[1], "column"), ParseButton(a, 2));
+        ExpectArgs(a, 2, 4);
+        // The button and the held key are both optional, in that order.
+        const bool buttonNamed = a.size() > 2 && IsButtonWord(a[2]);
+        const Qt::MouseButton button = buttonNamed ? ParseButton(a, 2) : Qt::LeftButton;
+        const size_t modifierAt = buttonNamed ? 3 : 2;
+        if (a.size() > modifierAt + 1) throw ScriptError{"wrong number of arguments"};
+        Pick(ParseNumber<int>(a[0], "line"), ParseNumber<int>(a[1], "column"), button,
+             ParseModifier(a, modifierAt));
+    });
+    add("drag", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 4, 5);
+        Drag(ParseNumber<int>(a[0], "line"), ParseNumber<int>(a[1], "column"),
+             ParseNumber<int>(a[2], "line"), ParseNumber<int>(a[3], "column"), ParseModifier(a, 4));
+    });
+    add("focus", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        Focus(a[0]);
+    });
+    add("key", [this](const std::string& rest, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        Key(rest);
     });
     add("caret", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 1, 1);
@@ -165,6 +197,22 @@ void Driver::Register() {
         ExpectArgs(a, 0, 0);
         PrintState();
     });
+    add("clipboard", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintClipboard();
+    });
+    add("tooltip", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        PrintTooltip(a[0]);
+    });
+    add("focused", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintFocused();
+    });
+    add("geometry", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        PrintGeometry(a[0]);
+    });
 }
 
 int Driver::Run(std::istream& script) {
@@ -193,21 +241,29 @@ int Driver::Run(std::istream& script) {
 }
 
 void Driver::Press(const std::string& name) {
-    const std::map<std::string, CommandButton*> buttons = {
-        {"Button_Weapon", form_.Button_Weapon},     {"Button_Equipment", form_.Button_Equipment},
-        {"Button_Scroll", form_.Button_Scroll},     {"Button_Spell_Book", form_.Button_Spell_Book},
-        {"Button_Gem", form_.Button_Gem},           {"Button_Jewelry", form_.Button_Jewelry},
-        {"Button_Carpet", form_.Button_Carpet},     {"Button_Fauna", form_.Button_Fauna},
-        {"Button9_Enchant", form_.Button9_Enchant}, {"Button_Potion", form_.Button_Potion},
-        {"Button_Job", form_.Button_Job},           {"Button_Random", form_.Button_Random},
-        {"Button_Analyze", form_.Button_Analyze},   {"Button_Make", form_.Button_Make},
-    };
-    const auto button = buttons.find(name);
-    if (button == buttons.end()) throw ScriptError{"unknown button '" + name + "'"};
-    QTest::mouseClick(button->second, Qt::LeftButton);
+    CommandButton* button = ButtonNamed(form_, name);
+    if (button == nullptr) throw ScriptError{"unknown button '" + name + "'"};
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void Driver::Pick(int line, int column, Qt::MouseButton button) {
+void Driver::Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const QPoint point = ShowCharacter(line, column);
+    QWidget* viewport = form_.RichEdit1->viewport();
+    QTest::mousePress(viewport, button, modifiers, point);
+    QTest::mouseRelease(viewport, button, modifiers, point);
+}
+
+void Driver::Drag(int line1, int column1, int line2, int column2, Qt::KeyboardModifiers modifiers) {
+    QWidget* viewport = form_.RichEdit1->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, modifiers, ShowCharacter(line1, column1));
+    const QPointF to = ShowCharacter(line2, column2);
+    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     modifiers);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, to.toPoint());
+}
+
+QPoint Driver::ShowCharacter(int line, int column) {
     OutputPane* pane = form_.RichEdit1;
     const QTextBlock block = pane->document()->findBlockByNumber(line);
     if (line < 0 || !block.isValid()) throw ScriptError{"no line " + std::to_string(line)};
@@ -228,14 +284,14 @@ void Driver::Pick(int line, int column, Qt::MouseButton button) {
         bar->setValue(bar->value() + place.left() - view.width() / 2);
         place = pane->cursorRect(cursor);
     }
-    const QPoint point(place.left() + std::max(1, charWidth / 4), place.center().y());
-    QTest::mousePress(pane->viewport(), button, Qt::NoModifier, point);
-    QTest::mouseRelease(pane->viewport(), button, Qt::NoModifier, point);
+    return QPoint(place.left() + std::max(1, charWidth / 4), place.center().y());
 }
 
 void Driver::MouseDown(Qt::MouseButton button) { form_.RichEdit1MouseDown(button); }
 
 void Driver::Spin(bool up, int count) {
+    // A hidden spinner cannot be clicked.
+    if (!form_.UpDown1->isVisible()) return;
     QToolButton* arrow = up ? form_.UpDown1->UpArrow() : form_.UpDown1->DownArrow();
     for (int n = 0; n < count; ++n) QTest::mouseClick(arrow, Qt::LeftButton);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <iosfwd>
@@ -28,8 +29,17 @@ private:
 
     void Register();
     void Press(const std::string& button);
-    void Pick(int line, int column, Qt::MouseButton button);
+    void Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void Drag(int line1, int column1, int line2, int column2, Qt::KeyboardModifiers modifiers);
+    // Scrolls the pane so that the character is in view; returns the point
+    // of the pane's viewport where it is drawn.
+    QPoint ShowCharacter(int line, int column);
     void MouseDown(Qt::MouseButton button);
+    void Focus(const std::string& control);
+    void Key(const std::string& keys);
+    // Lets a click that a keyboard accelerator started (a button shown
+    // pressed for a moment) finish.
+    void FinishAnimatedClicks();
     void Spin(bool up, int count);
     void Type(const std::string& utf8);
     void Wait(int milliseconds);
@@ -43,6 +53,10 @@ private:
     void PrintLabels();
     void PrintControls();
     void PrintState();
+    void PrintClipboard();
+    void PrintTooltip(const std::string& control);
+    void PrintFocused();
+    void PrintGeometry(const std::string& control);
 
     TForm1& form_;
     std::ostream& out_;

@@ -1,0 +1,54 @@
+// The keyboard around the window: picking with Enter, undo and redo of the
+// workbench, and copying the item sheet.
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "app/tform1.h"
+
+void TForm1::WireKeys() {
+    connect(RichEdit1, &OutputPane::keyPick, this,
+            [this](Qt::MouseButton button) { RichEdit1KeyPick(button); });
+
+    // Window-wide keys; a text box with the focus keeps its own meaning of
+    // them (Ctrl+Z in the name box undoes the typing).
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    undo->setObjectName(QStringLiteral("UndoShortcut"));
+    connect(undo, &QShortcut::activated, this, &TForm1::UndoWorkbench);
+
+    auto* redo = new QShortcut(this);
+    redo->setObjectName(QStringLiteral("RedoShortcut"));
+    redo->setKeys(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo, &QShortcut::activated, this, &TForm1::RedoWorkbench);
+
+    auto* copySheet = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copySheet->setObjectName(QStringLiteral("CopySheetShortcut"));
+    connect(copySheet, &QShortcut::activated, this, &TForm1::CopySheet);
+}
+
+void TForm1::RichEdit1KeyPick(Qt::MouseButton button) {
+    // As a press on the character at the caret: the caret stays, nothing
+    // is selected, and the press's handler picks the caret's line.
+    RichEdit1->SetSelStart(RichEdit1->CaretPosition());
+    RichEdit1MouseDown(button);
+}
+
+void TForm1::RecordWorkbenchChange(const WorkbenchSnapshot& before) {
+    history_.Record(before, CaptureWorkbench(catalogs_, workshop_));
+}
+
+void TForm1::UndoWorkbench() {
+    const auto previous = history_.Undo(CaptureWorkbench(catalogs_, workshop_));
+    if (!previous) return;
+    RestoreWorkbench(*previous, catalogs_, workshop_);
+    Print_OutPut();
+}
+
+void TForm1::RedoWorkbench() {
+    const auto next = history_.Redo(CaptureWorkbench(catalogs_, workshop_));
+    if (!next) return;
+    RestoreWorkbench(*next, catalogs_, workshop_);
+    Print_OutPut();
+}
+
+void TForm1::CopySheet() { ListBox1->CopyLines(); }

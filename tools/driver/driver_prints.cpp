@@ -1,0 +1,65 @@
+// The prints of the clipboard, tooltips, the focus and the controls' places.
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QStringList>
+#include <ostream>
+
+#include "app/tform1.h"
+#include "tools/driver/control_names.h"
+#include "tools/driver/driver.h"
+
+namespace {
+
+// Unicode text as UTF-8 between bars.
+std::string BarredUtf8(const QString& text) { return "|" + text.toStdString() + "|"; }
+
+// The lines of a text, split at its line breaks; a final line break adds no
+// empty line.
+QStringList LinesOf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    if (text.isEmpty()) return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void Driver::PrintClipboard() {
+    const QStringList lines = LinesOf(QGuiApplication::clipboard()->text());
+    out_ << "clipboard " << lines.size() << '\n';
+    for (const QString& line : lines) out_ << BarredUtf8(line) << '\n';
+}
+
+void Driver::PrintTooltip(const std::string& name) {
+    const QWidget* control = ControlNamed(form_, name);
+    if (control == nullptr) throw ScriptError{"unknown control '" + name + "'"};
+    const QStringList lines = LinesOf(control->toolTip());
+    out_ << "tooltip " << lines.size() << '\n';
+    for (const QString& line : lines) out_ << BarredUtf8(line) << '\n';
+}
+
+void Driver::PrintFocused() {
+    const std::string name = NameOfControl(form_, QApplication::focusWidget());
+    out_ << "focused " << (name.empty() ? "none" : name) << '\n';
+}
+
+// The timer prints as running while the window runs it for a making, the
+// driver's hold aside: under the driver weeks pass only on tick and wait.
+void Driver::PrintGeometry(const std::string& name) {
+    if (name == "Timer1") {
+        out_ << "Timer1 " << form_.Timer1->interval() << ' '
+             << (form_.TimerWanted() ? "running" : "stopped") << '\n';
+        return;
+    }
+    const QWidget* control = ControlNamed(form_, name);
+    if (control == nullptr) throw ScriptError{"unknown control '" + name + "'"};
+    const QPoint place = control->mapTo(&form_, QPoint(0, 0));
+    // The font as drawn: the family the font request resolved to.
+    const QFontInfo font(control->font());
+    out_ << name << ' ' << place.x() << ' ' << place.y() << ' ' << control->width() << ' '
+         << control->height() << ' ' << (control->isVisible() ? "shown" : "hidden") << ' '
+         << BarredUtf8(font.family()) << ' ' << font.pixelSize() << ' '
+         << (font.bold() ? "bold" : "normal") << '\n';
+}

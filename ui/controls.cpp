@@ -1,0 +1,37 @@
+#include "ui/controls.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+int Label::CaptionWidth(const std::string& caption) const {
+    const QString text = ToQt(caption);
+    const QFontMetrics metrics = fontMetrics();
+    const QMargins margins = contentsMargins();
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width()) +
+           2 * margin() + margins.left() + margins.right();
+}
+
+void Label::FitCaptions(const std::vector<std::string>& captions) {
+    int width = this->width();
+    for (const std::string& caption : captions) width = std::max(width, CaptionWidth(caption));
+    resize(width, height());
+}
+
+void Label::SetCaption(const std::string& caption) {
+    setText(ToQt(caption));
+    if (autoSize_) resize(sizeHint().width(), height());
+    if (growToFit_ && CaptionWidth(caption) > width()) resize(CaptionWidth(caption), height());
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        modifiers == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
