@@ -6,7 +6,10 @@
 #include "workshop/forecast_text.h"
 
 QString TForm1::MakeForecastText() const {
-    return ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX)));
+    QString text = ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX)));
+    // The odds on one line and what to expect on the next, so that the
+    // tooltip stays narrower than the window.
+    return text.replace(QStringLiteral(". Expect "), QStringLiteral(".\nExpect "));
 }
 
 void TForm1::UpdateForecastTips() {

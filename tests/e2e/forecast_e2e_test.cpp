@@ -65,7 +65,8 @@ TEST(ForecastTooltip, FollowsThePickAndTheSpinner) {
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.dx);
-        const std::string& line = tips[step.tip][0];
+        // The odds on the first line, what to expect on the second.
+        const std::string line = tips[step.tip][0] + " " + tips[step.tip].at(1);
         const std::string opening = "At DX " + std::to_string(step.dx) + " each week succeeds on " +
                                     std::to_string(GoodRolls(step.dx)) + " of 216 rolls. Expect ";
         EXPECT_EQ(line.rfind(opening, 0), 0u) << line;

@@ -90,10 +90,19 @@ void ClickLine(TForm1& form, const Listing& listing, const std::string& text) {
     ADD_FAILURE() << "no line " << text;
 }
 
-// The first line of a tooltip: the forecast, before the line on the keys.
-std::string FirstLine(const QString& tip) { return FromQt(tip.section(QLatin1Char('\n'), 0, 0)); }
-std::string MakeTip(const TForm1& form) { return FirstLine(form.Button_Make->toolTip()); }
-std::string SpinnerTip(const TForm1& form) { return FirstLine(form.UpDown1->toolTip()); }
+// The forecast a tooltip opens with, before the lines on the keys; the
+// window breaks it after the odds.
+std::string TipForecast(const QString& tip, const char* keys) {
+    QString text = tip.left(tip.indexOf(QLatin1String(keys)));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    return FromQt(text.replace(QStringLiteral(".\nExpect "), QStringLiteral(". Expect ")));
+}
+std::string MakeTip(const TForm1& form) {
+    return TipForecast(form.Button_Make->toolTip(), "\nMakes the item");
+}
+std::string SpinnerTip(const TForm1& form) {
+    return TipForecast(form.UpDown1->toolTip(), "\nThe wizard's DX");
+}
 
 // What the core forecasts for the window's bench at a DX.
 std::string Forecast(const TForm1& form, int32_t dx) {
