@@ -8,8 +8,7 @@
 
 namespace {
 
-constexpr int kSlotCount = 5;
-constexpr double kDollarsPerSTUnit = 50;
+using entries::kSlotCount;
 
 // A slot is finished once it has all its successful weeks; an empty slot
 // (0 weeks) always is.
@@ -44,8 +43,7 @@ void StartMaking(CatalogTable& table, WorkshopState& state) {
     for (int k = 1; k <= kSlotCount; ++k) table.EditSlot(k).WeeksLost = 0;
     for (int k = 1; k <= kSlotCount; ++k) {
         TMagicItemKest& slot = table.EditSlot(k);
-        slot.CostSoFar = static_cast<double>(slot.MaterialCost1) + slot.MaterialCost2 +
-                         slot.MaterialCost3 + slot.MaterialCost4 + slot.MaterialCost5;
+        slot.CostSoFar = MaterialCost(slot);
     }
     state.WeeksElapsed = 0;
     // Each slot's code makes the base item dearer to work; the factors
@@ -86,7 +84,7 @@ bool MakingWeek(CatalogTable& table, WorkshopState& state, RandomSource& random)
     }
     // A lost week costs as much as a worked one.
     slot->CostSoFar += slot->IngredientCost;
-    slot->CostSoFar += kDollarsPerSTUnit * StUnits(CatalogSTPerDay(table, *slot));
+    slot->CostSoFar += WeeklySTCost(StUnits(CatalogSTPerDay(table, *slot)));
 
     if (state.MakingDone) state.Making = false;
     state.TotalCostSoFar = state.AdjustedBasePrice;

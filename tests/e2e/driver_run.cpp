@@ -28,14 +28,15 @@ std::string TempPath(const char* stem) {
 
 }  // namespace
 
-DriverRun RunDriver(const std::string& script) {
+DriverRun RunDriver(const std::string& script, const std::string& locale) {
     const std::string scriptPath = TempPath("script");
     const std::string outPath = TempPath("out");
     const std::string errPath = TempPath("err");
     std::ofstream(scriptPath, std::ios::binary) << script;
 
-    const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + THARNWELL_DRIVER +
-                                "' '" + scriptPath + "' >'" + outPath + "' 2>'" + errPath + "'";
+    const std::string command = "LC_ALL='" + locale + "' QT_QPA_PLATFORM=offscreen '" +
+                                THARNWELL_DRIVER + "' '" + scriptPath + "' >'" + outPath + "' 2>'" +
+                                errPath + "'";
     const int status = std::system(command.c_str());
 
     DriverRun run;

@@ -10,7 +10,13 @@ struct DriverRun {
     std::string err;               // standard error
 };
 
-DriverRun RunDriver(const std::string& script);
+// The locale a run uses unless a test asks for another: whatever the
+// machine's own, the lists then show a decimal point.
+inline const char* const kDriverLocale = "C.UTF-8";
+
+// Runs the driver under LC_ALL=locale (the window takes its decimal
+// separator from it) and the offscreen platform.
+DriverRun RunDriver(const std::string& script, const std::string& locale = kDriverLocale);
 
 // The text between the bars of a printed line, back in the program's 8-bit
 // form (so "½" is one character again).
