@@ -66,6 +66,7 @@ void TForm1::FormCreate() {
     workshop_.MakingDone = false;
     workshop_.DX = kStartDX;
     UpdateTimer();
+    UpdateForecastTips();
 }
 
 void TForm1::FormDestroy() {
@@ -116,6 +117,7 @@ void TForm1::UpDown1Click(UpDown::Arrow /*button*/) {
     workshop_.DX = DXFromSpinner(UpDown1->Position());
     // The label shows the spinner as it stands, even beyond the DX kept.
     Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
+    UpdateForecastTips();
 }
 
 void TForm1::SetTimerHeld(bool held) {

@@ -52,6 +52,11 @@ public:
     void Timer1Timer();
     void UpDown1Click(UpDown::Arrow button);
 
+    // The Make button's tooltip (while its caption is "&Make") becomes the
+    // forecast of the bench at the wizard's DX, the spinner's the chance of a
+    // good week at that DX.
+    void UpdateForecastTips();
+
     // While held (by the scripted driver), the making timer never runs by
     // itself; weeks then pass only when the driver ticks.
     void SetTimerHeld(bool held);

@@ -12,6 +12,7 @@ namespace {
 constexpr int kClientWidth = 626;
 constexpr int kClientHeight = 442;
 constexpr int kHeaderFontPixels = 13;
+constexpr int kMaxWindowSide = 16384;
 
 struct LabelDesign {
     int left, top, width, height;
@@ -71,6 +72,11 @@ void TForm1::BuildControls() {
     setFont(CourierNew(11));
     move(4, 5);
     resize(kClientWidth, kClientHeight);
+    // Qt draws the window into one buffer of its full size: past about 40000
+    // pixels a side that buffer cannot be had and the program would crash, so
+    // no option, window manager or script may make the window bigger than this
+    // (a 1 GiB buffer).
+    setMaximumSize(kMaxWindowSide, kMaxWindowSide);
 
     // The numbers are written with the user's decimal separator.
     const QString point = QLocale().decimalPoint();

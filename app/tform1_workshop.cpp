@@ -26,6 +26,7 @@ void TForm1::Rectify_Magic_Item_list(int32_t index) {
 void TForm1::Print_OutPut() {
     ListBox1->Clear();
     for (const std::string& line : BuildItemSheet(catalogs_, workshop_)) ListBox1->AddLine(line);
+    UpdateForecastTips();
 }
 
 void TForm1::Update_OutPut() {
@@ -75,6 +76,7 @@ void TForm1::Button_MakeClick() {
         UpDown1->show();
         Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
         Update_OutPut();
+        UpdateForecastTips();
     }
     UpdateTimer();
 }

@@ -1,5 +1,5 @@
 // The workshop's operations without the window: a pick, a random item, one
-// simulated week, in microseconds.
+// simulated week, a forecast of a making, in microseconds.
 #include <benchmark/benchmark.h>
 
 #include "catalog/catalog_table.h"
@@ -7,6 +7,7 @@
 #include "random/random_item.h"
 #include "random/random_source.h"
 #include "workshop/combination_rules.h"
+#include "workshop/forecast.h"
 #include "workshop/item_sheet.h"
 #include "workshop/making.h"
 #include "workshop/picking.h"
@@ -23,7 +24,7 @@ CatalogTable& Table() {
 }
 
 void EmptyBench(CatalogTable& table) {
-    for (int k = 1; k <= 5; ++k) table.EditSlot(k).Assign(table.BlankItem());
+    for (int k = 1; k <= entries::kSlotCount; ++k) table.EditSlot(k).Assign(table.BlankItem());
 }
 
 // A click on "Blur" in the enchantment list, then the sheet rebuilt: puts it
@@ -81,5 +82,31 @@ void BM_SimulatedWeek(benchmark::State& state) {
     EmptyBench(table);
 }
 BENCHMARK(BM_SimulatedWeek)->Unit(benchmark::kMicrosecond);
+
+// The forecast the Make button shows, of the longest making there is: the
+// five longest items (40, 25, 25, 25 and 20 weeks) at the lowest DX, 5, where
+// 206 weeks in 216 are lost. It runs on every pick and spinner click, so it
+// must stay well under a millisecond.
+void BM_ForecastLongestBench(benchmark::State& state) {
+    CatalogTable& table = Table();
+    EmptyBench(table);
+    WorkshopState workshop;
+    for (int index : {101, 98, 100, 108, 125}) Rectify_Magic_Item_list(table, workshop, index);
+    for (auto _ : state) benchmark::DoNotOptimize(ForecastMaking(table, workshop, 5));
+    EmptyBench(table);
+}
+BENCHMARK(BM_ForecastLongestBench)->Unit(benchmark::kMicrosecond);
+
+// Five one-week items of five different weekly costs at DX 5: each slot's
+// weeks spread from 1 to hundreds, the hardest money to lay on a grid.
+void BM_ForecastShortSpreadBench(benchmark::State& state) {
+    CatalogTable& table = Table();
+    EmptyBench(table);
+    WorkshopState workshop;
+    for (int index : {7, 8, 9, 3, 19}) Rectify_Magic_Item_list(table, workshop, index);
+    for (auto _ : state) benchmark::DoNotOptimize(ForecastMaking(table, workshop, 5));
+    EmptyBench(table);
+}
+BENCHMARK(BM_ForecastShortSpreadBench)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -10,6 +10,9 @@ packages=(
     fontconfig
     libgtest-dev          # unit tests
     libbenchmark-dev      # benchmarks
+    dpkg-dev              # dpkg-shlibdeps: the Debian package's dependencies
+    desktop-file-utils    # desktop-file-validate, for the desktop entry's test
+    appstream             # appstreamcli, for the AppStream metadata's test
 )
 
 # The test command runs the suite once more under a German locale, whose

@@ -57,16 +57,18 @@ std::string FormatMakingSlotLine(const TMagicItemKest& slot) {
     return SlotLine(slot, slot.CostSoFar, slot.WeeksWorked + slot.WeeksLost);
 }
 
+double TotalLinePrice(int32_t hexCount, double priceTotal) {
+    return hexCount >= 2 ? hexCount * priceTotal : priceTotal;
+}
+
 std::string FormatTotalLine(int32_t hexCount, double priceTotal, double weeksTotal) {
     textfmt::LineBuilder line(kTotalLabel);
-    double price = priceTotal;
-    if (hexCount >= 2) {
-        // An item covering several hexes costs its price once per hex; the
-        // weeks of making stay the same.
-        line.Text("x").Text(textfmt::Int(hexCount)).Text(" hexes =  ");
-        price = hexCount * priceTotal;
-    }
-    return line.EndAt(kFixedPriceEnd, textfmt::Fixed2(price, kFixedMinWidth))
+    // An item covering several hexes costs its price once per hex; the weeks
+    // of making stay the same.
+    if (hexCount >= 2) line.Text("x").Text(textfmt::Int(hexCount)).Text(" hexes =  ");
+    return line
+        .EndAt(kFixedPriceEnd,
+               textfmt::Fixed2(TotalLinePrice(hexCount, priceTotal), kFixedMinWidth))
         .Right(kWeeksWidth, textfmt::Fixed2(weeksTotal, kFixedMinWidth))
         .Take();
 }

@@ -16,6 +16,10 @@ std::string FormatSheetSlotLine(const TMagicItemKest& slot);
 std::string FormatMakingSlotLine(const TMagicItemKest& slot);
 std::string FormatTotalLine(int32_t hexCount, double priceTotal, double weeksTotal);
 
+// The money a total line shows for a price total: an item covering two hexes
+// or more costs its price once per hex.
+double TotalLinePrice(int32_t hexCount, double priceTotal);
+
 // The item sheet: the base item, the filled slots and the total line. Stores
 // SheetTotalPrice and SheetTotalWeeks.
 std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState& state);

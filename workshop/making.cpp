@@ -4,23 +4,11 @@
 #include "catalog/magic_item.h"
 #include "catalog/making_time.h"
 #include "random/random_source.h"
-#include "workshop/making_figures.h"
+#include "workshop/making_rules.h"
 
 namespace {
 
 using entries::kSlotCount;
-
-// A slot is finished once it has all its successful weeks; an empty slot
-// (0 weeks) always is.
-bool Finished(const TMagicItemKest& slot) { return slot.WeeksWorked >= slot.Weeks; }
-
-// The ST per day the wizard spends on a slot's item, read from the catalog
-// record and not from the slot's copy. A slot that names no catalog item
-// (the blank record's -1, or anything outside the catalog) spends none.
-int32_t CatalogSTPerDay(const CatalogTable& table, const TMagicItemKest& slot) {
-    if (slot.CatalogIndex < 0 || slot.CatalogIndex >= kMagicItemCount) return 0;
-    return table.MagicItem(slot.CatalogIndex).STPerDay;
-}
 
 }  // namespace
 
@@ -43,15 +31,10 @@ void StartMaking(CatalogTable& table, WorkshopState& state) {
     for (int k = 1; k <= kSlotCount; ++k) table.EditSlot(k).WeeksLost = 0;
     for (int k = 1; k <= kSlotCount; ++k) {
         TMagicItemKest& slot = table.EditSlot(k);
-        slot.CostSoFar = MaterialCost(slot);
+        slot.CostSoFar = SlotStartingCost(slot);
     }
     state.WeeksElapsed = 0;
-    // Each slot's code makes the base item dearer to work; the factors
-    // compound in slot order.
-    state.AdjustedBasePrice = state.BaseItemPrice;
-    for (int k = 1; k <= kSlotCount; ++k) {
-        state.AdjustedBasePrice *= NoteCodePriceFactor(table.Slot(k).NoteCode);
-    }
+    state.AdjustedBasePrice = AdjustedBasePriceFor(table, state.BaseItemPrice);
     state.AdjustedBaseWeeks = WeeksOfMakingFor(state.AdjustedBasePrice);
     state.BaseItemWeeks = state.AdjustedBaseWeeks;
     state.TotalCostSoFar = state.AdjustedBasePrice;
@@ -60,7 +43,7 @@ void StartMaking(CatalogTable& table, WorkshopState& state) {
 bool MakingWeek(CatalogTable& table, WorkshopState& state, RandomSource& random) {
     bool allFinished = true;
     for (int k = 1; k <= kSlotCount; ++k) {
-        if (!Finished(table.Slot(k))) allFinished = false;
+        if (!SlotFinished(table.Slot(k))) allFinished = false;
     }
     if (allFinished) {
         state.MakingDone = true;
@@ -70,21 +53,20 @@ bool MakingWeek(CatalogTable& table, WorkshopState& state, RandomSource& random)
 
     state.WeeksElapsed += 1;
     int32_t roll = 0;
-    for (int die = 0; die < 3; ++die) roll += random.Die(6);
+    for (int die = 0; die < kMakingDice; ++die) roll += random.Die(kMakingDieFaces);
 
     TMagicItemKest* slot = nullptr;
     for (int k = 1; k <= kSlotCount && slot == nullptr; ++k) {
-        if (!Finished(table.Slot(k))) slot = &table.EditSlot(k);
+        if (!SlotFinished(table.Slot(k))) slot = &table.EditSlot(k);
     }
     // There is always an unfinished slot here: otherwise Making was ended above.
-    if (roll <= state.DX) {
+    if (WeekSucceeds(roll, state.DX)) {
         slot->WeeksWorked += 1;
     } else {
         slot->WeeksLost += 1;
     }
     // A lost week costs as much as a worked one.
-    slot->CostSoFar += slot->IngredientCost;
-    slot->CostSoFar += WeeklySTCost(StUnits(CatalogSTPerDay(table, *slot)));
+    slot->CostSoFar += SlotWeeklyCost(table, *slot);
 
     if (state.MakingDone) state.Making = false;
     state.TotalCostSoFar = state.AdjustedBasePrice;

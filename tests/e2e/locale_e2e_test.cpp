@@ -43,7 +43,7 @@ class CommaLocale : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         point_ = new DriverRun(RunDriver(kScript));
-        comma_ = new DriverRun(RunDriver(kScript, kCommaLocale));
+        comma_ = new DriverRun(RunDriverInLocale(kScript, kCommaLocale));
     }
     static void TearDownTestSuite() {
         delete point_;
@@ -100,7 +100,7 @@ TEST_F(CommaLocale, TheItemSheet) {
 
 // The driver's "decimal" command sets the separator whatever the locale.
 TEST(CommaLocaleDriver, DecimalCommandOverridesTheLocale) {
-    const DriverRun run = RunDriver("decimal .\npick 0 0\nsheet\n", kCommaLocale);
+    const DriverRun run = RunDriverInLocale("decimal .\npick 0 0\nsheet\n", kCommaLocale);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<std::string> sheet = Block(run, "sheet");
     ASSERT_FALSE(sheet.empty());

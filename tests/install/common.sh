@@ -1,0 +1,30 @@
+# Shared by the installation tests: failing with a reason, skipping, and
+# installing into a temporary prefix.
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+# Exit status 77 tells CTest the test was skipped.
+skip_without() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)"
+            exit 77
+        fi
+    done
+}
+
+# The expected installed files, one a line, in a fixed order.
+expected_files() {
+    grep -v -e '^#' -e '^$' "$1" | LC_ALL=C sort
+}
+
+# install_into CMAKE BUILD_DIR PREFIX: installs the build into PREFIX.
+install_into() {
+    local log
+    log="$(env -u DESTDIR "$1" --install "$2" --prefix "$3" 2>&1)" ||
+        fail "cmake --install failed: $log"
+}
