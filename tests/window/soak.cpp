@@ -66,9 +66,13 @@ public:
         SoakOutcome outcome;
         for (int step = 0; step < steps; ++step) {
             expectedName_.reset();
+            const double weeksBefore = form_.Workshop().WeeksElapsed;
             const std::string action = Act();
             QCoreApplication::processEvents();
             outcome.stepsRun = step + 1;
+            outcome.namings += expectedName_.has_value();
+            outcome.weeksMade += std::max(0, int(form_.Workshop().WeeksElapsed - weeksBefore));
+            outcome.randomItems += action == "click Button_Random";
             remembered_.push_back("step " + std::to_string(step) + ": " + action);
             if (remembered_.size() > 8) remembered_.pop_front();
             std::string failure = checks_.Check(form_);
@@ -97,16 +101,16 @@ private:
 
     std::string Act() {
         const int roll = Below(100);
-        if (roll < 14) return PressButton();
-        if (roll < 40) return PressInPane();
-        if (roll < 46) return DragInPane();
+        if (roll < 20) return PressButton();
+        if (roll < 42) return PressInPane();
+        if (roll < 47) return DragInPane();
         if (roll < 58) return PressKey();
-        if (roll < 63) return Focus();
-        if (roll < 70) return Spin();
-        if (roll < 80) return Type();
-        if (roll < 83) return Paste();
-        if (roll < 93) return Tick();
-        if (roll < 98) return Resize();
+        if (roll < 62) return Focus();
+        if (roll < 68) return Spin();
+        if (roll < 78) return Type();
+        if (roll < 81) return Paste();
+        if (roll < 92) return Tick();
+        if (roll < 97) return Resize();
         return MoveMouse();
     }
 
@@ -118,7 +122,9 @@ private:
             form_.Button_Potion,     form_.Button_Job,       form_.Button_Random,
             form_.Button_Analyze,    form_.Button_Make,
         };
-        CommandButton* button = OneOf(buttons);
+        // Make and Name a good deal more often than the rest, so that a run
+        // makes and names items between its lists.
+        CommandButton* button = Chance(40) ? form_.Button_Make : OneOf(buttons);
         // A click on "&Name" stores what the box holds at that moment.
         if (button == form_.Button_Make && form_.Button_Make->Caption() == "&Name") {
             expectedName_ = form_.Edit1->Text();

@@ -12,6 +12,10 @@
 struct SoakOutcome {
     int stepsRun = 0;
     std::string failure;  // empty when every check held after every step
+    // How much of the window the run reached.
+    int namings = 0;      // clicks on "&Name", each checked against the report
+    int weeksMade = 0;    // weeks of making the ticks ran
+    int randomItems = 0;  // clicks on "&Random"
 };
 
 // Runs steps actions on a fresh window. Needs a QApplication.

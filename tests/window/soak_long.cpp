@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
                     outcome.failure.c_str());
         return 1;
     }
-    std::printf("soak: %d steps, every check held\n", outcome.stepsRun);
+    std::printf("soak: %d steps, every check held (%d namings, %d weeks made, %d random items)\n",
+                outcome.stepsRun, outcome.namings, outcome.weeksMade, outcome.randomItems);
     return 0;
 }
