@@ -11,9 +11,9 @@ TEST(Soak, RandomUserActionsKeepEveryPromise) {
     int namings = 0, weeks = 0, randomItems = 0;
     for (const uint64_t seed : {1u, 2u, 3u, 4u}) {
         const SoakOutcome outcome = RunSoak(seed, steps);
-        EXPECT_EQ(outcome.failure, "") << "seed " << seed << ", step " << outcome.stepsRun - 1
-                                       << "; repeat with: build/tests/window/soak_long " << steps
-                                       << " " << seed;
+        EXPECT_EQ(outcome.failure, "")
+            << "seed " << seed << ", step " << outcome.stepsRun - 1
+            << "; repeat with: build/tests/window/soak_long " << steps << " " << seed;
         namings += outcome.namings;
         weeks += outcome.weeksMade;
         randomItems += outcome.randomItems;
