@@ -31,6 +31,9 @@ void TForm1::Print_OutPut() {
 
 void TForm1::Update_OutPut() {
     RichEdit1->SetLines(BuildMakingReport(catalogs_, workshop_));
+    // The report's lines go in without a reset of the view: the caret is left
+    // after the last one, as with the lists that keep no reset.
+    RichEdit1->MoveCaretToEnd();
     // The making report is no list: nothing in it can be picked.
     workshop_.shown = ShownList::None;
 }

@@ -25,7 +25,7 @@ CatalogTable& Table() {
 }
 
 void EmptyBench(CatalogTable& table) {
-    for (int k = 1; k <= 5; ++k) table.EditSlot(k).Assign(table.BlankItem());
+    for (int k = 1; k <= entries::kSlotCount; ++k) table.EditSlot(k).Assign(table.BlankItem());
 }
 
 // A click on "Blur" in the enchantment list, then the sheet rebuilt: puts it

@@ -25,8 +25,11 @@ constexpr int kJobFirst = 648;        // jobs 1..80
 constexpr int kSpellFirst = 728;      // spells 1..156
 constexpr int kSwapItem = 884;
 constexpr int kBlankItem = 885;
-constexpr int kWorkbenchFirst = 886;  // slots 1..5
-constexpr int kCount = 891;
+constexpr int kWorkbenchFirst = 886;  // slots 1..kSlotCount
+// The workbench holds five magic items: the combination rules, the item
+// sheet, the making and a random treasure all work on these slots.
+constexpr int kSlotCount = 5;
+constexpr int kCount = kWorkbenchFirst + kSlotCount;
 }  // namespace entries
 
 class TMagicItemKest;
@@ -72,10 +75,10 @@ public:
 
     const TMagicItemKest& MagicItem(int catalogIndex) const;  // 0..126
     const TWeaponItemKest& Weapon(int number) const;          // 1..59
-    const TMagicItemKest& Slot(int slot) const;               // workbench slot 1..5
+    const TMagicItemKest& Slot(int slot) const;               // workbench slot 1..kSlotCount
     const TMagicItemKest& BlankItem() const;
 
-    TMagicItemKest& EditSlot(int slot);  // workbench slot 1..5
+    TMagicItemKest& EditSlot(int slot);  // workbench slot 1..kSlotCount
     TMagicItemKest& EditSwapItem();
 
 private:

@@ -1,12 +1,14 @@
 #include "catalog/equipment.h"
 
+#include "catalog/row_text.h"
+
 TEquipmentItemKest::TEquipmentItemKest(int32_t index) {
     if (index < 1 || index > kEquipmentCount) return;
     const EquipmentRow& row = kEquipmentRows[index - 1];
     Name = row.name;
     Cost = row.cost;
     Weight = row.weight;
-    Note1 = row.note1 ? row.note1 : "";
-    Note2 = row.note2 ? row.note2 : "";
+    Note1 = TextOf(row.note1);
+    Note2 = TextOf(row.note2);
     Weeks = row.weeks;
 }

@@ -1,5 +1,9 @@
 #include "catalog/magic_item.h"
 
+#include <iterator>
+
+#include "catalog/row_text.h"
+
 TMagicItemKest::TMagicItemKest(int32_t index) {
     if (index == -1) {
         // The blank record: an empty workbench slot, the swap record and the
@@ -20,12 +24,8 @@ TMagicItemKest::TMagicItemKest(int32_t index) {
     Weeks = row.weeks;
     STPerDay = row.stPerDay;
     IngredientCost = row.ingredientCost;
-    std::string* notes[5] = {&Note1, &Note2, &Note3, &Note4, &Note5};
-    for (int n = 0; n < 5; ++n) {
-        if (row.notes[n] != nullptr) {
-            *notes[n] = row.notes[n];
-        }
-    }
+    std::string* notes[] = {&Note1, &Note2, &Note3, &Note4, &Note5};
+    for (size_t n = 0; n < std::size(notes); ++n) *notes[n] = TextOf(row.notes[n]);
     IQ = row.iq;
     Aux = row.aux;
     Level = row.level;

@@ -1,10 +1,6 @@
 #include "catalog/potion.h"
 
-namespace {
-
-std::string TextOf(const char* text) { return text ? text : ""; }
-
-}  // namespace
+#include "catalog/row_text.h"
 
 TMushroomItemKest::TMushroomItemKest(int32_t index) {
     if (index < 1 || index > kMushroomCount) return;

@@ -1,15 +1,15 @@
 #include "catalog/text_format.h"
 
-#include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace textfmt {
 namespace {
 
 char g_decimalSeparator = '.';
 
-// printf always writes '.', whatever the C locale, because the program never
-// calls setlocale; swap in the user's separator afterwards.
+// std::to_chars writes as printf does in the "C" locale, always with '.',
+// whatever C locale the process runs in (the window's toolkit sets it from
+// the environment); swap in the program's separator afterwards.
 std::string WithSeparator(std::string text) {
     if (g_decimalSeparator != '.') {
         for (char& c : text) {
@@ -29,8 +29,12 @@ std::string Int(int64_t value) { return std::to_string(value); }
 std::string General(double value) {
     if (value == 0) return "0";  // also for -0
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    std::string text(buffer, end);
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');  // 1E20, INF, NAN
+    }
     // "%G" writes 1E+20; the list form writes 1E20 and 1E-5.
     const auto e = text.find('E');
     if (e != std::string::npos) {
@@ -46,8 +50,13 @@ std::string General(double value) {
 
 std::string Fixed2(double value, int minWidth) {
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%*.2f", minWidth, value);
-    return WithSeparator(buffer);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+    std::string text(buffer, end);
+    if (static_cast<int>(text.size()) < minWidth) {
+        text.insert(0, static_cast<size_t>(minWidth) - text.size(), ' ');
+    }
+    return WithSeparator(text);
 }
 
 std::string Blanks(int n) {

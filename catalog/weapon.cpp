@@ -1,12 +1,7 @@
 #include "catalog/weapon.h"
 
 #include "catalog/making_time.h"
-
-namespace {
-
-std::string TextOf(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
-
-}  // namespace
+#include "catalog/row_text.h"
 
 TWeaponItemKest::TWeaponItemKest(int32_t index) {
     if (index < 1 || index > kWeaponCount) {

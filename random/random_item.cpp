@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int32_t kWorkbenchSlots = 5;
 constexpr int32_t kMaxEnchantmentSteps = 4;
 
 // The nine catalogs a treasure's base item comes from, by d(45): the more
@@ -68,8 +67,10 @@ void PutRandomEnchantment(RandomRun& run) {
 // The random enchantments on top of the base item's own magic: fewer the
 // fuller the item already is, none on a complete one, at most four.
 void PutRandomEnchantments(RandomRun& run) {
-    // A fill of 5 does not arise; like a complete item it would leave no room.
-    const int32_t n = run.fill >= kWorkbenchSlots ? 0 : run.Die(kWorkbenchSlots - run.fill);
+    // The room left on the bench: d(5 - fill). A fill of 5 does not arise;
+    // like a complete item it would leave no room.
+    const int32_t room = entries::kSlotCount - run.fill;
+    const int32_t n = room <= 0 ? 0 : run.Die(room);
     for (int32_t step = 0; step < std::min(n, kMaxEnchantmentSteps); ++step) {
         PutRandomEnchantment(run);
     }
@@ -88,7 +89,7 @@ void PutBonusBatch(RandomRun& run) { run.Put(charm::kWeaponArmorPlus, run.Die(5)
 void PutRodPick(RandomRun& run, int32_t rodRoll) {
     // Rolls 3..6 give the Magic Fist, Fireball, Lightning-bolt and Wizard's
     // Wrath rods, charged d(10) times.
-    run.Put(109 + rodRoll, run.Die(10));
+    run.Put(charm::kMagicFistRod - 3 + rodRoll, run.Die(10));
 }
 
 void PutFigurinePick(RandomRun& run) {
@@ -104,7 +105,7 @@ void PutFigurinePick(RandomRun& run) {
 
 void MakeRandomItem(CatalogTable& table, WorkshopState& state, RandomSource& random) {
     // Empty the bench; the slots keep their making figures.
-    for (int32_t slot = 1; slot <= kWorkbenchSlots; ++slot) {
+    for (int32_t slot = 1; slot <= entries::kSlotCount; ++slot) {
         table.EditSlot(slot).Assign(table.BlankItem());
     }
     random.ReseedFromClock();

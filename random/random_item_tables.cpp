@@ -19,67 +19,68 @@ struct MissileCharmRow {
 
 // Charms on ammunition (arrows, quarrels, pellets, boomerangs, darts, sha-ken), by d(36).
 const MissileCharmRow kMissileTableA[] = {
-    // rolls   charm  x d(5)
-    { 1, 11, 17, false},  // Trip
-    {12, 15,  3, false},  // Slow Movement
-    {16, 16, 29, false},  // Freeze
-    {17, 17,  7, true },  // Weakness ST
-    {18, 18,  8, true },  // Clumsiness DX
-    {19, 19,  9, true },  // Confusion IQ
-    {20, 20, 41, true },  // Curse
-    {21, 34, 23, false},  // Sleep
-    {35, 35, 38, false},  // Mobile Slippery Floor
-    {36, 36, 40, false},  // Mobile Sticky Floor
+    // rolls   charm                        x d(5)
+    { 1, 11, charm::kTrip,                 false},
+    {12, 15, charm::kSlowMovement,         false},
+    {16, 16, charm::kFreeze,               false},
+    {17, 17, charm::kWeaknessSt,           true },
+    {18, 18, charm::kClumsinessDx,         true },
+    {19, 19, charm::kConfusionIq,          true },
+    {20, 20, charm::kCurse,                true },
+    {21, 34, charm::kSleep,                false},
+    {35, 35, charm::kMobileSlipperyFloor,  false},
+    {36, 36, charm::kMobileStickyFloor,    false},
 };
 
 // Charms on a bola, by d(56): table A with the Rope charm slipped in.
 const MissileCharmRow kMissileTableB[] = {
-    // rolls   charm  x d(5)
-    { 1, 11, 17, false},  // Trip
-    {12, 15,  3, false},  // Slow Movement
-    {16, 16, 29, false},  // Freeze
-    {17, 17,  7, true },  // Weakness ST
-    {18, 18,  8, true },  // Clumsiness DX
-    {19, 19,  9, true },  // Confusion IQ
-    {20, 20, 41, true },  // Curse
-    {21, 40, 25, false},  // Rope
-    {41, 54, 23, false},  // Sleep
-    {55, 55, 38, false},  // Mobile Slippery Floor
-    {56, 56, 40, false},  // Mobile Sticky Floor
+    // rolls   charm                        x d(5)
+    { 1, 11, charm::kTrip,                 false},
+    {12, 15, charm::kSlowMovement,         false},
+    {16, 16, charm::kFreeze,               false},
+    {17, 17, charm::kWeaknessSt,           true },
+    {18, 18, charm::kClumsinessDx,         true },
+    {19, 19, charm::kConfusionIq,          true },
+    {20, 20, charm::kCurse,                true },
+    {21, 40, charm::kRope,                 false},
+    {41, 54, charm::kSleep,                false},
+    {55, 55, charm::kMobileSlipperyFloor,  false},
+    {56, 56, charm::kMobileStickyFloor,    false},
 };
 
 // An amulet, by d(7): the six wards, then the Amulet of Skepticism.
 const int32_t kAmuletCharms[] = {
-    67,   // Amulet: vs. Drunkenness
-    68,   // Amulet: vs. Drowning
-    69,   // Amulet: vs. creature
-    70,   // Amulet: vs. one elemental
-    71,   // Amulet: vs. all elementals
-    72,   // Amulet: vs. Disease
-    120,  // Amulet of Skepticism
+    charm::kAmuletVsDrunkenness,
+    charm::kAmuletVsDrowning,
+    charm::kAmuletVsCreature,
+    charm::kAmuletVsOneElemental,
+    charm::kAmuletVsAllElementals,
+    charm::kAmuletVsDisease,
+    charm::kAmuletOfSkepticism,
 };
 
 // A ring, by d(16): half of all magic rings are Rings of Control.
 const int32_t kRingCharms[] = {
-    76, 76, 76, 76, 76, 76, 76, 76,  //  1-8  Ring of Control
-    124,                             //  9    Zombie Ring
-    31,                              // 10    Invisibility
-    88,                              // 11    Astral Projection
-    90,                              // 12    Unnoticeability
-    36,                              // 13    Stone Flesh
-    85,                              // 14    Iron Flesh
-    28,                              // 15    Persuasiveness
-    32,                              // 16    Mage Sight
+    charm::kRingOfControl, charm::kRingOfControl, charm::kRingOfControl, charm::kRingOfControl,
+    charm::kRingOfControl, charm::kRingOfControl, charm::kRingOfControl, charm::kRingOfControl,
+    charm::kZombieRing,         //  9
+    charm::kInvisibility,       // 10
+    charm::kAstralProjection,   // 11
+    charm::kUnnoticeability,    // 12
+    charm::kStoneFlesh,         // 13
+    charm::kIronFlesh,          // 14
+    charm::kPersuasiveness,     // 15
+    charm::kMageSight,          // 16
 };
 
 // A helmet, by d(6).
 const int32_t kHelmetCharms[] = {
-    22,  // Far Vision
-    31,  // Invisibility
-    32,  // Mage Sight
-    34,  // Eyes-Behind
-    49,  // Fresh Air
-    13,  // Dark Vision
+    charm::kFarVision,
+    charm::kInvisibility,
+    charm::kMageSight,
+    charm::kEyesBehind,
+    charm::kFreshAir,
+    charm::kDarkVision,
 };
 
 // clang-format on

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "catalog/charms.h"
 #include "workshop/workshop_state.h"
 
 class CatalogTable;
@@ -14,54 +15,6 @@ class RandomSource;
 constexpr int32_t kFillEmpty = 0;
 constexpr int32_t kFillComplete = 6;
 constexpr int32_t kFillMissile = 7;
-
-// Magic items the treasure rules name by catalog index.
-namespace charm {
-constexpr int32_t kStaff = 0;
-constexpr int32_t kLight = 6;
-constexpr int32_t kDarkness = 12;
-constexpr int32_t kDetectEnemies = 14;
-constexpr int32_t kLock = 15;
-constexpr int32_t kKnock = 16;
-constexpr int32_t kSpeedMovement = 18;
-constexpr int32_t kDazzleGem = 19;
-constexpr int32_t kShadow = 21;
-constexpr int32_t kRope = 25;
-constexpr int32_t kSilentMovement = 27;
-constexpr int32_t kMageSight = 32;
-constexpr int32_t kMagicRainstorm = 33;
-constexpr int32_t kTelekenesis = 43;
-constexpr int32_t kFreshAir = 49;
-constexpr int32_t kFirstCreatureGem = 50;  // "Gem: Wolf, 6 turn"; 14 of them in a row
-constexpr int32_t kQuiverOfReplenishment = 64;
-constexpr int32_t kMaintainIllusionHex = 74;
-constexpr int32_t kMaintainImageHex = 75;
-constexpr int32_t kFirstMagicCarpet = 77;  // 2-, 4- and 7-hex, in carpet order
-constexpr int32_t kSerpentTorc = 80;
-constexpr int32_t kStaffOfPower = 84;
-constexpr int32_t kTeleport = 86;
-constexpr int32_t kGiantRope = 87;
-constexpr int32_t kHammertouch = 89;
-constexpr int32_t kSpellsniffer = 94;
-constexpr int32_t kShapeshifting = 97;
-constexpr int32_t kWoc = 100;
-constexpr int32_t kCrystalBall = 101;
-constexpr int32_t kFlammingWeapon = 102;
-constexpr int32_t kFlammingMissileWeapon = 103;
-constexpr int32_t kWards = 104;
-constexpr int32_t kStBattery1 = 105;
-constexpr int32_t kStBattery5 = 106;
-constexpr int32_t kIncreaseSt = 109;
-constexpr int32_t kIncreaseIq = 111;
-constexpr int32_t kUnicornHorn = 116;
-constexpr int32_t kGateKey = 117;
-constexpr int32_t kGateLock = 118;
-constexpr int32_t kBoundSmallDemon = 119;
-constexpr int32_t kHandOfGlory = 121;
-constexpr int32_t kLenseOfTranslation = 122;
-constexpr int32_t kProxy = 125;
-constexpr int32_t kWeaponArmorPlus = 126;
-}  // namespace charm
 
 // One roll-up of a random treasure: where it draws from, what it writes, and
 // its fill counter.

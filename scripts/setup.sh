@@ -15,6 +15,26 @@ packages=(
     appstream             # appstreamcli, for the AppStream metadata's test
 )
 
+# The test command runs the suite once more under a German locale, whose
+# decimal separator is a comma; make sure the system has that locale.
+test_locale="de_DE.UTF-8"
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the locale $test_locale"
+    as_root=""
+    [ "$(id -u)" -ne 0 ] && as_root="sudo"
+    if ! dpkg-query -W -f='${Status}' locales 2>/dev/null | grep -q "install ok installed"; then
+        DEBIAN_FRONTEND=noninteractive $as_root apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends \
+            locales >/dev/null
+    fi
+    if grep -q "^# *$test_locale UTF-8" /etc/locale.gen; then
+        $as_root sed -i "s/^# *$test_locale UTF-8/$test_locale UTF-8/" /etc/locale.gen
+    elif ! grep -q "^$test_locale UTF-8" /etc/locale.gen 2>/dev/null; then
+        echo "$test_locale UTF-8" | $as_root tee -a /etc/locale.gen >/dev/null
+    fi
+    $as_root locale-gen >/dev/null
+fi
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

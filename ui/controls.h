@@ -46,12 +46,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The single-line name box. It takes any text a person can type; the program
-// keeps it as Latin-1, with '?' for a character outside it.
+// The single-line name box. It takes any text a person can type or paste;
+// the program keeps it as Latin-1, with '?' for a character outside it.
 class NameBox : public QLineEdit {
     Q_OBJECT
 
 public:
     using QLineEdit::QLineEdit;
-    std::string Text() const { return FromQt(text()); }
+    // A name is one line of the making report: a control character pasted
+    // into the box (a line break, a tab) becomes the blank the box shows for it.
+    std::string Text() const {
+        std::string name = FromQt(text());
+        for (char& c : name) {
+            if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+        }
+        return name;
+    }
 };

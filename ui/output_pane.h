@@ -24,6 +24,7 @@ public:
     void Clear();
     void AddLine(const std::string& line);
     // Replaces the whole text in one go, so no list is ever seen building up.
+    // The caret is then at the top; the caller puts it where it belongs.
     void SetLines(const std::vector<std::string>& lines);
     std::vector<std::string> Lines() const;
     int LineCount() const { return lineCount_; }

@@ -11,17 +11,14 @@ namespace {
 // The ST units stand left-aligned in 7 columns from column 64; the weekly
 // profit follows directly.
 constexpr int kUnitsWidth = 7;
-constexpr double kDollarsPerSTUnit = 50;
 
 // What making the item earns per week: its price less the weekly ingredients
 // and ST over all its weeks, less the material it starts from, spread over
 // the weeks. Items that only make sense in pairs or as costly variants ('c',
 // 'I', 'J') are discounted.
 double WeeklyProfit(const TMagicItemKest& item, int32_t units) {
-    double profit = item.Price - (kDollarsPerSTUnit * units + item.IngredientCost) * item.Weeks;
-    const double material = (static_cast<double>(item.MaterialCost1) + item.MaterialCost2 +
-                             item.MaterialCost3 + item.MaterialCost4 + item.MaterialCost5) *
-                            NoteCodePriceFactor(item.NoteCode);
+    double profit = item.Price - (WeeklySTCost(units) + item.IngredientCost) * item.Weeks;
+    const double material = MaterialCost(item) * NoteCodePriceFactor(item.NoteCode);
     profit -= material;
     if (item.Weeks > 0) profit /= item.Weeks;
     switch (item.NoteCode) {

@@ -4,18 +4,19 @@
 #include <string>
 
 #include "catalog/catalog_table.h"
+#include "catalog/charms.h"
 #include "catalog/equipment.h"
 #include "catalog/magic_item.h"
 #include "workshop/int32_wrap.h"
 
 namespace {
 
-constexpr int kSlotCount = 5;
+using entries::kSlotCount;
 constexpr int32_t kFirstIndex = -1;  // the blank record: re-run the rules, add nothing
 constexpr int32_t kLastIndex = kMagicItemCount - 1;
 
 // The 5-point battery is charged and priced five points at a time.
-constexpr int32_t kFivePointBattery = 106;
+constexpr int32_t kFivePointBattery = charm::kStBattery5;
 constexpr int32_t kBatteryStep = 5;
 // A counted item at 256 or more goes off with the next step up; the 5-point
 // battery goes off as soon as a step would take it past 255.

@@ -54,7 +54,7 @@ MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& st
     const double baseWeeks = WeeksOfMakingFor(basePrice);
     double fixedMoney = basePrice;
     std::vector<WeeklyCharge> charges;
-    for (int k = 1; k <= kWorkbenchSlots; ++k) {
+    for (int k = 1; k <= entries::kSlotCount; ++k) {
         const TMagicItemKest& slot = table.Slot(k);
         if (!slot.Name.empty()) ++forecast.filledSlots;
         fixedMoney += SlotStartingCost(slot);

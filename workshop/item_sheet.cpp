@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kSlotCount = 5;
+using entries::kSlotCount;
 
 // The money of the base and total lines ends at column 45, the integer prices
 // of the slot lines at 42: "%3f" puts three more characters (".00") after the

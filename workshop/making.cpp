@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kSlotCount = kWorkbenchSlots;
+using entries::kSlotCount;
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "catalog/magic_item.h"
+
 // Figures that both the analysis and the making simulation charge a making by.
 
 // Started 25-point units of ST spent per day: every unit, even a part one,
@@ -9,6 +11,17 @@
 inline int32_t StUnits(int32_t stPerDay) {
     if (stPerDay <= 0) return 0;
     return stPerDay / 25 + (stPerDay % 25 != 0 ? 1 : 0);
+}
+
+// What a week of ST costs the wizard: $50 for every started unit.
+constexpr double kDollarsPerSTUnit = 50;
+inline double WeeklySTCost(int32_t stUnits) { return kDollarsPerSTUnit * stUnits; }
+
+// The material an item is made from: its five material costs together, in
+// dollars, before any note-code factor.
+inline double MaterialCost(const TMagicItemKest& item) {
+    return static_cast<double>(item.MaterialCost1) + item.MaterialCost2 + item.MaterialCost3 +
+           item.MaterialCost4 + item.MaterialCost5;
 }
 
 // What a note code does to the price of the material an item is started on:

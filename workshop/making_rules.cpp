@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double kDollarsPerSTUnit = 50;
-
 // The ST per day the wizard spends on a slot's item, read from the catalog
 // record and not from the slot's copy. A slot that names no catalog item
 // (the blank record's -1, or anything outside the catalog) spends none.
@@ -30,17 +28,15 @@ int64_t SuccessfulWeeksNeeded(const TMagicItemKest& slot) {
     return static_cast<int64_t>(std::ceil(slot.Weeks));
 }
 
-double SlotStartingCost(const TMagicItemKest& slot) {
-    return static_cast<double>(slot.MaterialCost1) + slot.MaterialCost2 + slot.MaterialCost3 +
-           slot.MaterialCost4 + slot.MaterialCost5;
-}
+double SlotStartingCost(const TMagicItemKest& slot) { return MaterialCost(slot); }
 
 double SlotWeeklyCost(const CatalogTable& table, const TMagicItemKest& slot) {
-    return slot.IngredientCost + kDollarsPerSTUnit * StUnits(CatalogSTPerDay(table, slot));
+    return slot.IngredientCost + WeeklySTCost(StUnits(CatalogSTPerDay(table, slot)));
 }
 
 double AdjustedBasePriceFor(const CatalogTable& table, double baseItemPrice) {
     double price = baseItemPrice;
-    for (int k = 1; k <= kWorkbenchSlots; ++k) price *= NoteCodePriceFactor(table.Slot(k).NoteCode);
+    for (int k = 1; k <= entries::kSlotCount; ++k)
+        price *= NoteCodePriceFactor(table.Slot(k).NoteCode);
     return price;
 }

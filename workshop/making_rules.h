@@ -8,8 +8,6 @@ class TMagicItemKest;
 // The rules a making follows, read by the weekly simulation and by the
 // forecast of what a making will take, so that both count alike.
 
-constexpr int kWorkbenchSlots = 5;
-
 // Every week the wizard rolls three six-sided dice; the week succeeds when
 // the roll is at most DX.
 constexpr int kMakingDice = 3;

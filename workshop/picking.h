@@ -4,13 +4,14 @@
 #include <string>
 
 #include "catalog/listing.h"
+#include "catalog/text_format.h"
 #include "workshop/workshop_state.h"
 
 class CatalogTable;
 
 // Each list line takes 125 positions of the pane (123 characters and a line
 // break counted as two); a click compares the first 28 characters.
-constexpr int32_t kPaneLineStride = 125;
+constexpr int32_t kPaneLineStride = textfmt::kListLineWidth + 2;
 constexpr int32_t kPickTextLength = 28;
 
 // The start of the line that holds the caret: p - p mod 125 for p > 0.

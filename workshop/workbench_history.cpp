@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kSlotCount = 5;
+using entries::kSlotCount;
 
 // Every field of a slot record, for comparing two slots whole.
 auto Fields(const TMagicItemKest& s) {

@@ -26,19 +26,17 @@ std::string TempPath(const char* stem) {
     return pattern;
 }
 
-}  // namespace
-
-DriverRun RunDriver(const std::string& script) { return RunDriver(script, std::string()); }
-
-DriverRun RunDriver(const std::string& script, const std::string& qtArguments) {
+// The driver on a script, with more arguments for Qt and under LC_ALL=locale.
+DriverRun Run(const std::string& script, const std::string& qtArguments,
+              const std::string& locale) {
     const std::string scriptPath = TempPath("script");
     const std::string outPath = TempPath("out");
     const std::string errPath = TempPath("err");
     std::ofstream(scriptPath, std::ios::binary) << script;
 
-    const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + THARNWELL_DRIVER +
-                                "' '" + scriptPath + "' " + qtArguments + " >'" + outPath +
-                                "' 2>'" + errPath + "'";
+    const std::string command = "LC_ALL='" + locale + "' QT_QPA_PLATFORM=offscreen '" +
+                                THARNWELL_DRIVER + "' '" + scriptPath + "' " + qtArguments + " >'" +
+                                outPath + "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
 
     DriverRun run;
@@ -50,6 +48,18 @@ DriverRun RunDriver(const std::string& script, const std::string& qtArguments) {
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     return run;
+}
+
+}  // namespace
+
+DriverRun RunDriver(const std::string& script) { return RunDriverInLocale(script, kDriverLocale); }
+
+DriverRun RunDriver(const std::string& script, const std::string& qtArguments) {
+    return Run(script, qtArguments, kDriverLocale);
+}
+
+DriverRun RunDriverInLocale(const std::string& script, const std::string& locale) {
+    return Run(script, std::string(), locale);
 }
 
 std::string Unbar(const std::string& printed) {

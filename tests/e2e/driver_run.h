@@ -10,12 +10,21 @@ struct DriverRun {
     std::string err;               // standard error
 };
 
+// Every run's locale, unless a test asks for another: whatever the
+// machine's own, the window then writes its numbers with a decimal point.
+inline const char* const kDriverLocale = "C.UTF-8";
+
+// Runs the driver on the offscreen platform, under LC_ALL=kDriverLocale.
 DriverRun RunDriver(const std::string& script);
 
 // The same, with more arguments for the driver's QApplication after the
 // script's path (Qt's own options, such as -qwindowgeometry), as the shell
 // reads them.
 DriverRun RunDriver(const std::string& script, const std::string& qtArguments);
+
+// The same under LC_ALL=locale: the window takes its decimal separator
+// from it.
+DriverRun RunDriverInLocale(const std::string& script, const std::string& locale);
 
 // The text between the bars of a printed line, back in the program's 8-bit
 // form (so "½" is one character again).

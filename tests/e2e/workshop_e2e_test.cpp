@@ -190,6 +190,35 @@ TEST(CombinationRules, RightClickActsOnTheLineUnderThePointer) {
     EXPECT_EQ(s[2].slots[0].name, "");  // the middle button puts on or toggles like the left
 }
 
+// The middle button picks exactly as the left one: on an item already on
+// the bench it steps it up, where the right button would step it down. (On
+// an item not yet on the bench every button puts it on.)
+TEST(CombinationRules, MiddleButtonStepsUpAsTheLeftDoes) {
+    struct Case {
+        const char* item;
+        int leftClicksBefore;
+    };
+    const Case cases[] = {
+        {"Weapon/Armor +", 2},   // +2 to +3
+        {"Weakness ST", 1},      // -1 to -2
+        {"ST battery 5pt", 1},   // 5 to 10
+        {"ST battery 1pt", 3},   // 3 to 4
+        {"1-Hex Pentagram", 1},  // counted from 0
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        // Blur stands on the bench too, so the order and the doubling show.
+        const std::string before =
+            "press Button9_Enchant\n" + Pick("Blur") + Pick(c.item, c.leftClicksBefore);
+        auto after = [&](const char* button) {
+            return RunOk(before + Pick(c.item, 1, button, 9) + "state\nsheet\n").out;
+        };
+        const std::vector<std::string> left = after("left");
+        EXPECT_EQ(after("middle"), left);
+        EXPECT_NE(after("right"), left);
+    }
+}
+
 TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
     const DriverRun run =
         RunOk("press Button9_Enchant\n" + Pick("Light") + Pick("Blur") + "state\nsheet\n");

@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <vector>
+
 namespace {
 
 struct NumberCase {
@@ -91,6 +98,67 @@ TEST(TextFormat, NoteLineFillsTheListWidth) {
     EXPECT_EQ(textfmt::NoteLine(58, std::string(70, 'n')).size(), 128u);
 }
 
+// The window's toolkit sets the C locale from the environment, so a German
+// user's process formats printf numbers with a comma. The lists must still
+// use exactly the separator the program chose: '.' stays '.', ',' stays ','.
+TEST(TextFormat, SeparatorIsTheProgramsWhateverTheCLocale) {
+    const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"};
+    const char* found = nullptr;
+    for (const char* name : commaLocales) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            found = name;
+            break;
+        }
+    }
+    if (found == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    struct Case {
+        char separator;
+        const char* general;
+        const char* fixed;
+    };
+    const Case cases[] = {
+        {'.', "0.025", "  0.10"}, {',', "0,025", "  0,10"}, {';', "0;025", "  0;10"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(found) + " with '" + c.separator + "'");
+        textfmt::SetDecimalSeparator(c.separator);
+        EXPECT_EQ(textfmt::General(0.025), c.general);
+        EXPECT_EQ(textfmt::Fixed2(0.1, 6), c.fixed);
+        EXPECT_EQ(textfmt::General(1e20), "1E20");
+    }
+    textfmt::SetDecimalSeparator('.');
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+// The two number forms are those of printf's "%.15G" and "%.2f" in the "C"
+// locale, digit for digit, also where rounding is delicate.
+TEST(TextFormat, NumberFormsMatchPrintfInTheCLocale) {
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+    const double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> values = {
+        0.125, 0.375, 2.675, 1.005,   0.005, -0.004, 1e15, 1e16, 123456789012345.6,
+        1e-4,  1e-5,  1e300, -1e-300, 1e308, inf,    -inf};
+    std::mt19937_64 random(20240517);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-12, 18);
+    for (int n = 0; n < 2000; ++n)
+        values.push_back(std::ldexp(mantissa(random), exponent(random) * 3));
+    for (const double value : values) {
+        char general[64], fixed[400];
+        std::snprintf(general, sizeof general, "%.15G", value);
+        std::snprintf(fixed, sizeof fixed, "%3.2f", value);
+        std::string expected = general;
+        const auto e = expected.find('E');
+        if (e != std::string::npos) {  // the list form drops the '+' and leading zeros
+            const bool negative = expected[e + 1] == '-';
+            std::string digits = expected.substr(e + 2);
+            digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+            expected = expected.substr(0, e) + "E" + (negative ? "-" : "") + digits;
+        }
+        SCOPED_TRACE(general);
+        EXPECT_EQ(textfmt::General(value), value == 0 ? "0" : expected);
+        EXPECT_EQ(textfmt::Fixed2(value, 3), fixed);
+    }
+}
 }  // namespace
 
 namespace {

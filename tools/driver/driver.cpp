@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "app/tform1.h"
+#include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
 #include "tools/driver/control_names.h"
@@ -397,7 +398,7 @@ void Driver::PrintState() {
          << "Making " << boolean(s.Making) << '\n'
          << "MakingDone " << boolean(s.MakingDone) << '\n'
          << "DX " << s.DX << '\n';
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= entries::kSlotCount; ++k) {
         const TMagicItemKest& slot = form_.Catalogs().Slot(k);
         out_ << "Slot" << k << ' ' << Barred(slot.Name) << " Price " << slot.Price
              << " AdjustedPrice " << slot.AdjustedPrice << " Level " << slot.Level << " NoteCode "
