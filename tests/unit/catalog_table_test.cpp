@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <numeric>
+#include <type_traits>
+#include <utility>
 
+#include "catalog/gem.h"
 #include "catalog/magic_item.h"
+#include "catalog/potion.h"
 #include "catalog/weapon.h"
 
 namespace {
@@ -15,6 +19,37 @@ protected:
     void SetUp() override { table_.Build(); }
     CatalogTable table_;
 };
+
+// Whoever holds the table as const can only read its records: a function that
+// takes a const table cannot reset a slot or recut a gem behind the caller's
+// back. Changes go through the edit paths, which need the table itself.
+TEST(CatalogTableAccess, ConstTableHandsOutReadOnlyRecords) {
+    using Table = const CatalogTable&;
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(std::declval<Table>().At<TGemItemKest>(0)), const TGemItemKest&>));
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(std::declval<Table>().MagicItem(0)), const TMagicItemKest&>));
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(std::declval<Table>().Weapon(1)), const TWeaponItemKest&>));
+    EXPECT_TRUE((std::is_same_v<decltype(std::declval<Table>().Slot(1)), const TMagicItemKest&>));
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(std::declval<Table>().BlankItem()), const TMagicItemKest&>));
+    EXPECT_TRUE((std::is_same_v<decltype(GemAt(std::declval<Table>(), 1)), const TGemItemKest&>));
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(PotionAt(std::declval<Table>(), 1)), const TPotionItemKest&>));
+    // The edit paths hand out records to change, and only from a table
+    // that may be changed.
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(std::declval<CatalogTable&>().EditSlot(1)), TMagicItemKest&>));
+    EXPECT_TRUE(
+        (std::is_same_v<decltype(GemToCut(std::declval<CatalogTable&>(), 1)), TGemItemKest&>));
+}
+
+TEST_F(CatalogTableTest, EditPathsReachTheSameRecords) {
+    EXPECT_EQ(&table_.EditSlot(3), &table_.Slot(3));
+    EXPECT_EQ(&GemToCut(table_, 7), &GemAt(table_, 7));
+    EXPECT_EQ(&table_.Edit<TMagicItemKest>(entries::kMagicItemFirst + 2), &table_.MagicItem(2));
+}
 
 TEST_F(CatalogTableTest, MagicItemsSitAtTheirIndexPlusOne) {
     struct Case {
