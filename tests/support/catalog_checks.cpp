@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "workshop/picking.h"
+
 void ExpectLabels(const std::array<HeaderLabel, 9>& labels,
                   const std::vector<HeaderLabel>& expected) {
     ASSERT_EQ(expected.size(), labels.size()) << "a list header has nine labels";
@@ -30,4 +32,15 @@ struct BuiltOnce {
 const CatalogTable& BuiltTable() {
     static const BuiltOnce built;
     return built.table;
+}
+
+std::string Selection(const Listing& listing, const std::string& text) {
+    for (const std::string& line : listing.lines) {
+        if (line.size() > text.size() && line.compare(0, text.size(), text) == 0 &&
+            line[text.size()] == ' ') {
+            return line.substr(0, kPickTextLength);
+        }
+    }
+    ADD_FAILURE() << "no line starts with '" << text << "'";
+    return {};
 }

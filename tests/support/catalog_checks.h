@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "catalog/catalog_table.h"
@@ -17,3 +18,8 @@ void ExpectLabels(const Listing& listing, const std::vector<HeaderLabel>& expect
 // and shared by every test of the program. It is for reading only: a test
 // that changes a record builds its own table.
 const CatalogTable& BuiltTable();
+
+// The first 28 characters of the list line that starts with text and a
+// blank, as a click anywhere on that line selects them; fails the test when
+// no line does.
+std::string Selection(const Listing& listing, const std::string& text);

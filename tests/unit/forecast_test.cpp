@@ -14,6 +14,7 @@
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
 #include "random/random_source.h"
+#include "tests/support/catalog_checks.h"
 #include "workshop/forecast_text.h"
 #include "workshop/making.h"
 #include "workshop/picking.h"
@@ -47,18 +48,6 @@ double Chance(int32_t dx) {
         }
     }
     return good / 216.0;
-}
-
-// The first 28 characters of the list line that starts with text and a blank.
-std::string Selection(const Listing& listing, const std::string& text) {
-    for (const std::string& line : listing.lines) {
-        if (line.size() > text.size() && line.compare(0, text.size(), text) == 0 &&
-            line[text.size()] == ' ') {
-            return line.substr(0, kPickTextLength);
-        }
-    }
-    ADD_FAILURE() << "no line starts with '" << text << "'";
-    return {};
 }
 
 std::string MagicItemSelection(int index, const CatalogTable& table) {

@@ -17,23 +17,11 @@
 #include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/weapon_list.h"
+#include "tests/support/catalog_checks.h"
 #include "workshop/combination_rules.h"
 #include "workshop/workshop_state.h"
 
 namespace {
-
-// The first 28 characters of the list line that starts with text and a blank,
-// as a click anywhere on that line selects them.
-std::string Selection(const Listing& listing, const std::string& text) {
-    for (const std::string& line : listing.lines) {
-        if (line.size() > text.size() && line.compare(0, text.size(), text) == 0 &&
-            line[text.size()] == ' ') {
-            return line.substr(0, kPickTextLength);
-        }
-    }
-    ADD_FAILURE() << "no line starts with '" << text << "'";
-    return {};
-}
 
 // The list command that puts a catalog on show.
 Listing ListOf(const CatalogTable& table, ShownList shown) {
