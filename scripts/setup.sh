@@ -11,6 +11,7 @@ packages=(
     libgtest-dev          # unit tests
     libbenchmark-dev      # benchmarks
     dpkg-dev              # dpkg-shlibdeps: the Debian package's dependencies
+    file                  # CPack reads the binaries' type before it asks dpkg-shlibdeps
     desktop-file-utils    # desktop-file-validate, for the desktop entry's test
     appstream             # appstreamcli, for the AppStream metadata's test
 )
