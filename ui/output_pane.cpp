@@ -1,5 +1,7 @@
 #include "ui/output_pane.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -207,4 +209,26 @@ void OutputPane::HighlightCaretLine() {
     line.cursor = textCursor();
     line.cursor.clearSelection();
     setExtraSelections({line});
+}
+
+QPoint OutputPane::RevealCharacter(int line, int column) {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    QTextCursor cursor(document());
+    cursor.setPosition(block.position() + std::clamp(column, 0, block.length() - 1));
+
+    QRect place = cursorRect(cursor);
+    const QRect view = viewport()->rect();
+    if (place.top() < 0 || place.bottom() > view.bottom()) {
+        verticalScrollBar()->setValue(line);
+        place = cursorRect(cursor);
+    }
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    if (place.left() < 0 || place.left() + charWidth > view.right()) {
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value() + place.left() - view.width() / 2);
+        place = cursorRect(cursor);
+    }
+    // A little inside the character, so the press is on it and not on the
+    // boundary with the one before.
+    return QPoint(place.left() + std::max(1, charWidth / 4), place.center().y());
 }

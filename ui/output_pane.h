@@ -45,6 +45,12 @@ public:
     // The selected text, each line break as CR LF.
     std::string SelText() const;
 
+    // Scrolls the character at line, column (counted from 0; a column past
+    // the line's end means its end) into view, as a user would scroll, and
+    // gives the point of the viewport where a press lands on it. The caret
+    // stays where it is. The line must exist.
+    QPoint RevealCharacter(int line, int column);
+
     // Conversions between the program's positions and Qt's.
     int ToProgramPosition(int qtPosition) const;
     int ToQtPosition(int programPosition) const;

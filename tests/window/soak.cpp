@@ -4,9 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <QToolButton>
 
 #include <deque>
@@ -133,31 +131,10 @@ private:
         return "click " + button->objectName().toStdString();
     }
 
-    // A point on the character at line, column of the pane, scrolled into
-    // view as a user would scroll (the caret stays where it is).
-    QPoint CharacterPoint(int line, int column) {
-        OutputPane* pane = form_.RichEdit1;
-        const QTextBlock block = pane->document()->findBlockByNumber(line);
-        QTextCursor cursor(pane->document());
-        cursor.setPosition(block.position() + std::min(column, block.length() - 1));
-        QRect place = pane->cursorRect(cursor);
-        const QRect view = pane->viewport()->rect();
-        if (place.top() < 0 || place.bottom() > view.bottom()) {
-            pane->verticalScrollBar()->setValue(line);
-            place = pane->cursorRect(cursor);
-        }
-        if (place.left() < 0 || place.left() + 8 > view.right()) {
-            QScrollBar* bar = pane->horizontalScrollBar();
-            bar->setValue(bar->value() + place.left() - view.width() / 2);
-            place = pane->cursorRect(cursor);
-        }
-        return QPoint(place.left() + 2, place.center().y());
-    }
-
     QPoint SomewhereInPane() {
         OutputPane* pane = form_.RichEdit1;
         const int lines = std::max(1, pane->document()->blockCount());
-        if (Chance(85)) return CharacterPoint(Below(lines), Below(140));
+        if (Chance(85)) return pane->RevealCharacter(Below(lines), Below(140));
         const QRect view = pane->viewport()->rect();
         return QPoint(Below(std::max(1, view.width())), Below(std::max(1, view.height())));
     }

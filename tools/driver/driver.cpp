@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
@@ -266,26 +265,11 @@ void Driver::Drag(int line1, int column1, int line2, int column2, Qt::KeyboardMo
 
 QPoint Driver::ShowCharacter(int line, int column) {
     OutputPane* pane = form_.RichEdit1;
-    const QTextBlock block = pane->document()->findBlockByNumber(line);
-    if (line < 0 || !block.isValid()) throw ScriptError{"no line " + std::to_string(line)};
+    if (line < 0 || !pane->document()->findBlockByNumber(line).isValid()) {
+        throw ScriptError{"no line " + std::to_string(line)};
+    }
     if (column < 0) throw ScriptError{"bad column " + std::to_string(column)};
-    QTextCursor cursor(pane->document());
-    cursor.setPosition(block.position() + std::min(column, block.length() - 1));
-
-    // Scroll the character into view, then press where it is drawn.
-    QRect place = pane->cursorRect(cursor);
-    const QRect view = pane->viewport()->rect();
-    if (place.top() < 0 || place.bottom() > view.bottom()) {
-        pane->verticalScrollBar()->setValue(line);
-        place = pane->cursorRect(cursor);
-    }
-    const int charWidth = pane->fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    if (place.left() < 0 || place.left() + charWidth > view.right()) {
-        QScrollBar* bar = pane->horizontalScrollBar();
-        bar->setValue(bar->value() + place.left() - view.width() / 2);
-        place = pane->cursorRect(cursor);
-    }
-    return QPoint(place.left() + std::max(1, charWidth / 4), place.center().y());
+    return pane->RevealCharacter(line, column);
 }
 
 void Driver::MouseDown(Qt::MouseButton button) { form_.RichEdit1MouseDown(button); }
