@@ -4,30 +4,13 @@
 #include <charconv>
 
 #include "tests/e2e/driver_run.h"
-#include "tests/support/text.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
 
-int LineOf(const std::string& button, const std::string& text) {
-    const std::vector<std::string> pane = Block(RunDriver("press " + button + "\npane\n"), "pane");
-    for (size_t i = 0; i < pane.size(); ++i) {
-        if (pane[i].compare(0, 28, Padded(text, 28)) == 0) return static_cast<int>(i);
-    }
-    ADD_FAILURE() << "no line '" << text << "' in the list of " << button;
-    return 0;
-}
-
 std::string PickEnchantment(const std::string& name) {
-    return "press Button9_Enchant\npick " + std::to_string(LineOf("Button9_Enchant", name)) +
+    return "press Button9_Enchant\npick " + std::to_string(EntryLine("Button9_Enchant", name)) +
            " 1\n";
-}
-
-std::vector<std::string> Lines(const DriverRun& run, const std::string& prefix) {
-    std::vector<std::string> lines;
-    for (const std::string& line : run.out) {
-        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
-    }
-    return lines;
 }
 
 std::string Shortest(double value) {
@@ -70,23 +53,23 @@ TEST(Making, BlurOnADaggerWeekByWeek) {
                             total + std::string(20, ' ') + "340.00" + "   2.07"}));
     EXPECT_EQ(panes[3][2], "Blur" + std::string(35, ' ') + "990" + "      6");
 
-    EXPECT_EQ(Lines(run, "draw ").size(), 18u);  // the last tick takes no draw
-    const auto making = Lines(run, "Making ");
+    EXPECT_EQ(Prefixed(run, "draw ").size(), 18u);  // the last tick takes no draw
+    const auto making = Prefixed(run, "Making ");
     ASSERT_EQ(making.size(), 2u);
     EXPECT_EQ(making[0], "Making true");
     EXPECT_EQ(making[1], "Making false");
-    EXPECT_EQ(Lines(run, "MakingDone ")[1], "MakingDone true");
+    EXPECT_EQ(Prefixed(run, "MakingDone ")[1], "MakingDone true");
 }
 
 TEST(Making, EmptyBenchEndsOnTheFirstTick) {
     const DriverRun run = RunOk("press Button_Make\nstate\ntrace on\ntick\nstate\ncontrols\n");
-    EXPECT_TRUE(Lines(run, "draw ").empty());
-    EXPECT_EQ(Lines(run, "Making "), (std::vector<std::string>{"Making true", "Making false"}));
-    EXPECT_EQ(Lines(run, "WeeksElapsed ")[1], "WeeksElapsed 0.0");
+    EXPECT_TRUE(Prefixed(run, "draw ").empty());
+    EXPECT_EQ(Prefixed(run, "Making "), (std::vector<std::string>{"Making true", "Making false"}));
+    EXPECT_EQ(Prefixed(run, "WeeksElapsed ")[1], "WeeksElapsed 0.0");
     // The name box stays open until the item is named.
-    EXPECT_EQ(Lines(run, "Button_Make ")[0], "Button_Make |&Name|");
-    EXPECT_EQ(Lines(run, "Edit1 ")[0], "Edit1 shown ||");
-    EXPECT_EQ(Lines(run, "UpDown1 ")[0], "UpDown1 hidden 12");
+    EXPECT_EQ(Prefixed(run, "Button_Make ")[0], "Button_Make |&Name|");
+    EXPECT_EQ(Prefixed(run, "Edit1 ")[0], "Edit1 shown ||");
+    EXPECT_EQ(Prefixed(run, "UpDown1 ")[0], "UpDown1 hidden 12");
 }
 
 TEST(Making, NamingKeepsTheMakingRunningAndMakeRestarts) {
@@ -94,24 +77,24 @@ TEST(Making, NamingKeepsTheMakingRunningAndMakeRestarts) {
         RunOk(PickEnchantment("Blur") + "press Button_Make\nlabels\n" + kSuccess +
               "tick\ntype Cloak of Blur\npress Button_Make\ncontrols\nlabels\nstate\n" + kSuccess +
               "tick\npane\nstate\npress Button_Make\nstate\ncontrols\n");
-    const auto label13 = Lines(run, "Label13 ");
+    const auto label13 = Prefixed(run, "Label13 ");
     ASSERT_EQ(label13.size(), 2u);
     EXPECT_EQ(label13[0], "Label13 400 144 |Name item|");
     EXPECT_EQ(label13[1], "Label13 400 144 |DX: 12|");
-    EXPECT_EQ(Lines(run, "Label1 ")[0], "Label1 8 176 |Item|");
-    EXPECT_EQ(Lines(run, "Label5 ")[0], "Label5 336 192 |cost|");
-    EXPECT_EQ(Lines(run, "Label7 ")[0], "Label7 386 192 |weeks|");
+    EXPECT_EQ(Prefixed(run, "Label1 ")[0], "Label1 8 176 |Item|");
+    EXPECT_EQ(Prefixed(run, "Label5 ")[0], "Label5 336 192 |cost|");
+    EXPECT_EQ(Prefixed(run, "Label7 ")[0], "Label7 386 192 |weeks|");
 
-    EXPECT_EQ(Lines(run, "Button_Make "),
+    EXPECT_EQ(Prefixed(run, "Button_Make "),
               (std::vector<std::string>{"Button_Make |&Make|", "Button_Make |&Name|"}));
-    EXPECT_EQ(Lines(run, "Edit1 ")[0], "Edit1 hidden ||");
-    EXPECT_EQ(Lines(run, "UpDown1 ")[0], "UpDown1 shown 12");
-    const auto making = Lines(run, "Making ");
+    EXPECT_EQ(Prefixed(run, "Edit1 ")[0], "Edit1 hidden ||");
+    EXPECT_EQ(Prefixed(run, "UpDown1 ")[0], "UpDown1 shown 12");
+    const auto making = Prefixed(run, "Making ");
     EXPECT_EQ(making, (std::vector<std::string>{"Making true", "Making true", "Making true"}));
-    const auto names = Lines(run, "MadeItemName ");
+    const auto names = Prefixed(run, "MadeItemName ");
     EXPECT_EQ(names, (std::vector<std::string>{"MadeItemName |Cloak of Blur|",
                                                "MadeItemName |Cloak of Blur|", "MadeItemName ||"}));
-    const auto elapsed = Lines(run, "WeeksElapsed ");
+    const auto elapsed = Prefixed(run, "WeeksElapsed ");
     EXPECT_EQ(elapsed, (std::vector<std::string>{"WeeksElapsed 1.0", "WeeksElapsed 2.0",
                                                  "WeeksElapsed 0.0"}));
     const auto pane = Blocks(run, "pane").back();
@@ -126,8 +109,8 @@ TEST(Making, NoteCodeFactorsCompoundInSlotOrder) {
         RunOk("pick 0 0\n" + PickEnchantment("Lightning spell") + PickEnchantment("W.O.C.") +
               PickEnchantment("Cleansing") + "press Button_Make\nstate\n");
     const double adjusted = 10 * 1.1 * 1.3 * 1.1;
-    EXPECT_EQ(Lines(run, "AdjustedBasePrice ")[0], "AdjustedBasePrice " + Shortest(adjusted));
-    EXPECT_EQ(Lines(run, "AdjustedBaseWeeks ")[0],
+    EXPECT_EQ(Prefixed(run, "AdjustedBasePrice ")[0], "AdjustedBasePrice " + Shortest(adjusted));
+    EXPECT_EQ(Prefixed(run, "AdjustedBaseWeeks ")[0],
               "AdjustedBaseWeeks " +
                   Shortest(static_cast<double>(static_cast<long double>(adjusted) * (1.0L / 150))));
 }
@@ -136,7 +119,7 @@ TEST(Making, TheWindowTimerRunsTheWeeks) {
     const DriverRun run = RunOk("pick 0 0\n" + PickEnchantment("Dazzle Gem") +
                                 "press Button_Make\n" + "wait 300\nstate\n");
     // Only the window's own timer can have run weeks here.
-    const auto elapsed = Lines(run, "WeeksElapsed ");
+    const auto elapsed = Prefixed(run, "WeeksElapsed ");
     ASSERT_EQ(elapsed.size(), 1u);
     EXPECT_NE(elapsed[0], "WeeksElapsed 0.0");
 }
@@ -156,9 +139,9 @@ TEST(RandomItem, ScriptedDrawsAllConsumed) {
         SCOPED_TRACE(c.what);
         const DriverRun run = RunOk(std::string("trace on\ndraws ") + c.draws +
                                     "\npress Button_Random\nstate\nsheet\n");
-        EXPECT_EQ(Lines(run, "draw ").size(), c.drawCount);
+        EXPECT_EQ(Prefixed(run, "draw ").size(), c.drawCount);
         size_t filled = 0;  // slots printed with a name: "SlotK |NAME| ..."
-        for (const std::string& slot : Lines(run, "Slot")) filled += slot[7] != '|';
+        for (const std::string& slot : Prefixed(run, "Slot")) filled += slot[7] != '|';
         EXPECT_EQ(filled, c.slots);
         EXPECT_FALSE(Blocks(run, "sheet").empty());
     }

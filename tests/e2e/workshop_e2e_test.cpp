@@ -4,36 +4,15 @@
 #include <map>
 
 #include "tests/e2e/driver_run.h"
-#include "tests/support/text.h"
+#include "tests/e2e/e2e_helpers.h"
 
 namespace {
-
-// The pane of a list, as the driver prints it after pressing its button.
-const std::vector<std::string>& ListPane(const std::string& button) {
-    static std::map<std::string, std::vector<std::string>> panes;
-    auto known = panes.find(button);
-    if (known == panes.end()) {
-        known =
-            panes.emplace(button, Block(RunDriver("press " + button + "\npane\n"), "pane")).first;
-    }
-    return known->second;
-}
-
-// The line number of the entry whose line starts with text (padded to 28).
-int LineOf(const std::string& button, const std::string& text) {
-    const std::vector<std::string>& pane = ListPane(button);
-    for (size_t i = 0; i < pane.size(); ++i) {
-        if (pane[i].compare(0, 28, Padded(text, 28)) == 0) return static_cast<int>(i);
-    }
-    ADD_FAILURE() << "no line '" << text << "' in the list of " << button;
-    return 0;
-}
 
 // "pick" commands for an enchantment, clicked count times.
 std::string Pick(const std::string& item, int count = 1, const char* button = "left",
                  int column = 3) {
     std::string script;
-    const int line = LineOf("Button9_Enchant", item);
+    const int line = EntryLine("Button9_Enchant", item);
     for (int n = 0; n < count; ++n) {
         script +=
             "pick " + std::to_string(line) + " " + std::to_string(column) + " " + button + "\n";
@@ -299,7 +278,7 @@ TEST(Picking, BaseItemsFromEveryList) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.button) + " " + c.line);
-        const int line = LineOf(c.button, c.line);
+        const int line = EntryLine(c.button, c.line);
         const std::vector<Snapshot> s =
             States(RunOk(std::string("press ") + c.button + "\npick " + std::to_string(line) +
                          " 2\nstate\nselection\n"));
@@ -312,10 +291,10 @@ TEST(Picking, BaseItemsFromEveryList) {
 TEST(Picking, WeaponAndEquipmentHammerDiffer) {
     const std::vector<Snapshot> weapon =
         States(RunOk("press Button_Weapon\npick " +
-                     std::to_string(LineOf("Button_Weapon", "hammer")) + " 0\nstate\n"));
+                     std::to_string(EntryLine("Button_Weapon", "hammer")) + " 0\nstate\n"));
     const std::vector<Snapshot> article =
         States(RunOk("press Button_Equipment\npick " +
-                     std::to_string(LineOf("Button_Equipment", "hammer")) + " 0\nstate\n"));
+                     std::to_string(EntryLine("Button_Equipment", "hammer")) + " 0\nstate\n"));
     ASSERT_EQ(weapon.size(), 1u);
     ASSERT_EQ(article.size(), 1u);
     EXPECT_EQ(weapon[0].values.at("BaseItemPrice"), "25.0");  // the weapon's cost
@@ -323,7 +302,7 @@ TEST(Picking, WeaponAndEquipmentHammerDiffer) {
 }
 
 TEST(Picking, UnicornHornRuleAndItsPersistence) {
-    const int unicorn = LineOf("Button_Fauna", " unicorn horse");
+    const int unicorn = EntryLine("Button_Fauna", " unicorn horse");
     const std::string pickUnicorn = "press Button_Fauna\npick " + std::to_string(unicorn) + " 5\n";
     const std::vector<Snapshot> s =
         States(RunOk("press Button9_Enchant\n" + Pick("Unicorn Horn") + "state\n" + pickUnicorn +
@@ -344,7 +323,7 @@ TEST(Picking, UnicornHornRuleAndItsPersistence) {
 
 TEST(Picking, BlankLinesAndTheReportPickNothing) {
     // The heavy crossbow's second note line starts with 58 blanks.
-    const int crossbow = LineOf("Button_Weapon", "heavy crossbow");
+    const int crossbow = EntryLine("Button_Weapon", "heavy crossbow");
     const std::vector<Snapshot> s =
         States(RunOk("pick " + std::to_string(crossbow) + " 3\nstate\npick " +
                      std::to_string(crossbow + 1) + " 3\nstate\npress Button9_Enchant\n" +
