@@ -14,6 +14,7 @@
 
 #include "app/tform1.h"
 #include "tests/window/soak_checks.h"
+#include "tools/driver/keystrokes.h"
 
 namespace {
 
@@ -249,18 +250,7 @@ private:
         if (!form_.Edit1->isVisible()) return "the name box is hidden";
         if (Chance(30)) form_.Edit1->clear();
         const QString text = RandomText(Below(20));
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                                             text.at(i + 1).isLowSurrogate()
-                                         ? 2
-                                         : 1;
-            const QString character = text.mid(i, length);
-            i += length - 1;
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-            QApplication::sendEvent(form_.Edit1, &press);
-            QApplication::sendEvent(form_.Edit1, &release);
-        }
+        TypeAsKeystrokes(form_.Edit1, text);
         return "type " + std::to_string(text.size()) + " UTF-16 units";
     }
 

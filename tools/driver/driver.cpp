@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTextBlock>
@@ -18,6 +17,7 @@
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
 #include "tools/driver/control_names.h"
+#include "tools/driver/keystrokes.h"
 #include "tools/driver/print_format.h"
 
 namespace {
@@ -283,18 +283,7 @@ void Driver::Spin(bool up, int count) {
 
 void Driver::Type(const std::string& utf8) {
     form_.Edit1->clear();
-    // One key press and release per character, carrying the character as its
-    // text, so any character a keyboard can produce arrives as typed.
-    const QString text = QString::fromUtf8(utf8.c_str());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        i += length - 1;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
-        QApplication::sendEvent(form_.Edit1, &press);
-        QApplication::sendEvent(form_.Edit1, &release);
-    }
+    TypeAsKeystrokes(form_.Edit1, QString::fromUtf8(utf8.c_str()));
 }
 
 void Driver::Wait(int milliseconds) {
