@@ -7,11 +7,12 @@
 
 #include "catalog/catalog_table.h"
 #include "catalog/listing.h"
-#include "random/random_source.h"
+#include "dice/random_source.h"
 #include "ui/controls.h"
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
+#include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
 
@@ -66,9 +67,14 @@ public:
     // exactly while a making runs.
     bool TimerWanted() const { return workshop_.Making; }
 
+    // Planning, making or naming: what the Make button, the undo keys and
+    // the tooltips do depends on it, and every one of them asks here.
+    WindowMoment Moment() const { return MomentOf(workshop_); }
+
     // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y: the workbench back to before the last
     // pick that changed it or the last random item, and forward again. The
     // sheet is rebuilt as after a pick; the pane and the catalogs stay.
+    // While planning only; otherwise they do nothing.
     void UndoWorkbench();
     void RedoWorkbench();
     // Ctrl+Shift+C: every line of the item sheet to the clipboard.

@@ -9,8 +9,9 @@ void TForm1::WireKeys() {
     connect(RichEdit1, &OutputPane::keyPick, this,
             [this](Qt::MouseButton button) { RichEdit1KeyPick(button); });
 
-    // Window-wide keys; a text box with the focus keeps its own meaning of
-    // them (Ctrl+Z in the name box undoes the typing).
+    // Window-wide keys; the name box with the focus keeps its own meaning of
+    // them (Ctrl+Z there undoes the typing). From Make until the name is
+    // stored they leave the bench alone.
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     undo->setObjectName(QStringLiteral("UndoShortcut"));
     connect(undo, &QShortcut::activated, this, &TForm1::UndoWorkbench);
@@ -38,6 +39,7 @@ void TForm1::RecordWorkbenchChange(const WorkbenchSnapshot& before) {
 }
 
 void TForm1::UndoWorkbench() {
+    if (!BenchUndoAllowed(Moment())) return;
     const auto previous = history_.Undo(CaptureWorkbench(catalogs_, workshop_));
     if (!previous) return;
     RestoreWorkbench(*previous, catalogs_, workshop_);
@@ -45,6 +47,7 @@ void TForm1::UndoWorkbench() {
 }
 
 void TForm1::RedoWorkbench() {
+    if (!BenchUndoAllowed(Moment())) return;
     const auto next = history_.Redo(CaptureWorkbench(catalogs_, workshop_));
     if (!next) return;
     RestoreWorkbench(*next, catalogs_, workshop_);

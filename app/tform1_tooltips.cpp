@@ -57,7 +57,7 @@ void TForm1::SetToolTips() {
 }
 
 void TForm1::UpdateMakeToolTip() {
-    if (Button_Make->Caption() == "&Name") {
+    if (Moment() != WindowMoment::Planning) {
         Button_Make->setToolTip(
             QStringLiteral("Stores the name typed in the box (Alt+N, or Enter in the box)."));
     } else {

@@ -8,11 +8,6 @@
 #include "workshop/making.h"
 #include "workshop/picking.h"
 
-namespace {
-const char* const kMakeCaption = "&Make";
-const char* const kNameCaption = "&Name";
-}  // namespace
-
 int32_t TForm1::GetEnchant(bool enabled) { return ::GetEnchant(random_, enabled); }
 
 void TForm1::UnRectify_Magic_Item_list(int32_t index) {
@@ -63,10 +58,13 @@ void TForm1::Button_MakeClick() {
     for (size_t k = 0; k < headers.size(); ++k) labels[k]->move(headers[k].left, labels[k]->y());
     for (size_t k = 0; k < headers.size(); ++k) labels[k]->SetCaption(headers[k].caption);
 
-    if (Button_Make->Caption() == kMakeCaption) {
+    if (Moment() == WindowMoment::Planning) {
+        // Each opening of the name box starts empty, with no earlier name to undo back to.
+        Edit1->Reset();
         Edit1->show();
         workshop_.MadeItemName.clear();
-        Button_Make->SetCaption(kNameCaption);
+        workshop_.NameBoxOpen = true;
+        Button_Make->SetCaption(MakeButtonCaption(Moment()));
         UpDown1->hide();
         Label13->SetCaption("Name item");
         StartMaking(catalogs_, workshop_);
@@ -74,8 +72,9 @@ void TForm1::Button_MakeClick() {
         Edit1->setFocus();
     } else {
         workshop_.MadeItemName = Edit1->Text();
-        Edit1->clear();
-        Button_Make->SetCaption(kMakeCaption);
+        Edit1->Reset();
+        workshop_.NameBoxOpen = false;
+        Button_Make->SetCaption(MakeButtonCaption(Moment()));
         Edit1->hide();
         UpDown1->show();
         Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));

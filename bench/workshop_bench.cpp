@@ -4,8 +4,8 @@
 
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
+#include "dice/random_source.h"
 #include "random/random_item.h"
-#include "random/random_source.h"
 #include "workshop/combination_rules.h"
 #include "workshop/forecast.h"
 #include "workshop/item_sheet.h"

@@ -14,6 +14,7 @@ packages=(
     file                  # CPack reads the binaries' type before it asks dpkg-shlibdeps
     desktop-file-utils    # desktop-file-validate, for the desktop entry's test
     appstream             # appstreamcli, for the AppStream metadata's test
+    xvfb openbox x11-utils  # the keyboard's tests on a real X server with a window manager
 )
 
 # The test command runs the suite once more under a German locale, whose

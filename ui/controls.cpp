@@ -35,3 +35,37 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     }
     QPushButton::keyPressEvent(event);
 }
+
+int NameBox::UndoDirection(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Z && modifiers == Qt::ControlModifier) return -1;
+    if (event->key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        return 1;
+    }
+    if (event->key() == Qt::Key_Y && modifiers == Qt::ControlModifier) return 1;
+    return 0;
+}
+
+bool NameBox::event(QEvent* event) {
+    // Claim the undo and redo keys before any shortcut of the window sees them.
+    if (event->type() == QEvent::ShortcutOverride &&
+        UndoDirection(static_cast<QKeyEvent*>(event)) != 0) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void NameBox::keyPressEvent(QKeyEvent* event) {
+    const int direction = UndoDirection(event);
+    if (direction == 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (direction < 0) {
+        undo();
+    } else {
+        redo();
+    }
+    event->accept();
+}

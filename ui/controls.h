@@ -48,11 +48,17 @@ protected:
 
 // The single-line name box. It takes any text a person can type or paste;
 // the program keeps it as Latin-1, with '?' for a character outside it.
+//
+// Ctrl+Z undoes its typing and Ctrl+Shift+Z or Ctrl+Y redoes it, whatever
+// the desktop's key scheme (X11's own has no Ctrl+Y): these keys never reach
+// the window's undo of the workbench while the box has the focus.
 class NameBox : public QLineEdit {
     Q_OBJECT
 
 public:
     using QLineEdit::QLineEdit;
+    // Empties the box and forgets its typing, so nothing is left to undo.
+    void Reset() { setText(QString()); }
     // A name is one line of the making report: a control character pasted
     // into the box (a line break, a tab) becomes the blank the box shows for it.
     std::string Text() const {
@@ -62,4 +68,12 @@ public:
         }
         return name;
     }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Whether the key is one of the box's undo (-1) or redo (+1) keys; 0 if not.
+    static int UndoDirection(const QKeyEvent* event);
 };

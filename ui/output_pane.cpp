@@ -141,20 +141,12 @@ std::string OutputPane::SelText() const {
 }
 
 void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
+    // A press inside a selection starts afresh where it lands, rather than
+    // dragging the selected text away or leaving the caret at the
+    // selection's start. Shift extends the selection it has, so it keeps it.
+    if (!(event->modifiers() & Qt::ShiftModifier)) DropSelectionInPlace();
     // With Shift or Ctrl held a press only selects, as in any text box.
     if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        // A Ctrl-press inside the selection a pick left starts a new
-        // selection there, rather than dragging the selected text away.
-        // The view stays where it is, so the press lands where it was aimed.
-        if (!(event->modifiers() & Qt::ShiftModifier)) {
-            const int across = horizontalScrollBar()->value();
-            const int down = verticalScrollBar()->value();
-            QTextCursor cursor = textCursor();
-            cursor.clearSelection();
-            setTextCursor(cursor);
-            horizontalScrollBar()->setValue(across);
-            verticalScrollBar()->setValue(down);
-        }
         if (doubleClick) {
             QPlainTextEdit::mouseDoubleClickEvent(event);
         } else {
@@ -170,6 +162,19 @@ void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
         setTextCursor(cursorForPosition(event->position().toPoint()));
     }
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+// The view stays where it is, so the press lands where it was aimed.
+void OutputPane::DropSelectionInPlace() {
+    const QTextCursor current = textCursor();
+    if (!current.hasSelection()) return;
+    const int across = horizontalScrollBar()->value();
+    const int down = verticalScrollBar()->value();
+    QTextCursor cursor = current;
+    cursor.clearSelection();
+    setTextCursor(cursor);
+    horizontalScrollBar()->setValue(across);
+    verticalScrollBar()->setValue(down);
 }
 
 void OutputPane::mousePressEvent(QMouseEvent* event) { Press(event, false); }

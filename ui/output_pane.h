@@ -72,6 +72,8 @@ protected:
 
 private:
     void Press(QMouseEvent* event, bool doubleClick);
+    // Ends a selection at the caret without scrolling the view.
+    void DropSelectionInPlace();
     void ReplaceChangedLines(const std::vector<std::string>& lines);
     void HighlightCaretLine();
 

@@ -5,7 +5,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
-#include "random/random_source.h"
+#include "dice/random_source.h"
 #include "workshop/enchantment_columns.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/making_time.h"
-#include "random/random_source.h"
+#include "dice/random_source.h"
 #include "workshop/making_rules.h"
 
 namespace {

@@ -22,6 +22,8 @@ struct WorkshopState {
     double TotalCostSoFar = 0;
     bool Making = false;
     bool MakingDone = false;
+    // The name box is open: from Make until the name is stored.
+    bool NameBoxOpen = false;
     int32_t DX = 12;
     // The catalog whose entries the output pane lists now; a click picks
     // only among them.

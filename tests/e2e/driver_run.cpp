@@ -26,6 +26,13 @@ std::string TempPath(const char* stem) {
     return pattern;
 }
 
+// The platform the driver runs on: the one the tests are run under (xcb on
+// an X server), else offscreen.
+std::string Platform() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return platform != nullptr && *platform != '\0' ? platform : "offscreen";
+}
+
 // The driver on a script, with more arguments for Qt and under LC_ALL=locale.
 DriverRun Run(const std::string& script, const std::string& qtArguments,
               const std::string& locale) {
@@ -34,7 +41,7 @@ DriverRun Run(const std::string& script, const std::string& qtArguments,
     const std::string errPath = TempPath("err");
     std::ofstream(scriptPath, std::ios::binary) << script;
 
-    const std::string command = "LC_ALL='" + locale + "' QT_QPA_PLATFORM=offscreen '" +
+    const std::string command = "LC_ALL='" + locale + "' QT_QPA_PLATFORM='" + Platform() + "' '" +
                                 THARNWELL_DRIVER + "' '" + scriptPath + "' " + qtArguments + " >'" +
                                 outPath + "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());

@@ -14,7 +14,8 @@ struct DriverRun {
 // machine's own, the window then writes its numbers with a decimal point.
 inline const char* const kDriverLocale = "C.UTF-8";
 
-// Runs the driver on the offscreen platform, under LC_ALL=kDriverLocale.
+// Runs the driver under LC_ALL=kDriverLocale, on the platform the tests run
+// under (QT_QPA_PLATFORM, xcb on an X server), or offscreen when none is set.
 DriverRun RunDriver(const std::string& script);
 
 // The same, with more arguments for the driver's QApplication after the

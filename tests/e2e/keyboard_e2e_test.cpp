@@ -239,19 +239,13 @@ TEST(KeyboardFocus, ArrowKeysStepAFocusedSpinner) {
 
 TEST(DriverContract, NewCommandsRejectBadArguments) {
     const char* const scripts[] = {
-        "key Frobnicate\n",
-        "key\n",
-        "focus Label13\n",
-        "focus Nothing\n",
-        "geometry Nothing\n",
-        "tooltip Timer2\n",
-        "drag 1 2 3\n",
-        "drag 1 2 3 4 alt\n",
-        "pick 0 0 left alt\n",
-        "pick 0 0 shift left\n",
-        "pick 0 0 left shift ctrl\n",
-        "clipboard now\n",
-        "focused RichEdit1\n",
+        "key Frobnicate\n",      "key\n",
+        "focus Label13\n",       "focus FocusFrame\n",
+        "focus Nothing\n",       "geometry Nothing\n",
+        "tooltip Timer2\n",      "drag 1 2 3\n",
+        "drag 1 2 3 4 alt\n",    "pick 0 0 left alt\n",
+        "pick 0 0 shift left\n", "pick 0 0 left shift ctrl\n",
+        "clipboard now\n",       "focused RichEdit1\n",
     };
     for (const char* script : scripts) {
         const DriverRun run = RunDriver(script);

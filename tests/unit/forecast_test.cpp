@@ -13,7 +13,7 @@
 #include "catalog/making_time.h"
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
-#include "random/random_source.h"
+#include "dice/random_source.h"
 #include "tests/support/catalog_checks.h"
 #include "workshop/forecast_text.h"
 #include "workshop/making.h"

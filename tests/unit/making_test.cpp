@@ -8,7 +8,7 @@
 
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
-#include "random/random_source.h"
+#include "dice/random_source.h"
 #include "tests/support/catalog_checks.h"
 #include "workshop/workshop_state.h"
 

@@ -22,7 +22,7 @@
 #include "catalog/magic_item.h"
 #include "catalog/spell.h"
 #include "catalog/weapon.h"
-#include "random/random_source.h"
+#include "dice/random_source.h"
 #include "workshop/combination_rules.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/item_sheet.h"

@@ -119,10 +119,12 @@ std::string CheckFigures(const TForm1& form) {
 }
 
 std::string CheckControls(const TForm1& form) {
-    // Naming shows the name box and "&Name" in the spinner's place.
-    const bool naming = form.Edit1->isVisible();
-    if (naming == form.UpDown1->isVisible())
-        return "the name box and the spinner both shown or hidden";
+    // From Make until the name is stored the name box and "&Name" stand in
+    // the spinner's place.
+    const bool naming = form.Moment() != WindowMoment::Planning;
+    if (naming != form.Edit1->isVisible() || naming == form.UpDown1->isVisible()) {
+        return "the name box or the spinner shown in the wrong moment";
+    }
     if (form.Button_Make->Caption() != (naming ? "&Name" : "&Make")) {
         return "Make button captioned " + Quoted(form.Button_Make->Caption());
     }

@@ -1,63 +1,49 @@
 #include "tools/driver/control_names.h"
 
-#include <array>
-#include <utility>
-
 #include "app/tform1.h"
+
+// The window names each of its controls (QObject::objectName) as the form
+// does; a script finds them by those names and by nothing else.
 
 namespace {
 
-std::array<std::pair<const char*, QWidget*>, 18> Focusables(const TForm1& form) {
-    return {{
-        {"RichEdit1", form.RichEdit1},
-        {"ListBox1", form.ListBox1},
-        {"Button_Weapon", form.Button_Weapon},
-        {"Button_Equipment", form.Button_Equipment},
-        {"Button_Scroll", form.Button_Scroll},
-        {"Button_Spell_Book", form.Button_Spell_Book},
-        {"Button_Gem", form.Button_Gem},
-        {"Button_Jewelry", form.Button_Jewelry},
-        {"Button_Carpet", form.Button_Carpet},
-        {"Button_Fauna", form.Button_Fauna},
-        {"Button9_Enchant", form.Button9_Enchant},
-        {"Button_Potion", form.Button_Potion},
-        {"Button_Job", form.Button_Job},
-        {"Button_Random", form.Button_Random},
-        {"Button_Analyze", form.Button_Analyze},
-        {"Button_Make", form.Button_Make},
-        {"UpDown1", form.UpDown1},
-        {"Edit1", form.Edit1},
-    }};
+// The control of the window with that name: a widget placed on the window
+// itself, not a part inside one of them.
+QWidget* ChildNamed(const TForm1& form, const std::string& name) {
+    if (name.empty()) return nullptr;
+    return form.findChild<QWidget*>(QString::fromStdString(name), Qt::FindDirectChildrenOnly);
 }
+
+bool TakesFocus(const QWidget* widget) { return widget->focusPolicy() != Qt::NoFocus; }
 
 }  // namespace
 
 CommandButton* ButtonNamed(const TForm1& form, const std::string& name) {
-    if (name.compare(0, 7, "Button_") != 0 && name != "Button9_Enchant") return nullptr;
-    return static_cast<CommandButton*>(FocusableNamed(form, name));
+    return qobject_cast<CommandButton*>(ChildNamed(form, name));
 }
 
 QWidget* FocusableNamed(const TForm1& form, const std::string& name) {
-    for (const auto& [controlName, widget] : Focusables(form)) {
-        if (name == controlName) return widget;
-    }
-    return nullptr;
+    QWidget* widget = ChildNamed(form, name);
+    return widget != nullptr && TakesFocus(widget) ? widget : nullptr;
 }
 
 QWidget* ControlNamed(const TForm1& form, const std::string& name) {
-    if (QWidget* widget = FocusableNamed(form, name)) return widget;
-    const auto labels = form.Labels();
-    for (size_t k = 0; k < labels.size(); ++k) {
-        if (name == "Label" + std::to_string(k + 1)) return labels[k];
-    }
-    return nullptr;
+    QWidget* widget = ChildNamed(form, name);
+    if (widget == nullptr) return nullptr;
+    return TakesFocus(widget) || qobject_cast<Label*>(widget) != nullptr ? widget : nullptr;
 }
 
 std::string NameOfControl(const TForm1& form, const QWidget* widget) {
     for (; widget != nullptr && widget != &form; widget = widget->parentWidget()) {
-        for (const auto& [controlName, control] : Focusables(form)) {
-            if (widget == control) return controlName;
+        if (widget->parentWidget() == &form && TakesFocus(widget)) {
+            return widget->objectName().toStdString();
         }
     }
     return {};
+}
+
+std::vector<CommandButton*> Buttons(const TForm1& form) {
+    const QList<CommandButton*> buttons =
+        form.findChildren<CommandButton*>(Qt::FindDirectChildrenOnly);
+    return {buttons.begin(), buttons.end()};
 }

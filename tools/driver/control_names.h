@@ -1,12 +1,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CommandButton;
 class QWidget;
 class TForm1;
 
-// The window's controls by the names a script gives them.
+// The window's controls by their object names, the names a script gives
+// them.
 
 // A command button by its name (Button_Weapon ... Button_Make), or nullptr.
 CommandButton* ButtonNamed(const TForm1& form, const std::string& name);
@@ -22,3 +24,6 @@ QWidget* ControlNamed(const TForm1& form, const std::string& name);
 // The name of the control that widget is, or lies inside (an arrow of the
 // spinner, the pane's viewport); empty when it is none of them.
 std::string NameOfControl(const TForm1& form, const QWidget* widget);
+
+// Every command button of the window.
+std::vector<CommandButton*> Buttons(const TForm1& form);

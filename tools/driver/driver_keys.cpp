@@ -44,11 +44,7 @@ void Driver::Key(const std::string& keys) {
 
 void Driver::FinishAnimatedClicks() {
     const auto anyDown = [this] {
-        for (const auto* button :
-             {form_.Button_Weapon, form_.Button_Equipment, form_.Button_Scroll,
-              form_.Button_Spell_Book, form_.Button_Gem, form_.Button_Jewelry, form_.Button_Carpet,
-              form_.Button_Fauna, form_.Button9_Enchant, form_.Button_Potion, form_.Button_Job,
-              form_.Button_Random, form_.Button_Analyze, form_.Button_Make}) {
+        for (const CommandButton* button : Buttons(form_)) {
             if (button->isDown()) return true;
         }
         return false;

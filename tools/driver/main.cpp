@@ -1,5 +1,7 @@
 // tharnwell-driver [SCRIPT]: runs the real window from a script, for tests.
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QTest>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -25,6 +27,19 @@ void UsePrivateRuntimeDirectory() {
         (info.st_mode & 0777) == 0700) {
         qputenv("XDG_RUNTIME_DIR", folder.c_str());
     }
+}
+
+// On a real display the window is the window manager's to show and
+// activate; keys and focus reach it only once it is active. Offscreen, every
+// window counts as shown and active at once.
+bool WaitUntilActive(QWidget& window) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return true;
+    constexpr int kLimitMs = 10000;
+    QDeadlineTimer deadline(kLimitMs);
+    if (!QTest::qWaitForWindowExposed(&window, kLimitMs)) return false;
+    window.activateWindow();
+    window.raise();
+    return QTest::qWaitForWindowActive(&window, static_cast<int>(deadline.remainingTime()));
 }
 
 }  // namespace
@@ -58,8 +73,13 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
         form.SetTimerHeld(true);
 
-        Driver driver(form, std::cout);
-        exitCode = driver.Run(script);
+        if (WaitUntilActive(form)) {
+            Driver driver(form, std::cout);
+            exitCode = driver.Run(script);
+        } else {
+            std::fprintf(stderr, "error: the window never became active\n");
+            exitCode = 4;
+        }
         form.close();
     }
     std::cout.flush();

@@ -1,4 +1,4 @@
-#include "random/random_source.h"
+#include "dice/random_source.h"
 
 #include <chrono>
 #include <stdexcept>
