@@ -21,6 +21,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     BuildControls();
     WireEvents();
     WireKeys();
+    WireFind();
     SetToolTips();
     FormCreate();
 }
@@ -77,6 +78,8 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::ShowListing(const Listing& listing) {
+    CloseFind(false);
+    typeAhead_ = TypeAhead();  // a new list, a new search
     const std::array<Label*, 13> labels = Labels();
     for (size_t k = 0; k < listing.labels.size(); ++k) {
         labels[k]->move(listing.labels[k].left, labels[k]->y());

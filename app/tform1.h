@@ -9,9 +9,11 @@
 #include "catalog/listing.h"
 #include "dice/random_source.h"
 #include "ui/controls.h"
+#include "ui/find_field.h"
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
+#include "workshop/line_search.h"
 #include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
@@ -80,6 +82,24 @@ public:
     // Ctrl+Shift+C: every line of the item sheet to the clipboard.
     void CopySheet();
 
+    // Finding text in the pane (tform1_find.cpp). Ctrl+F opens the find
+    // field over the pane's bottom edge; F3 and Shift+F3 (Enter and
+    // Shift+Enter in the field) go to the next and the previous place, also
+    // with the field closed; Esc closes it and leaves the caret on the place
+    // found, for Enter to pick. None of it picks or changes the workbench.
+    void OpenFind();
+    void FindNext(bool forward);
+    void CloseFind(bool focusPane);
+    // What the find field shows: whether it is open, its text, the number
+    // of the place the caret is on (from 1; 0 when on none) and the places.
+    struct FindStatus {
+        bool shown = false;
+        std::string text;
+        int current = 0;
+        int count = 0;
+    };
+    FindStatus FindState() const;
+
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
     DrawSource& Random() { return random_; }
@@ -143,10 +163,24 @@ private:
     void ShowListing(const Listing& listing);
     // Runs the making timer exactly while a making runs.
     void UpdateTimer();
+    void WireFind();
+    bool FindOpen() const { return findField_ != nullptr && findField_->isVisible(); }
+    // Finds the field's text anew and marks it; moves the caret to the
+    // first place at or after it when asked.
+    void RefreshFound(bool moveCaret);
+    void GoToFound(size_t index);
+    // Type to jump: the caret to a line of the list starting with the typed
+    // characters.
+    void TypeToJump(const QString& text, quint64 timestampMs);
+    void JumpTo(const TypeAhead::Search& search);
 
     CatalogTable catalogs_;
     WorkshopState workshop_;
     DrawSource random_;
     WorkbenchHistory history_;
     bool timerHeld_ = false;
+    FindField* findField_ = nullptr;  // made at the first Ctrl+F
+    std::string findText_;            // the last text searched for
+    std::vector<TextMatch> found_;
+    TypeAhead typeAhead_;
 };

@@ -5,6 +5,8 @@
 namespace {
 
 const char* const kBaseItemPick = "\nClick a line, or press Enter on it, to make it the base item.";
+const char* const kFindKeys =
+    "\nIn the list, type a name to jump to its line; Ctrl+F finds any text, F3 the next.";
 
 struct ToolTip {
     CommandButton* TForm1::*button;
@@ -32,21 +34,25 @@ const ToolTip kListTips[] = {
 
 void TForm1::SetToolTips() {
     for (const ToolTip& tip : kListTips) {
-        (this->*tip.button)->setToolTip(QString::fromLatin1(tip.text) + kBaseItemPick);
+        (this->*tip.button)->setToolTip(QString::fromLatin1(tip.text) + kBaseItemPick + kFindKeys);
     }
     Button9_Enchant->setToolTip(
         QStringLiteral("Lists the enchantments (Alt+E).\n"
                        "Click a line, or press Enter on it, to put it on the workbench or step "
-                       "it up;\nright-click, or Shift+Enter, to step it down or take it off."));
+                       "it up;\nright-click, or Shift+Enter, to step it down or take it off.") +
+        kFindKeys);
     Button_Random->setToolTip(QStringLiteral(
         "Rolls a random treasure onto the workbench (Alt+R).\nCtrl+Z takes it back."));
-    Button_Analyze->setToolTip(QStringLiteral(
-        "Lists every magic item with its profit per week of making, in catalog order (Alt+A).\n"
-        "Click a line, or press Enter on it, to put it on the workbench."));
+    Button_Analyze->setToolTip(
+        QStringLiteral(
+            "Lists every magic item with its profit per week of making, in catalog order (Alt+A).\n"
+            "Click a line, or press Enter on it, to put it on the workbench.") +
+        kFindKeys);
     RichEdit1->setToolTip(
         QStringLiteral("Click a line, or press Enter on it, to pick it;\n"
                        "right-click, or Shift+Enter, to step an enchantment down.\n"
-                       "Shift or Ctrl with a click or a drag only selects; Ctrl+C copies."));
+                       "Shift or Ctrl with a click or a drag only selects; Ctrl+C copies.\n"
+                       "Type a name to jump to its line; Ctrl+F finds any text, F3 the next."));
     ListBox1->setToolTip(QStringLiteral(
         "The item sheet: the base item, the enchantments and the totals.\n"
         "Ctrl+C here, or Ctrl+Shift+C anywhere, copies it.\n"

@@ -31,6 +31,8 @@ void TForm1::Update_OutPut() {
     RichEdit1->MoveCaretToEnd();
     // The making report is no list: nothing in it can be picked.
     workshop_.shown = ShownList::None;
+    // An open find field marks the places in the report as it now reads.
+    if (FindOpen()) RefreshFound(false);
 }
 
 void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
@@ -46,6 +48,7 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
 }
 
 void TForm1::Button_RandomClick() {
+    CloseFind(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
     RecordWorkbenchChange(before);
@@ -53,6 +56,7 @@ void TForm1::Button_RandomClick() {
 }
 
 void TForm1::Button_MakeClick() {
+    CloseFind(false);
     const std::array<HeaderLabel, 9> headers = MakingReportLabels();
     const std::array<Label*, 13> labels = Labels();
     for (size_t k = 0; k < headers.size(); ++k) labels[k]->move(headers[k].left, labels[k]->y());

@@ -25,6 +25,7 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void OutputPane::Clear() {
+    found_.clear();
     clear();
     lineCount_ = 0;
 }
@@ -47,6 +48,7 @@ void OutputPane::SetLines(const std::vector<std::string>& lines) {
         if (i > 0) text += '\n';
         text += lines[i];
     }
+    found_.clear();
     setPlainText(ToQt(text));
     lineCount_ = static_cast<int>(lines.size());
     HighlightCaretLine();
@@ -192,7 +194,49 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    const bool plain = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier;
+    if (plain && key == Qt::Key_Backspace) {
+        emit typedBackspace();
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    if (plain && !text.isEmpty() && text.at(0).isPrint()) {
+        emit typed(text, event->timestamp());
+        event->accept();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void OutputPane::PutCaret(int line, int column) {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid()) return;
+    QTextCursor cursor(document());
+    cursor.setPosition(block.position() + std::clamp(column, 0, block.length() - 1));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void OutputPane::MarkFound(const std::vector<Found>& found, int current) {
+    found_.clear();
+    found_.reserve(static_cast<qsizetype>(found.size()));
+    QColor each = palette().color(QPalette::Highlight);
+    each.setAlpha(96);
+    QColor now = each;
+    now.setAlpha(192);
+    for (size_t k = 0; k < found.size(); ++k) {
+        const QTextBlock block = document()->findBlockByNumber(found[k].line);
+        if (!block.isValid()) continue;
+        QTextEdit::ExtraSelection place;
+        place.cursor = QTextCursor(document());
+        place.cursor.setPosition(block.position() + found[k].column);
+        place.cursor.setPosition(block.position() + found[k].column + found[k].length,
+                                 QTextCursor::KeepAnchor);
+        place.format.setBackground(static_cast<int>(k) == current ? now : each);
+        found_.append(place);
+    }
+    HighlightCaretLine();
 }
 
 QMimeData* OutputPane::createMimeDataFromSelection() const {
@@ -213,7 +257,9 @@ void OutputPane::HighlightCaretLine() {
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    setExtraSelections({line});
+    QList<QTextEdit::ExtraSelection> marks = {line};
+    marks.append(found_);
+    setExtraSelections(marks);
 }
 
 QPoint OutputPane::RevealCharacter(int line, int column) {

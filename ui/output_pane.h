@@ -51,6 +51,22 @@ public:
     // stays where it is. The line must exist.
     QPoint RevealCharacter(int line, int column);
 
+    // The caret's line and column, counted from 0.
+    int CaretLine() const { return textCursor().blockNumber(); }
+    int CaretColumn() const { return textCursor().positionInBlock(); }
+    // Puts the caret on a character with nothing selected and scrolls it
+    // into view; a column past the line's end means its end.
+    void PutCaret(int line, int column);
+
+    // Places of found text, marked across the pane, the current one more
+    // strongly; they change neither the text nor the selection.
+    struct Found {
+        int line = 0;
+        int column = 0;
+        int length = 0;
+    };
+    void MarkFound(const std::vector<Found>& found, int current);
+
     // Conversions between the program's positions and Qt's.
     int ToProgramPosition(int qtPosition) const;
     int ToQtPosition(int programPosition) const;
@@ -62,6 +78,10 @@ signals:
     // Enter (the left button) or Shift+Enter (the right button) was pressed
     // to pick the line that holds the caret.
     void keyPick(Qt::MouseButton button);
+    // Printable characters were typed in the pane, at the key press's time
+    // stamp (milliseconds of the window system's clock), or Backspace.
+    void typed(const QString& text, quint64 timestampMs);
+    void typedBackspace();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -75,7 +95,9 @@ private:
     // Ends a selection at the caret without scrolling the view.
     void DropSelectionInPlace();
     void ReplaceChangedLines(const std::vector<std::string>& lines);
+    // The caret's line band and the found places, as extra selections.
     void HighlightCaretLine();
 
     int lineCount_ = 0;
+    QList<QTextEdit::ExtraSelection> found_;
 };

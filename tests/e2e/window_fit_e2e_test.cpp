@@ -166,8 +166,10 @@ TEST(Tooltips, EveryCommandAndTheSpinnerPaneAndSheetSayWhatTheyDo) {
     for (size_t k = 0; k < 8; ++k) {
         EXPECT_NE(tips[k].find("press Enter on it"), std::string::npos) << tips[k];
         EXPECT_NE(tips[k].find("Alt+"), std::string::npos) << tips[k];
+        EXPECT_NE(tips[k].find("type a name to jump"), std::string::npos) << tips[k];
     }
     EXPECT_NE(tips[std::size(kButtons) + 1].find("Shift+Enter"), std::string::npos);
+    EXPECT_NE(tips[std::size(kButtons) + 1].find("Ctrl+F"), std::string::npos);
     EXPECT_NE(tips[std::size(kButtons) + 2].find("Ctrl+Shift+C"), std::string::npos);
 }
 

@@ -121,6 +121,7 @@ void Driver::Register() {
     add("up", [this](const std::string&, const Args& a) { Spin(true, OptionalCount(a)); });
     add("down", [this](const std::string&, const Args& a) { Spin(false, OptionalCount(a)); });
     add("type", [this](const std::string& rest, const Args&) { Type(rest); });
+    add("keys", [this](const std::string& rest, const Args&) { Keys(rest); });
     add("tick", [this](const std::string&, const Args& a) {
         for (int n = OptionalCount(a); n > 0; --n) form_.Timer1Timer();
     });
@@ -213,6 +214,10 @@ void Driver::Register() {
         ExpectArgs(a, 1, 1);
         PrintGeometry(a[0]);
     });
+    add("find", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 0, 0);
+        PrintFind();
+    });
 }
 
 int Driver::Run(std::istream& script) {
@@ -287,6 +292,7 @@ void Driver::Type(const std::string& utf8) {
 }
 
 void Driver::Wait(int milliseconds) {
+    keyClockMs_ += static_cast<quint64>(std::max(0, milliseconds));
     form_.SetTimerHeld(false);
     QElapsedTimer clock;
     clock.start();

@@ -42,6 +42,8 @@ private:
     void FinishAnimatedClicks();
     void Spin(bool up, int count);
     void Type(const std::string& utf8);
+    // Types text as keystrokes into the control that has the focus.
+    void Keys(const std::string& utf8);
     void Wait(int milliseconds);
     void Resize(int width, int height);
     void MouseMove(int x, int y);
@@ -57,10 +59,15 @@ private:
     void PrintTooltip(const std::string& control);
     void PrintFocused();
     void PrintGeometry(const std::string& control);
+    void PrintFind();
 
     TForm1& form_;
     std::ostream& out_;
     std::map<std::string, Command> commands_;
+    // The time stamp of the driver's keystrokes, in milliseconds: one more
+    // for each, and a wait's length more for a wait, so that the window
+    // sees quick typing and pauses alike, however busy the machine is.
+    quint64 keyClockMs_ = 0;
 };
 
 // A bad argument or an unknown command; the message says what.

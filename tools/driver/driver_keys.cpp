@@ -1,12 +1,14 @@
 // The keyboard: focus and real key presses sent to the focused control.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QTest>
 
 #include "app/tform1.h"
 #include "tools/driver/control_names.h"
 #include "tools/driver/driver.h"
+#include "tools/driver/keystrokes.h"
 
 namespace {
 
@@ -39,6 +41,40 @@ void Driver::Key(const std::string& keys) {
         QWidget* target = QApplication::focusWidget();
         QTest::keyClick(target != nullptr ? target : &form_, key, modifiers);
         FinishAnimatedClicks();
+    }
+}
+
+namespace {
+
+// The key a character is typed with: its capital's code for a letter (as
+// Qt names the keys of Latin-1), the character's own code for the rest.
+Qt::Key KeyOf(const QString& character) {
+    const QChar c = character.at(0);
+    if (character.size() > 1 || c.unicode() > 0xFF) return Qt::Key_unknown;
+    return static_cast<Qt::Key>(c.toUpper().unicode());
+}
+
+}  // namespace
+
+void Driver::Keys(const std::string& utf8) {
+    for (const QString& character : TypedCharacters(QString::fromUtf8(utf8.c_str()))) {
+        QWidget* target = QApplication::focusWidget();
+        if (target == nullptr) target = &form_;
+        const Qt::Key key = KeyOf(character);
+        const Qt::KeyboardModifiers modifiers =
+            character.at(0).isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        const quint64 time = ++keyClockMs_;
+        // As a real key press, a shortcut of the window may take it first.
+        if (qt_sendShortcutOverrideEvent(target, static_cast<ulong>(time), key, modifiers,
+                                         character)) {
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, character);
+        press.setTimestamp(time);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, character);
+        release.setTimestamp(time);
+        QApplication::sendEvent(target, &release);
     }
 }
 

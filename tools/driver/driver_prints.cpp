@@ -8,6 +8,7 @@
 #include "app/tform1.h"
 #include "tools/driver/control_names.h"
 #include "tools/driver/driver.h"
+#include "tools/driver/print_format.h"
 
 namespace {
 
@@ -62,4 +63,10 @@ void Driver::PrintGeometry(const std::string& name) {
          << control->height() << ' ' << (control->isVisible() ? "shown" : "hidden") << ' '
          << BarredUtf8(font.family()) << ' ' << font.pixelSize() << ' '
          << (font.bold() ? "bold" : "normal") << '\n';
+}
+
+void Driver::PrintFind() {
+    const TForm1::FindStatus find = form_.FindState();
+    out_ << "find " << (find.shown ? "shown " : "hidden ") << Barred(find.text) << ' '
+         << find.current << ' ' << find.count << '\n';
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -9,3 +10,7 @@ class QWidget;
 // any character a keyboard can produce (one beyond the basic plane as its
 // two UTF-16 halves together) arrives as typed.
 void TypeAsKeystrokes(QWidget* widget, const QString& text);
+
+// The characters of a text one by one, a character beyond the basic plane as
+// its two UTF-16 halves together.
+QStringList TypedCharacters(const QString& text);

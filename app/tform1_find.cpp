@@ -1,0 +1,140 @@
+// Finding in the output pane: type to jump to a list line, and the find
+// field with its marks. Neither picks anything nor adds an undo step.
+#include <QApplication>
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "app/tform1.h"
+
+void TForm1::WireFind() {
+    connect(RichEdit1, &OutputPane::typed, this, &TForm1::TypeToJump);
+    connect(RichEdit1, &OutputPane::typedBackspace, this, [this] {
+        if (const auto search = typeAhead_.TakeBack()) JumpTo(*search);
+    });
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(find, &QShortcut::activated, this, &TForm1::OpenFind);
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(next, &QShortcut::activated, this, [this] { FindNext(true); });
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
+    connect(previous, &QShortcut::activated, this, [this] { FindNext(false); });
+}
+
+void TForm1::TypeToJump(const QString& text, quint64 timestampMs) {
+    // The making report is no list: nothing in it to jump to.
+    if (workshop_.shown == ShownList::None) return;
+    for (const char c : FromQt(text)) {
+        JumpTo(typeAhead_.Type(c, timestampMs, QApplication::keyboardInputInterval()));
+    }
+}
+
+void TForm1::JumpTo(const TypeAhead::Search& search) {
+    if (search.text.empty()) return;
+    const std::vector<std::string> lines = RichEdit1->Lines();
+    if (lines.empty()) return;
+    const size_t from = (RichEdit1->CaretLine() + (search.fromNext ? 1 : 0)) % lines.size();
+    if (const auto line = LineStartingWith(lines, search.text, from)) {
+        RichEdit1->PutCaret(static_cast<int>(*line), 0);
+    }
+}
+
+void TForm1::OpenFind() {
+    if (findField_ == nullptr) {
+        findField_ = new FindField(RichEdit1);
+        connect(findField_, &QLineEdit::textEdited, this, [this](const QString& text) {
+            findText_ = FromQt(text);
+            RefreshFound(true);
+        });
+        connect(findField_, &FindField::next, this, [this] { FindNext(true); });
+        connect(findField_, &FindField::previous, this, [this] { FindNext(false); });
+        connect(findField_, &FindField::closed, this, [this] { CloseFind(true); });
+    }
+    findField_->show();
+    findField_->raise();
+    findField_->selectAll();
+    findField_->setFocus(Qt::ShortcutFocusReason);
+    RefreshFound(false);
+}
+
+void TForm1::CloseFind(bool focusPane) {
+    if (!FindOpen()) return;
+    const bool hadFocus = findField_->hasFocus();
+    findField_->hide();
+    RichEdit1->MarkFound({}, -1);
+    if (focusPane || hadFocus) RichEdit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::FindNext(bool forward) {
+    if (findText_.empty()) {
+        OpenFind();
+        return;
+    }
+    RefreshFound(false);
+    if (found_.empty()) return;
+    const TextMatch caret{static_cast<size_t>(RichEdit1->CaretLine()),
+                          static_cast<size_t>(RichEdit1->CaretColumn())};
+    const auto before = [&caret](const TextMatch& place) {
+        return place.line < caret.line || (place.line == caret.line && place.column < caret.column);
+    };
+    size_t index = 0;
+    if (forward) {
+        index = *MatchAtOrAfter(found_, {caret.line, caret.column + 1});
+    } else {
+        // The last place before the caret, or round to the last of all.
+        index = found_.size() - 1;
+        for (size_t k = 0; k < found_.size() && before(found_[k]); ++k) index = k;
+    }
+    GoToFound(index);
+}
+
+void TForm1::RefreshFound(bool moveCaret) {
+    found_ = FindInLines(RichEdit1->Lines(), findText_);
+    const TextMatch caret{static_cast<size_t>(RichEdit1->CaretLine()),
+                          static_cast<size_t>(RichEdit1->CaretColumn())};
+    const auto first = MatchAtOrAfter(found_, caret);
+    if (moveCaret && first) {
+        GoToFound(*first);
+        return;
+    }
+    GoToFound(found_.size());  // marks them all, the caret stays
+}
+
+void TForm1::GoToFound(size_t index) {
+    const bool open = FindOpen();
+    if (index < found_.size()) {
+        RichEdit1->PutCaret(static_cast<int>(found_[index].line),
+                            static_cast<int>(found_[index].column));
+    }
+    // With the field open every place is marked; closed, F3 marks the one.
+    std::vector<OutputPane::Found> marks;
+    const int length = static_cast<int>(findText_.size());
+    for (size_t k = 0; k < found_.size(); ++k) {
+        if (open || k == index) {
+            marks.push_back(
+                {static_cast<int>(found_[k].line), static_cast<int>(found_[k].column), length});
+        }
+    }
+    RichEdit1->MarkFound(marks, open ? static_cast<int>(index) : 0);
+    if (!open) return;
+    if (findText_.empty()) {
+        findField_->SetStatus(QString());
+    } else if (found_.empty()) {
+        findField_->SetStatus(QStringLiteral("not found"));
+    } else {
+        const FindStatus state = FindState();
+        findField_->SetStatus(QStringLiteral("%1 of %2").arg(state.current).arg(state.count));
+    }
+}
+
+TForm1::FindStatus TForm1::FindState() const {
+    FindStatus state;
+    state.shown = FindOpen();
+    state.text = findField_ != nullptr ? FromQt(findField_->text()) : std::string();
+    const std::vector<TextMatch> found = FindInLines(RichEdit1->Lines(), state.text);
+    state.count = static_cast<int>(found.size());
+    const TextMatch caret{static_cast<size_t>(RichEdit1->CaretLine()),
+                          static_cast<size_t>(RichEdit1->CaretColumn())};
+    for (size_t k = 0; k < found.size(); ++k) {
+        if (found[k] == caret) state.current = static_cast<int>(k) + 1;
+    }
+    return state;
+}

@@ -1,0 +1,81 @@
+// Finding a line by typing in the pane, and with the find field: neither
+// picks anything nor changes the workbench.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/e2e_helpers.h"
+
+namespace {
+
+std::string CaretAtLine(int line) { return "selection " + std::to_string(125 * line) + " 0 ||"; }
+
+// Typed names reach their lines, found by the first column alone and
+// ignoring case and a variant's leading blank; the bench stays as it was.
+TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
+    struct Case {
+        const char* list;
+        std::string keys;  // "keys" commands and waits between them
+        int line;
+    };
+    const Case cases[] = {
+        {"Button_Spell_Book", "keys Fireball\n", EntryLine("Button_Spell_Book", "fireball")},
+        {"Button_Gem", "keys DIAM\n", EntryLine("Button_Gem", "diamond")},
+        {"Button_Weapon", "keys dirk\n", EntryLine("Button_Weapon", " dirk")},
+        // "human" holds the caret; the second h steps on to the next.
+        {"Button_Fauna", "keys h\nkeys h\n", EntryLine("Button_Fauna", " hairy human")},
+        {"Button_Fauna", "keys ho\nkey Backspace\nkeys a\n", EntryLine("Button_Fauna", "halfling")},
+        // After a pause, typing starts afresh: "r", not "dr".
+        {"Button_Gem", "keys d\nwait 1100\nkeys r\n", EntryLine("Button_Gem", "ruby")},
+    };
+    for (const Case& c : cases) {
+        const DriverRun run = RunFine(std::string("seed 3\npress ") + c.list +
+                                      "\nfocus RichEdit1\nstate\n" + c.keys + "selection\nstate\n");
+        EXPECT_EQ(Prefixed(run, "selection ").at(0), CaretAtLine(c.line))
+            << c.list << " " << c.keys;
+        const auto states = StateBlocks(run);
+        ASSERT_EQ(states.size(), 2u);
+        EXPECT_EQ(states[0], states[1]) << c.keys;
+    }
+}
+
+// Ctrl+F "light": Enter walks the places in order and round again, Shift+Enter
+// and Shift+F3 back; Esc leaves the caret on the place for Enter to pick it,
+// as a left press on that line would.
+TEST(FindField, WalksThePlacesAndEnterThenPicksTheLineFound) {
+    const std::vector<std::string>& pane = ListedPane("Button9_Enchant");
+    int count = 0;
+    for (const std::string& line : pane) {
+        for (size_t at = 0; (at = line.find("ight", at)) != std::string::npos; ++at) {
+            count += at > 0 && (line[at - 1] == 'l' || line[at - 1] == 'L');
+        }
+    }
+    ASSERT_GT(count, 2);
+    std::string script =
+        "press Button9_Enchant\nstate\nfocus RichEdit1\nkey Ctrl+F\nkeys light\nfind\n";
+    for (int k = 0; k < count; ++k) script += "key Return\nfind\n";
+    script +=
+        "key Shift+Return\nfind\nkey Escape\nkey F3\nkey Shift+F3\nkey F3\nfind\nfocused\nstate\n";
+    const DriverRun run = RunFine(script + "selection\nkey Return\nstate\n");
+    std::vector<std::string> expected;
+    const std::string m = " " + std::to_string(count);
+    for (int k = 1; k <= count; ++k)
+        expected.push_back("find shown |light| " + std::to_string(k) + m);
+    expected.push_back("find shown |light| 1" + m);  // round again
+    expected.push_back("find shown |light| " + std::to_string(count) + m);
+    expected.push_back("find hidden |light| 1" + m);  // F3 with the field closed
+    EXPECT_EQ(Prefixed(run, "find "), expected);
+    EXPECT_EQ(Prefixed(run, "focused ").at(0), "focused RichEdit1");
+    const auto states = StateBlocks(run);
+    ASSERT_EQ(states.size(), 3u);
+    EXPECT_EQ(states[0], states[1]);  // finding picked nothing
+    // Enter picks the line found, as a left press on it.
+    const int line = std::stoi(Prefixed(run, "selection ").at(0).substr(10)) / 125;
+    const DriverRun pick =
+        RunFine("press Button9_Enchant\npick " + std::to_string(line) + " 0\nstate\n");
+    EXPECT_EQ(states[2], StateBlocks(pick).at(0));
+    EXPECT_NE(states[2], states[0]);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include "ui/find_field.h"
+
+#include <QAbstractScrollArea>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kWidth = 320;
+
+}  // namespace
+
+FindField::FindField(QWidget* parent) : QLineEdit(parent), status_(new QLabel(this)) {
+    setObjectName(QStringLiteral("FindField"));
+    setClearButtonEnabled(false);
+    status_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    status_->setForegroundRole(QPalette::Text);
+    parent->installEventFilter(this);
+    PlaceOverParent();
+}
+
+void FindField::SetStatus(const QString& status) {
+    status_->setText(status);
+    const int room = status.isEmpty() ? 0 : status_->sizeHint().width() + 6;
+    setTextMargins(0, 0, room, 0);
+    status_->setGeometry(width() - room, 0, std::max(0, room - 4), height());
+}
+
+QString FindField::Status() const { return status_->text(); }
+
+void FindField::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (modifiers == Qt::ShiftModifier) {
+                emit previous();
+            } else {
+                emit next();
+            }
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            emit closed();
+            event->accept();
+            return;
+        default:
+            QLineEdit::keyPressEvent(event);
+    }
+}
+
+bool FindField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize) PlaceOverParent();
+    return QLineEdit::eventFilter(watched, event);
+}
+
+void FindField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    SetStatus(status_->text());
+}
+
+void FindField::PlaceOverParent() {
+    const QWidget* area = parentWidget();
+    QRect text = area->rect();
+    if (const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(area)) {
+        text = scrolled->viewport()->geometry();
+    }
+    const int height = sizeHint().height();
+    setGeometry(text.left(), std::max(text.top(), text.bottom() + 1 - height),
+                std::min(kWidth, text.width()), height);
+}
