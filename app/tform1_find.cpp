@@ -29,7 +29,7 @@ void TForm1::TypeToJump(const QString& text, quint64 timestampMs) {
 
 void TForm1::JumpTo(const TypeAhead::Search& search) {
     if (search.text.empty()) return;
-    const std::vector<std::string> lines = RichEdit1->Lines();
+    const std::vector<std::string>& lines = RichEdit1->Lines();
     if (lines.empty()) return;
     const size_t from = (RichEdit1->CaretLine() + (search.fromNext ? 1 : 0)) % lines.size();
     if (const auto line = LineStartingWith(lines, search.text, from)) {
@@ -100,28 +100,28 @@ void TForm1::RefreshFound(bool moveCaret) {
 
 void TForm1::GoToFound(size_t index) {
     const bool open = FindOpen();
-    if (index < found_.size()) {
-        RichEdit1->PutCaret(static_cast<int>(found_[index].line),
-                            static_cast<int>(found_[index].column));
-    }
     // With the field open every place is marked; closed, F3 marks the one.
     std::vector<OutputPane::Found> marks;
     const int length = static_cast<int>(findText_.size());
     for (size_t k = 0; k < found_.size(); ++k) {
         if (open || k == index) {
-            marks.push_back(
-                {static_cast<int>(found_[k].line), static_cast<int>(found_[k].column), length});
+            marks.push_back({static_cast<int>(found_[k].line), static_cast<int>(found_[k].column),
+                             length});
         }
     }
     RichEdit1->MarkFound(marks, open ? static_cast<int>(index) : 0);
+    if (index < found_.size()) {
+        RichEdit1->PutCaret(static_cast<int>(found_[index].line),
+                            static_cast<int>(found_[index].column));
+    }
     if (!open) return;
     if (findText_.empty()) {
         findField_->SetStatus(QString());
     } else if (found_.empty()) {
         findField_->SetStatus(QStringLiteral("not found"));
     } else {
-        const FindStatus state = FindState();
-        findField_->SetStatus(QStringLiteral("%1 of %2").arg(state.current).arg(state.count));
+        const QString current = index < found_.size() ? QString::number(index + 1) : "0";
+        findField_->SetStatus(QStringLiteral("%1 of %2").arg(current).arg(found_.size()));
     }
 }
 

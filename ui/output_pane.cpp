@@ -27,17 +27,18 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
 void OutputPane::Clear() {
     found_.clear();
     clear();
-    lineCount_ = 0;
+    lines_.clear();
 }
 
 void OutputPane::AddLine(const std::string& line) {
     appendPlainText(ToQt(line));
-    ++lineCount_;
+    lines_.push_back(line);
 }
 
 void OutputPane::SetLines(const std::vector<std::string>& lines) {
-    if (static_cast<int>(lines.size()) == lineCount_ && lineCount_ > 0) {
+    if (lines.size() == lines_.size() && !lines_.empty()) {
         ReplaceChangedLines(lines);
+        lines_ = lines;
         return;
     }
     size_t total = 0;
@@ -50,7 +51,7 @@ void OutputPane::SetLines(const std::vector<std::string>& lines) {
     }
     found_.clear();
     setPlainText(ToQt(text));
-    lineCount_ = static_cast<int>(lines.size());
+    lines_ = lines;
     HighlightCaretLine();
 }
 
@@ -74,16 +75,6 @@ void OutputPane::ReplaceChangedLines(const std::vector<std::string>& lines) {
     // As after a fresh fill, the caret starts at the top.
     QTextCursor top(document());
     setTextCursor(top);
-}
-
-std::vector<std::string> OutputPane::Lines() const {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<size_t>(lineCount_));
-    QTextBlock block = document()->firstBlock();
-    for (int i = 0; i < lineCount_ && block.isValid(); ++i, block = block.next()) {
-        lines.push_back(FromQt(block.text()));
-    }
-    return lines;
 }
 
 int OutputPane::ToProgramPosition(int qtPosition) const {

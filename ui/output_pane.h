@@ -26,8 +26,9 @@ public:
     // Replaces the whole text in one go, so no list is ever seen building up.
     // The caret is then at the top; the caller puts it where it belongs.
     void SetLines(const std::vector<std::string>& lines);
-    std::vector<std::string> Lines() const;
-    int LineCount() const { return lineCount_; }
+    // The lines the pane shows, as they were given.
+    const std::vector<std::string>& Lines() const { return lines_; }
+    int LineCount() const { return static_cast<int>(lines_.size()); }
 
     // The caret (the start of the selection), line breaks counting two.
     int SelStart() const;
@@ -98,6 +99,6 @@ private:
     // The caret's line band and the found places, as extra selections.
     void HighlightCaretLine();
 
-    int lineCount_ = 0;
+    std::vector<std::string> lines_;
     QList<QTextEdit::ExtraSelection> found_;
 };
