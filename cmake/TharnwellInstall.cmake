@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts on a system, by Debian's and freedesktop.org's
 # conventions: the program, its desktop entry, its icon, its AppStream
 # metadata and its man page. The driver, the tests and the benchmarks stay in

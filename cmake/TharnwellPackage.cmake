@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder makes
 # tharnwell_VERSION-RELEASE_ARCH.deb of what `cmake --install` installs.
 # dpkg-shlibdeps (dpkg-dev) works out the libraries it depends on.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build, the program and the tests need on Debian 12.
 # Safe to run again: it installs only what is missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # command_line_test.sh THARNWELL VERSION
 # What the program answers on its command line, and what it says when no
 # display can be reached; none of it needs a display.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the installation tests: failing with a reason, skipping, and
 # installing into a temporary prefix.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # debian_package_test.sh CPACK BUILD_DIR INSTALLED_FILES_LIST VERSION
 # `cpack -G DEB` makes a package that holds exactly the installed files under
 # /usr, stripped, and depends on Qt's libraries and fonts-liberation.

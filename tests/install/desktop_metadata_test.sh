@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # desktop_metadata_test.sh CMAKE BUILD_DIR APP_ID VERSION
 # The installed desktop entry, icon and AppStream metadata pass the desktop's
 # own validators and agree with each other and with the program's version.

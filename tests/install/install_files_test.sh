@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # install_files_test.sh CMAKE BUILD_DIR INSTALLED_FILES_LIST
 # `cmake --install` into a temporary prefix puts down exactly the program and
 # its data, and the program runs from there.
