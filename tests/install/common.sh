@@ -29,3 +29,10 @@ install_into() {
     log="$(env -u DESTDIR "$1" --install "$2" --prefix "$3" 2>&1)" ||
         fail "cmake --install failed: $log"
 }
+
+# unneeded_sections PROGRAM: which of the sections that a stripped program
+# goes without (debugging information, the compiler's .comment and .note)
+# PROGRAM still has, on one line.
+unneeded_sections() {
+    readelf -SW "$1" | grep -oE ' \.(debug_info|comment|note) ' | tr -d ' ' | tr '\n' ' ' || true
+}
