@@ -15,6 +15,8 @@ packages=(
     file                  # CPack reads the binaries' type before it asks dpkg-shlibdeps
     desktop-file-utils    # desktop-file-validate, for the desktop entry's test
     appstream             # appstreamcli, for the AppStream metadata's test
+    lintian               # Debian's package checker, for the package's test
+    devscripts            # hardening-check, for the package's test
 )
 
 # The test command runs the suite once more under a German locale, whose

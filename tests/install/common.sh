@@ -18,9 +18,11 @@ skip_without() {
     done
 }
 
-# The expected installed files, one a line, in a fixed order.
+# expected_files LIST KIND: the files that LIST expects of KIND (install or
+# package), one a line, in a fixed order.
 expected_files() {
-    grep -v -e '^#' -e '^$' "$1" | LC_ALL=C sort
+    grep -v -e '^#' -e '^$' "$1" | awk -v kind="$2" 'NF == 1 || $2 == kind { print $1 }' |
+        LC_ALL=C sort
 }
 
 # install_into CMAKE BUILD_DIR PREFIX: installs the build into PREFIX.

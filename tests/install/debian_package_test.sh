@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # debian_package_test.sh CPACK BUILD_DIR INSTALLED_FILES_LIST VERSION
 # `cpack -G DEB` makes a package that holds exactly the installed files under
-# /usr, stripped, and depends on Qt's libraries and fonts-liberation.
+# /usr, the program in /usr/games, stripped and hardened, and depends on Qt's
+# libraries and fonts-liberation; lintian finds no error and no warning in it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-skip_without dpkg-deb dpkg-shlibdeps readelf
+skip_without dpkg-deb dpkg-shlibdeps readelf lintian hardening-check
 cpack="$1" build="$2" list="$3" version="$4"
 
 folder="$(mktemp -d)"
@@ -19,7 +20,7 @@ deb="${packages[0]}"
 # Files and links in the package, as paths under /usr.
 contents="$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' |
     sed 's|^\./usr/||' | LC_ALL=C sort)"
-expected="$(expected_files "$list")"
+expected="$(expected_files "$list" package)"
 if [ "$contents" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$contents") >&2 || true
     fail "the package's files under /usr (right) are not the installed ones (left)"
@@ -47,7 +48,22 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-libe
 done
 
 dpkg-deb --extract "$deb" "$folder/root"
-if readelf -S "$folder/root/usr/bin/tharnwell" | grep -q '\.debug_info'; then
+program="$folder/root/usr/games/tharnwell"
+if [[ "$(unneeded_sections "$program")" == *.debug_info* ]]; then
     fail "the packaged program still carries its debugging information"
 fi
+# PIE, stack protector, fortified functions, relro and bindnow: what Debian
+# 12's dpkg-buildflags gives, which has no control-flow protection.
+report="$(hardening-check --nocfprotection "$program" 2>&1)" || fail "hardening-check: $report"
+changelog="$(zcat "$folder/root/usr/share/doc/tharnwell/changelog.Debian.gz" | sed -n 1p)"
+[[ "$changelog" == "tharnwell ($(field Version)) "* ]] ||
+    fail "the changelog's last entry '$changelog' is not of version $(field Version)"
+
+# Information tags are advice, but not the ones on missing hardening. A tag
+# the package overrides (with its reason) is only counted in an N: line.
+report="$(lintian --display-info --fail-on error,warning "$deb" 2>&1)" || fail "lintian: $report"
+if grep -E 'hardening-no-(bindnow|fortify-functions)' <<<"$report"; then
+    fail "lintian finds the program not hardened"
+fi
 echo "$(basename "$deb"): Depends: $depends"
+echo "lintian: ${report:-no tags}"

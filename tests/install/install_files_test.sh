@@ -13,7 +13,7 @@ trap 'rm -rf "$prefix"' EXIT
 install_into "$cmake" "$build" "$prefix"
 
 installed="$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)"
-expected="$(expected_files "$list")"
+expected="$(expected_files "$list" install)"
 if [ "$installed" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$installed") >&2 || true
     fail "the installed files (right) are not the expected ones (left)"
