@@ -7,11 +7,11 @@ set(THARNWELL_MAINTAINER "The Tharnwell developers <tharnwell@users.noreply.gith
     CACHE STRING "The Maintainer field of the Debian package")
 
 # Debian keeps its games in /usr/games, so the package (section games) puts
-# the program there; it is in every user's PATH, so the desktop entry still
-# runs a plain `tharnwell`. Beside it, the copyright file in Debian's
-# machine-readable format and the Debian changelog, compressed as Debian
-# does (-n: no time stamp). These are the component deb, which only the
-# package installs.
+# the program there; it is on the PATH Debian gives its users, so the desktop
+# entry still runs a plain `tharnwell`. Beside it, the copyright file in
+# Debian's machine-readable format and the Debian changelog, compressed as
+# Debian does (-n: no time stamp). These are the component deb, which only
+# the package installs.
 set(_debian ${PROJECT_SOURCE_DIR}/data/debian)
 set(_built ${PROJECT_BINARY_DIR}/data/debian)
 configure_file(${_debian}/copyright.in ${_built}/copyright @ONLY)
