@@ -57,10 +57,10 @@ fi
 report="$(hardening-check --nocfprotection "$program" 2>&1)" || fail "hardening-check: $report"
 changelog="$(zcat "$folder/root/usr/share/doc/tharnwell/changelog.Debian.gz" | sed -n 1p)"
 [[ "$changelog" == "tharnwell ($(field Version)) "* ]] ||
-    fail "the changelog's last entry '$changelog' is not of version $(field Version)"
+    fail "the changelog's latest entry '$changelog' is not of version $(field Version)"
 
 # Information tags are advice, but not the ones on missing hardening. A tag
-# the package overrides (with its reason) is only counted in an N: line.
+# the package overrides, with its reason, is not shown.
 report="$(lintian --display-info --fail-on error,warning "$deb" 2>&1)" || fail "lintian: $report"
 if grep -E 'hardening-no-(bindnow|fortify-functions)' <<<"$report"; then
     fail "lintian finds the program not hardened"
