@@ -10,7 +10,10 @@
 # clashes with the fortified functions.
 option(THARNWELL_HARDEN "Build with the distribution's hardening flags (not with THARNWELL_SANITIZE)" ON)
 
+# THARNWELL_HARDENED tells the tests whether the flags apply.
+set(THARNWELL_HARDENED OFF)
 if(THARNWELL_HARDEN AND NOT THARNWELL_SANITIZE)
+    set(THARNWELL_HARDENED ON)
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)
     include(CheckPIESupported)
     check_pie_supported()
