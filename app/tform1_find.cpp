@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding in the output pane: type to jump to a list line, and the find
 // field with its marks. Neither picks anything nor adds an undo step.
 #include <QApplication>

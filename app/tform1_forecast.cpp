@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forecast of a making in the tooltips: the Make button gives the odds of
 // making the bench as it stands at the DX on the spinner, the spinner the
 // chance of a good week at its DX.

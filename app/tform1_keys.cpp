@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard around the window: picking with Enter, undo and redo of the
 // workbench, and copying the item sheet.
 #include <QKeySequence>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls at their design positions, sizes, fonts and captions,
 // in the tab order of the form.
 #include <QLocale>

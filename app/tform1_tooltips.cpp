@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each control does and its keys, shown when the pointer rests on it.
 // Each line of a tooltip is one short sentence or two.
 #include "app/tform1.h"

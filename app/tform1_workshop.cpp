@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's handlers: picking from the pane, the item sheet, making an
 // item week by week, and random treasure.
 #include "app/tform1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the catalogs take to build and each list takes to write.
 #include <benchmark/benchmark.h>
 

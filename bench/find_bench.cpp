@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding in the window's pane: one search of the find field over the
 // longest list, with the marks the window draws and their repaint.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window against a bare Qt window with one plain-text pane, side by side:
 // start-up to the first painted frame, a list shown in the pane, and the peak
 // memory of a process that opens each window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's operations without the window: a pick, a random item, one
 // simulated week, a forecast of a making, an undo step, in microseconds.
 #include <benchmark/benchmark.h>

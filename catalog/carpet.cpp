@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/carpet.h"
 
 TCarpetItemKest::TCarpetItemKest(int32_t index) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up construction of every catalog record, in the order the
 // registry fills its ranges.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/component.h"
 
 // The ingredient merchant's stock: carvings, lenses, keys and locks to enchant,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/equipment.h"
 
 // The outfitter's list: kits, rope, tools, clothes, containers, the blanks a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/fauna.h"
 
 // The kinds of people, creatures and plants, kind n at kFaunaRows[n - 1], each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/gem.h"
 
 // The gems and minerals by their price per carat, dearest first. The price

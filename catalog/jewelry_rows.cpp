@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/jewelry.h"
 
 // The plain pieces of jewelry and tableware, by place number. Place 20 holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/job.h"
 
 // The jobs a character can take up between adventures. Pay is per week;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/potion.h"
 
 // The mushrooms a forager brings in; any of them counts for about a day's

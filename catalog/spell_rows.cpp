@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/spell.h"
 
 // The spell catalog as the rulebook prints it, in spell-number order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/weapon.h"
 
 // The weapons and weapon-like articles a wizard can enchant, in list order.

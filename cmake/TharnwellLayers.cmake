@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each library sees only its own headers and those of the libraries it links.
 #
 # A library's include root is a folder of the build tree holding links to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure rules of the creatures, ingredients, carpets, jewelry, gems and
 // spells: the base item each one gives and the magic that goes with it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure rules of equipment and weapons: the base item each one gives
 // and the magic that goes with it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure tables that map one die roll to the charm a piece carries.
 
 #include "random/random_run.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tharnwell and opens its window. With no display, draws the opening
 # window offscreen and saves it as a PNG instead. Builds only what it runs;
 # scripts/test.sh builds the tests and the benchmarks.

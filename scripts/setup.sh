@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build, the program and the tests need on Debian 12.
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
@@ -14,6 +15,8 @@ packages=(
     file                  # CPack reads the binaries' type before it asks dpkg-shlibdeps
     desktop-file-utils    # desktop-file-validate, for the desktop entry's test
     appstream             # appstreamcli, for the AppStream metadata's test
+    lintian               # Debian's package checker, for the package's test
+    devscripts            # hardening-check, for the package's test
     xvfb openbox x11-utils  # the keyboard's tests on a real X server with a window manager
 )
 

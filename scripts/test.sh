@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tharnwell and runs every test: once in a normal build, in the
 # caller's locale (the x11 label on a private X server), and once under AddressSanitizer and UndefinedBehaviorSanitizer,
 # in a German locale (a decimal comma), so that no test leans on the machine's.

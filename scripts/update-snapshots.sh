@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rewrites the checked-in text of every list (tests/snapshots/*.txt) from the
 # program's own catalogs, after a deliberate change of the data. Review the
 # difference with `git diff tests/snapshots` before committing it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "workshop/wizard_dx.h"
 
 int32_t DXFromSpinner(int32_t position) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting without picking, and copying the pane and the item sheet.
 #include <gtest/gtest.h>
 

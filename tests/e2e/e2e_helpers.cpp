@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/e2e/e2e_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a line by typing in the pane, and with the find field: neither
 // picks anything nor changes the workbench.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forecast of a making in the window: the Make button's tooltip follows
 // the picks and the DX spinner, through real clicks.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: picking the caret's line with Enter, buttons clicked by
 // Enter and Space, the focus order, and the accelerators.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every catalog list through the real buttons: line counts, widths, header
 // labels, and where the view is left.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window under a German locale: every number it formats carries a
 // decimal comma, in the lists, the item sheet and the making report alike,
 // and nothing else of the text changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making an item week by week, and random treasure, with scripted dice.
 #include <gtest/gtest.h>
 

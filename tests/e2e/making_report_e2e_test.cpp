@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The making report in the pane: where it leaves the caret, and naming the
 // item showing at once, with no week in between.
 #include <gtest/gtest.h>

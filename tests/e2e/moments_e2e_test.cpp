@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every input around the window does in each of its moments: planning,
 // making (the name box open, weeks still to go) and naming (every slot has its
 // weeks). From Make until the name is stored the bench belongs to the item

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows right after start-up.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the workbench with Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DX spinner, resizing, and the driver's own contract.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls at the design size: every caption shown whole,
 // tooltips, and the timer running only while a making runs.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window never grows past 16384 x 16384 pixels, whoever asks: a bigger
 // window's drawing buffer cannot be had and would crash the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building an item on the workbench through real clicks on the lists.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # command_line_test.sh THARNWELL VERSION
 # What the program answers on its command line, and what it says when no
 # display can be reached; none of it needs a display.
@@ -11,15 +12,16 @@ trap 'rm -f "$out" "$err"' EXIT
 failures=0
 
 # run ENVIRONMENT ARGS...: runs the program without any display or platform
-# from the caller, plus ENVIRONMENT (space-separated NAME=VALUE, or -).
+# from the caller, plus ENVIRONMENT (space-separated NAME=VALUE, or -), and
+# keeps its exit status in actual_status.
 run() {
     local environment="$1"
     shift
     local extra=()
     [ "$environment" = "-" ] || read -r -a extra <<<"$environment"
-    status=0
+    actual_status=0
     env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE \
-        "${extra[@]}" "$program" "$@" </dev/null >"$out" 2>"$err" || status=$?
+        "${extra[@]}" "$program" "$@" </dev/null >"$out" 2>"$err" || actual_status=$?
 }
 
 # check NAME STATUS STDOUT_PATTERN STDERR_PATTERN STDERR_LINES: the last run
@@ -28,7 +30,8 @@ run() {
 # number of lines on standard error.
 check() {
     local name="$1" want_status="$2" want_out="$3" want_err="$4" err_lines="$5" problem=""
-    [ "$status" = "$want_status" ] || problem+=" exit status $status, not $want_status;"
+    [ "$actual_status" = "$want_status" ] ||
+        problem+=" exit status $actual_status, not $want_status;"
     if [ -z "$want_out" ]; then
         [ ! -s "$out" ] || problem+=" standard output not empty;"
     else
@@ -57,11 +60,11 @@ help_lines="^Usage: .*tharnwell"
 
 # The answers, with no display.
 # name | environment | arguments || status | stdout | stderr | stderr lines
-while IFS='|' read -r name environment arguments status want_out want_err err_lines; do
+while IFS='|' read -r name environment arguments want_status want_out want_err err_lines; do
     [[ -z "$name" || "$name" == \#* ]] && continue
     read -r -a args <<<"$arguments"
     run "$environment" "${args[@]}"
-    check "$name" "$status" "$want_out" "$want_err" "$err_lines"
+    check "$name" "$want_status" "$want_out" "$want_err" "$err_lines"
 done <<EOF_CASES
 version|-|--version|0|^tharnwell ${escaped_version}\$||0
 short version|-|-v|0|^tharnwell ${escaped_version}\$||0

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# debian_package_test.sh CPACK BUILD_DIR INSTALLED_FILES_LIST VERSION
+# SPDX-License-Identifier: GPL-3.0-or-later
+# debian_package_test.sh CPACK BUILD_DIR INSTALLED_FILES_LIST VERSION HARDENED
 # `cpack -G DEB` makes a package that holds exactly the installed files under
-# /usr, stripped, and depends on Qt's libraries and fonts-liberation.
+# /usr, the program in /usr/games, stripped, and hardened if HARDENED is 1
+# (the build applies every hardening flag), and depends on Qt's libraries and
+# fonts-liberation; lintian finds no error and no warning in it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-skip_without dpkg-deb dpkg-shlibdeps readelf
-cpack="$1" build="$2" list="$3" version="$4"
+skip_without dpkg-deb dpkg-shlibdeps readelf lintian hardening-check
+cpack="$1" build="$2" list="$3" version="$4" hardened="$5"
 
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
@@ -18,7 +21,7 @@ deb="${packages[0]}"
 # Files and links in the package, as paths under /usr.
 contents="$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' |
     sed 's|^\./usr/||' | LC_ALL=C sort)"
-expected="$(expected_files "$list")"
+expected="$(expected_files "$list" package)"
 if [ "$contents" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$contents") >&2 || true
     fail "the package's files under /usr (right) are not the installed ones (left)"
@@ -46,7 +49,25 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-libe
 done
 
 dpkg-deb --extract "$deb" "$folder/root"
-if readelf -S "$folder/root/usr/bin/tharnwell" | grep -q '\.debug_info'; then
+program="$folder/root/usr/games/tharnwell"
+if [[ "$(unneeded_sections "$program")" == *.debug_info* ]]; then
     fail "the packaged program still carries its debugging information"
 fi
+# PIE, stack protector, fortified functions, relro and bindnow: what Debian
+# 12's dpkg-buildflags gives, which has no control-flow protection.
+if [ "$hardened" = 1 ]; then
+    report="$(hardening-check --nocfprotection "$program" 2>&1)" || fail "hardening-check: $report"
+fi
+changelog="$(zcat "$folder/root/usr/share/doc/tharnwell/changelog.Debian.gz" | sed -n 1p)"
+[[ "$changelog" == "tharnwell ($(field Version)) "* ]] ||
+    fail "the changelog's latest entry '$changelog' is not of version $(field Version)"
+
+# Information tags are advice, but not the ones on missing hardening. A tag
+# the package overrides, with its reason, is not shown.
+report="$(lintian --display-info --fail-on error,warning "$deb" 2>&1)" || fail "lintian: $report"
+if [ "$hardened" = 1 ] && grep -E 'hardening-no-(bindnow|fortify-functions)' <<<"$report"; then
+    fail "lintian finds the program not hardened"
+fi
 echo "$(basename "$deb"): Depends: $depends"
+echo "lintian: ${report:-no tags}"
+[ "$hardened" = 1 ] || echo "a build without every hardening flag: hardening not checked"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # desktop_metadata_test.sh CMAKE BUILD_DIR APP_ID VERSION
 # The installed desktop entry, icon and AppStream metadata pass the desktop's
 # own validators and agree with each other and with the program's version.
@@ -18,7 +19,7 @@ report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate
 if grep -E 'error:|warning:' <<<"$report"; then fail "desktop-file-validate complains"; fi
 
 # Errors and warnings fail; info and pedantic notes are advice.
-for check in "validate --no-net $metainfo" "validate-tree --no-net $prefix"; do
+for check in "validate --pedantic --no-net $metainfo" "validate-tree --pedantic --no-net $prefix"; do
     # shellcheck disable=SC2086
     report="$(appstreamcli $check 2>&1)" || fail "appstreamcli $check: $report"
     if grep -E '^(E|W): ' <<<"$report"; then fail "appstreamcli $check complains"; fi
@@ -36,6 +37,8 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\"" "$metainfo" ||
     fail "the metadata has no release $version with a date"
 grep -q '<caption>[^<]' "$metainfo" || fail "the metadata's screenshot has no caption"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metadata's project_license is not GPL-3.0-or-later"
 
 # A PNG's width and height are the big-endian words at bytes 16 to 23.
 png="$prefix/share/icons/hicolor/256x256/apps/$id.png"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every magic item the rules name by catalog index is the item of that name
 // in the catalog, so a slipped index in the treasure tables or the battery
 // rule shows here rather than as a wrong charm on a random item.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full text of every list, byte for byte (Latin-1, decimal point '.'),
 // against the copy checked in under tests/snapshots/. The other tests pin
 // the rows the game book fixes and the layout rules; this one catches any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the window against the form's design, as the window
 // opens: position and size in pixels of the client area (96 pixels per
 // inch), font, caption, tab order, shown or hidden, and the timer's interval.

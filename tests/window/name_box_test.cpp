@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A name pasted into the name box, line breaks and all: the item's name is
 // one line, the report keeps its shape, and what the box showed as a blank
 // is a blank in the name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soak_long [STEPS [SEED]]: a long soak of the window, STEPS random user
 // actions (10000 unless given) from SEED (the clock's unless given). Prints
 // the seed first, so a failing run can be repeated exactly.

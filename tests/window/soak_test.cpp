@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A short soak of the window, a few hundred random user actions from fixed
 // seeds; soak_long runs as many as asked (README).
 #include <gtest/gtest.h>

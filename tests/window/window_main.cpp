@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every window test: one application, offscreen unless the
 // caller asks for a platform, and the program's numbers written with a
 // point whatever the machine's locale (a test that wants another sets it).

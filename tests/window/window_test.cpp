@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window itself: the making timer wakes the program only while an item
 // is being made, the name box names the item on Enter, the tooltips
 // forecast the making, the caret's line is highlighted and the focus shows on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # on_x11.sh PROGRAM [ARGS...]: runs PROGRAM against a private X server (Xvfb)
 # with a window manager (openbox), on Qt's xcb platform, as a person's
 # desktop would have it: X11's key scheme, windows shown and activated by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/driver/control_names.h"
 
 #include "app/tform1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: focus and real key presses sent to the focused control.
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prints of the clipboard, tooltips, the focus and the controls' places.
 #include <QApplication>
 #include <QClipboard>

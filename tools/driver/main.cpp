@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tharnwell-driver [SCRIPT]: runs the real window from a script, for tests.
 #include <QApplication>
 #include <QDeadlineTimer>
