@@ -49,6 +49,7 @@ void TForm1::OpenFind() {
         connect(findField_, &FindField::previous, this, [this] { FindNext(false); });
         connect(findField_, &FindField::closed, this, [this] { CloseFind(true); });
     }
+    RichEdit1->SetBottomStrip(findField_->sizeHint().height());
     findField_->show();
     findField_->raise();
     findField_->selectAll();
@@ -60,6 +61,7 @@ void TForm1::CloseFind(bool focusPane) {
     if (!FindOpen()) return;
     const bool hadFocus = findField_->hasFocus();
     findField_->hide();
+    RichEdit1->SetBottomStrip(0);
     RichEdit1->MarkFound({}, -1);
     if (focusPane || hadFocus) RichEdit1->setFocus(Qt::OtherFocusReason);
 }

@@ -53,6 +53,11 @@ void FindField::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void FindField::showEvent(QShowEvent* event) {
+    QLineEdit::showEvent(event);
+    PlaceOverParent();
+}
+
 bool FindField::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parent() && event->type() == QEvent::Resize) PlaceOverParent();
     return QLineEdit::eventFilter(watched, event);
@@ -69,7 +74,7 @@ void FindField::PlaceOverParent() {
     if (const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(area)) {
         text = scrolled->viewport()->geometry();
     }
-    const int height = sizeHint().height();
-    setGeometry(text.left(), std::max(text.top(), text.bottom() + 1 - height),
-                std::min(kWidth, text.width()), height);
+    // The pane keeps a strip of the field's height free below its text.
+    setGeometry(text.left(), text.bottom() + 1, std::min(kWidth, text.width()),
+                sizeHint().height());
 }

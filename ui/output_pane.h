@@ -60,6 +60,10 @@ public:
     // into view; a column past the line's end means its end.
     void PutCaret(int line, int column);
 
+    // A strip of that height at the bottom of the text area for a field
+    // over the pane (0: none), so that no line hides behind it.
+    void SetBottomStrip(int height) { setViewportMargins(0, 0, 0, height); }
+
     // Places of found text, marked across the pane, the current one more
     // strongly; they change neither the text nor the selection.
     struct Found {
