@@ -108,8 +108,8 @@ void TForm1::GoToFound(size_t index) {
     const int length = static_cast<int>(findText_.size());
     for (size_t k = 0; k < found_.size(); ++k) {
         if (open || k == index) {
-            marks.push_back({static_cast<int>(found_[k].line), static_cast<int>(found_[k].column),
-                             length});
+            marks.push_back(
+                {static_cast<int>(found_[k].line), static_cast<int>(found_[k].column), length});
         }
     }
     RichEdit1->MarkFound(marks, open ? static_cast<int>(index) : 0);

@@ -22,6 +22,9 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
     setContextMenuPolicy(Qt::NoContextMenu);
     setUndoRedoEnabled(false);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &OutputPane::HighlightCaretLine);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!found_.empty()) HighlightCaretLine();
+    });
     HighlightCaretLine();
 }
 
@@ -211,24 +214,38 @@ void OutputPane::PutCaret(int line, int column) {
 }
 
 void OutputPane::MarkFound(const std::vector<Found>& found, int current) {
-    found_.clear();
-    found_.reserve(static_cast<qsizetype>(found.size()));
+    found_ = found;
+    currentFound_ = current;
+    HighlightCaretLine();
+}
+
+// Only the places on screen are marked, and marked anew as the view scrolls:
+// a text found on every line must not lay out the whole list.
+QList<QTextEdit::ExtraSelection> OutputPane::VisibleFoundMarks() const {
+    QList<QTextEdit::ExtraSelection> marks;
+    if (found_.empty()) return marks;
+    const QTextBlock top = firstVisibleBlock();
+    const int first = top.blockNumber();
+    const int last = first + viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1;
     QColor each = palette().color(QPalette::Highlight);
     each.setAlpha(96);
     QColor now = each;
     now.setAlpha(192);
-    for (size_t k = 0; k < found.size(); ++k) {
-        const QTextBlock block = document()->findBlockByNumber(found[k].line);
-        if (!block.isValid()) continue;
-        QTextEdit::ExtraSelection place;
-        place.cursor = QTextCursor(document());
-        place.cursor.setPosition(block.position() + found[k].column);
-        place.cursor.setPosition(block.position() + found[k].column + found[k].length,
-                                 QTextCursor::KeepAnchor);
-        place.format.setBackground(static_cast<int>(k) == current ? now : each);
-        found_.append(place);
+    QTextBlock block = top;
+    for (size_t k = 0; k < found_.size(); ++k) {
+        const Found& place = found_[k];
+        if (place.line < first || place.line > last) continue;
+        while (block.isValid() && block.blockNumber() < place.line) block = block.next();
+        if (!block.isValid()) break;
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(document());
+        mark.cursor.setPosition(block.position() + place.column);
+        mark.cursor.setPosition(block.position() + place.column + place.length,
+                                QTextCursor::KeepAnchor);
+        mark.format.setBackground(static_cast<int>(k) == currentFound_ ? now : each);
+        marks.append(mark);
     }
-    HighlightCaretLine();
+    return marks;
 }
 
 QMimeData* OutputPane::createMimeDataFromSelection() const {
@@ -250,7 +267,7 @@ void OutputPane::HighlightCaretLine() {
     line.cursor = textCursor();
     line.cursor.clearSelection();
     QList<QTextEdit::ExtraSelection> marks = {line};
-    marks.append(found_);
+    marks.append(VisibleFoundMarks());
     setExtraSelections(marks);
 }
 

@@ -105,5 +105,7 @@ private:
     void HighlightCaretLine();
 
     std::vector<std::string> lines_;
-    QList<QTextEdit::ExtraSelection> found_;
+    QList<QTextEdit::ExtraSelection> VisibleFoundMarks() const;
+    std::vector<Found> found_;
+    int currentFound_ = -1;
 };
