@@ -95,7 +95,7 @@ void BM_MakingThroughTheTimer(benchmark::State& state) {
         }
         seconds += clock.nsecsElapsed() / 1e9;
         weeks += form.Workshop().WeeksElapsed;
-        if (form.Button_Make->Caption() == "&Name") form.Button_MakeClick();
+        if (form.Moment() != WindowMoment::Planning) form.Button_MakeClick();
     }
     state.counters["weeks_per_second"] = weeks / seconds;
     state.counters["timer_limit"] = 1000;
