@@ -56,6 +56,7 @@ private:
     void PrintClipboard();
     void PrintTooltip(const std::string& control);
     void PrintFocused();
+    void PrintAccessible(const std::string& control);
     void PrintGeometry(const std::string& control);
 
     TForm1& form_;
