@@ -15,6 +15,10 @@ packages=(
     desktop-file-utils    # desktop-file-validate, for the desktop entry's test
     appstream             # appstreamcli, for the AppStream metadata's test
     xvfb openbox x11-utils  # the keyboard's tests on a real X server with a window manager
+    # The screen reader's view on that X server: the accessibility bus and
+    # its registry, an AT-SPI client, and a private session bus to start them
+    # on (dbus-run-session).
+    at-spi2-core python3-pyatspi dbus-daemon
 )
 
 # The test command runs the suite once more under a German locale, whose
