@@ -19,11 +19,14 @@
 #include "workshop/wizard_dx.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    // Before any control exists: Qt keeps the first accessible interface of each.
+    InstallAccessibility();
     BuildControls();
     WireEvents();
     WireKeys();
     WireFind();
     SetToolTips();
+    SetAccessibleNames();
     FormCreate();
 }
 
@@ -98,18 +101,20 @@ void TForm1::ShowListing(const Listing& listing) {
     workshop_.shown = listing.shown;
 }
 
-void TForm1::Button_WeaponClick() { ShowListing(ListWeapons(catalogs_)); }
-void TForm1::Button_EquipmentClick() { ShowListing(ListEquipment(catalogs_)); }
-void TForm1::Button_ScrollClick() { ShowListing(ListScrolls(catalogs_)); }
-void TForm1::Button_Spell_BookClick() { ShowListing(ListSpellBooks(catalogs_)); }
-void TForm1::Button_GemClick() { ShowListing(ListGems(catalogs_)); }
-void TForm1::Button_JewelryClick() { ShowListing(ListJewelry(catalogs_)); }
-void TForm1::Button_CarpetClick() { ShowListing(ListCarpets(catalogs_)); }
-void TForm1::Button_FaunaClick() { ShowListing(ListFauna(catalogs_)); }
-void TForm1::Button_PotionClick() { ShowListing(ListPotions(catalogs_)); }
-void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_)); }
-void TForm1::Button9_EnchantClick() { ShowListing(ListEnchantments(catalogs_)); }
-void TForm1::Button_AnalyzeClick() { ShowListing(Analyze(catalogs_)); }
+void TForm1::Button_WeaponClick() { ShowListing(ListWeapons(catalogs_), "Weapon list"); }
+void TForm1::Button_EquipmentClick() { ShowListing(ListEquipment(catalogs_), "Equipment list"); }
+void TForm1::Button_ScrollClick() { ShowListing(ListScrolls(catalogs_), "Scroll list"); }
+void TForm1::Button_Spell_BookClick() { ShowListing(ListSpellBooks(catalogs_), "Spell book list"); }
+void TForm1::Button_GemClick() { ShowListing(ListGems(catalogs_), "Gem list"); }
+void TForm1::Button_JewelryClick() { ShowListing(ListJewelry(catalogs_), "Jewelry list"); }
+void TForm1::Button_CarpetClick() { ShowListing(ListCarpets(catalogs_), "Carpet list"); }
+void TForm1::Button_FaunaClick() { ShowListing(ListFauna(catalogs_), "Fauna list"); }
+void TForm1::Button_PotionClick() { ShowListing(ListPotions(catalogs_), "Potion list"); }
+void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_), "Job list"); }
+void TForm1::Button9_EnchantClick() {
+    ShowListing(ListEnchantments(catalogs_), "Enchantment list");
+}
+void TForm1::Button_AnalyzeClick() { ShowListing(Analyze(catalogs_), "Analysis"); }
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
 

@@ -162,6 +162,14 @@ private:
     // Shows a list: header labels, the lines in one batch, and the view back
     // at the top where the list asks for it.
     void ShowListing(const Listing& listing);
+    // The same, and the pane takes the list's name for assistive technology,
+    // which hears of the new list (tform1_accessibility.cpp).
+    void ShowListing(const Listing& listing, const char* paneName);
+    // Installs the accessible interfaces of the window's own controls; must
+    // run before any control exists.
+    static void InstallAccessibility();
+    // The names a screen reader says for the controls that show none.
+    void SetAccessibleNames();
     // Runs the making timer exactly while a making runs.
     void UpdateTimer();
     void WireFind();

@@ -3,6 +3,7 @@
 // item week by week, and random treasure.
 #include "app/tform1.h"
 #include "random/random_item.h"
+#include "ui/accessible_controls.h"
 #include "workshop/combination_rules.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/item_sheet.h"
@@ -20,13 +21,20 @@ void TForm1::Rectify_Magic_Item_list(int32_t index) {
 }
 
 void TForm1::Print_OutPut() {
+    const std::vector<std::string> before = ListBox1->Lines();
     ListBox1->Clear();
     for (const std::string& line : BuildItemSheet(catalogs_, workshop_)) ListBox1->AddLine(line);
     UpdateForecastTips();
+    // A screen reader reads the new totals of a sheet that changed.
+    if (ListBox1->Lines() != before) ListBox1->AnnounceTotals();
 }
 
 void TForm1::Update_OutPut() {
     RichEdit1->SetLines(BuildMakingReport(catalogs_, workshop_));
+    // A screen reader hears of the report when it takes the place of a list;
+    // a week's update of the report is no news.
+    const QString report = QStringLiteral("Making report");
+    if (RichEdit1->accessibleName() != report) AnnounceName(RichEdit1, report);
     // The report's lines go in without a reset of the view: the caret is left
     // after the last one, as with the lists that keep no reset.
     RichEdit1->MoveCaretToEnd();

@@ -18,6 +18,10 @@ packages=(
     lintian               # Debian's package checker, for the package's test
     devscripts            # hardening-check, for the package's test
     xvfb openbox x11-utils  # the keyboard's tests on a real X server with a window manager
+    # The screen reader's view on that X server: the accessibility bus and
+    # its registry, an AT-SPI client, and a private session bus to start them
+    # on (dbus-run-session).
+    at-spi2-core python3-pyatspi dbus-daemon
 )
 
 # The test command runs the suite once more under a German locale, whose

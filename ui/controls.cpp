@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controls.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
 
 #include <algorithm>
+
+#include "ui/accessible_controls.h"
 
 int Label::CaptionWidth(const std::string& caption) const {
     const QString text = ToQt(caption);
@@ -21,9 +24,17 @@ void Label::FitCaptions(const std::vector<std::string>& captions) {
 }
 
 void Label::SetCaption(const std::string& caption) {
+    const bool wasShown = ShownToAssistiveTechnology(this);
     setText(ToQt(caption));
     if (autoSize_) resize(sizeHint().width(), height());
     if (growToFit_ && CaptionWidth(caption) > width()) resize(CaptionWidth(caption), height());
+    // A label without a caption is no accessible child of the window: tell
+    // assistive technology when one comes or goes on a window on screen.
+    QWidget* window = parentWidget();
+    if (window != nullptr && window->isVisible() && ShownToAssistiveTechnology(this) != wasShown) {
+        QAccessibleEvent event(window, QAccessible::ObjectReorder);
+        SendAccessibleEvent(&event);
+    }
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

@@ -16,6 +16,7 @@ constexpr int kWidth = 320;
 
 FindField::FindField(QWidget* parent) : QLineEdit(parent), status_(new QLabel(this)) {
     setObjectName(QStringLiteral("FindField"));
+    setAccessibleName(QStringLiteral("Find"));
     setClearButtonEnabled(false);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     status_->setForegroundRole(QPalette::Text);

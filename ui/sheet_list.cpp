@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sheet_list.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "ui/accessible_controls.h"
 #include "ui/latin1.h"
 
 SheetList::SheetList(QWidget* parent) : QListWidget(parent) {
@@ -14,7 +16,10 @@ SheetList::SheetList(QWidget* parent) : QListWidget(parent) {
 
 void SheetList::SetItemHeight(int pixels) { itemHeight_ = pixels; }
 
-void SheetList::Clear() { clear(); }
+void SheetList::Clear() {
+    clear();
+    keptRow_ = -1;
+}
 
 void SheetList::AddLine(const std::string& line) {
     auto* item = new QListWidgetItem(ToQt(line), this);
@@ -42,4 +47,29 @@ void SheetList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void SheetList::AnnounceTotals() {
+    setAccessibleDescription(count() > 0 ? item(count() - 1)->text() : QString());
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    SendAccessibleEvent(&event);
+}
+
+void SheetList::focusInEvent(QFocusEvent* event) {
+    if (keptRow_ >= 0 && keptRow_ < count()) {
+        // The row comes back where it is: the view does not scroll to it.
+        const bool autoScroll = hasAutoScroll();
+        setAutoScroll(false);
+        selectionModel()->setCurrentIndex(model()->index(keptRow_, 0),
+                                          QItemSelectionModel::NoUpdate);
+        setAutoScroll(autoScroll);
+    }
+    keptRow_ = -1;
+    QListWidget::focusInEvent(event);
+}
+
+void SheetList::focusOutEvent(QFocusEvent* event) {
+    keptRow_ = currentRow();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    QListWidget::focusOutEvent(event);
 }

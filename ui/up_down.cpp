@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdlib>
+
+#include "ui/accessible_controls.h"
 
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
@@ -30,8 +34,21 @@ void UpDown::SetRange(int minimum, int maximum) {
 void UpDown::SetPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
 
 void UpDown::Step(Arrow arrow) {
+    const int before = position_;
     SetPosition(position_ + (arrow == Arrow::Up ? 1 : -1));
     emit clicked(arrow);
+    if (position_ != before) {
+        QAccessibleValueChangeEvent event(this, position_);
+        SendAccessibleEvent(&event);
+    }
+}
+
+void UpDown::StepTo(int target) {
+    target = std::clamp(target, minimum_, maximum_);
+    // No more steps than the distance, whatever a handler of clicked does.
+    for (int steps = std::abs(target - position_); steps > 0 && position_ != target; --steps) {
+        Step(target > position_ ? Arrow::Up : Arrow::Down);
+    }
 }
 
 void UpDown::resizeEvent(QResizeEvent* /*event*/) {

@@ -7,7 +7,8 @@ class QToolButton;
 
 // A bare up-down spinner: two arrow buttons stacked, with a position that
 // stays within its range (no wrap-around). Clicking an arrow changes the
-// position first and then emits clicked.
+// position first and then emits clicked; a step that changes the position
+// tells assistive technology the new value.
 class UpDown : public QWidget {
     Q_OBJECT
 
@@ -22,6 +23,10 @@ public:
     // The position as the control reports it: a 16-bit signed number.
     int16_t Position() const { return static_cast<int16_t>(position_); }
     void SetPosition(int position);
+    // Steps toward target one arrow click at a time, each exactly as a click
+    // of that arrow (clicked follows every step), until the position is
+    // target or at the end of the range.
+    void StepTo(int target);
 
     QToolButton* UpArrow() const { return up_; }
     QToolButton* DownArrow() const { return down_; }

@@ -247,6 +247,8 @@ TEST(DriverContract, NewCommandsRejectBadArguments) {
         "drag 1 2 3 4 alt\n",    "pick 0 0 left alt\n",
         "pick 0 0 shift left\n", "pick 0 0 left shift ctrl\n",
         "clipboard now\n",       "focused RichEdit1\n",
+        "accessible\n",          "accessible Nothing\n",
+        "accessible Timer1\n",   "accessible Window now\n",
     };
     for (const char* script : scripts) {
         const DriverRun run = RunDriver(script);

@@ -31,15 +31,22 @@ fi
 export DISPLAY=":$number"
 
 # The window manager announces itself on the root window once it manages.
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
+# Another X server starting meanwhile, probing display numbers, can make the
+# first connection to a new server fail now and then: a manager that gave up
+# is started again.
 managed=""
-for _ in $(seq 200); do
-    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
-        managed=yes
-        break
-    fi
-    sleep 0.05
+for _ in 1 2 3; do
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    manager=$!
+    pids+=($manager)
+    for _ in $(seq 200); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+            managed=yes
+            break 2
+        fi
+        kill -0 "$manager" 2>/dev/null || break
+        sleep 0.05
+    done
 done
 if [ -z "$managed" ]; then
     echo "on_x11: openbox did not take the display" >&2

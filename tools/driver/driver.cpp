@@ -211,6 +211,10 @@ void Driver::Register() {
         ExpectArgs(a, 0, 0);
         PrintFocused();
     });
+    add("accessible", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 1, 1);
+        PrintAccessible(a[0]);
+    });
     add("geometry", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 1, 1);
         PrintGeometry(a[0]);

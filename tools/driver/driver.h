@@ -59,6 +59,7 @@ private:
     void PrintClipboard();
     void PrintTooltip(const std::string& control);
     void PrintFocused();
+    void PrintAccessible(const std::string& control);
     void PrintGeometry(const std::string& control);
     void PrintFind();
 

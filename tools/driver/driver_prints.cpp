@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The prints of the clipboard, tooltips, the focus and the controls' places.
+// The prints of the clipboard, tooltips, the focus, what assistive technology
+// is told of a control, and the controls' places.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QMetaEnum>
 #include <QStringList>
 #include <ostream>
 
@@ -26,6 +29,22 @@ QStringList LinesOf(QString text) {
     return text.split(QLatin1Char('\n'));
 }
 
+// An accessible text between bars, each line break as \n.
+std::string BarredOneLine(QString text) {
+    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return BarredUtf8(text);
+}
+
+// Qt's name of a role in lower case. A main window is a frame, as the
+// desktops' accessibility buses call it, and a button a push button, by the
+// name Qt gave it first.
+std::string RoleName(QAccessible::Role role) {
+    if (role == QAccessible::Window) return "frame";
+    if (role == QAccessible::Button) return "pushbutton";
+    const char* key = QMetaEnum::fromType<QAccessible::Role>().valueToKey(role);
+    return key == nullptr ? std::to_string(role) : QByteArray(key).toLower().toStdString();
+}
+
 }  // namespace
 
 void Driver::PrintClipboard() {
@@ -45,6 +64,18 @@ void Driver::PrintTooltip(const std::string& name) {
 void Driver::PrintFocused() {
     const std::string name = NameOfControl(form_, QApplication::focusWidget());
     out_ << "focused " << (name.empty() ? "none" : name) << '\n';
+}
+
+void Driver::PrintAccessible(const std::string& name) {
+    QWidget* control = name == "Window" ? &form_ : ControlNamed(form_, name);
+    if (control == nullptr) throw ScriptError{"unknown control '" + name + "'"};
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+    if (access == nullptr) throw ScriptError{"no accessible interface for '" + name + "'"};
+    const QAccessibleValueInterface* value = access->valueInterface();
+    out_ << "accessible " << name << ' ' << RoleName(access->role()) << ' '
+         << BarredOneLine(access->text(QAccessible::Name)) << ' '
+         << BarredOneLine(access->text(QAccessible::Description)) << ' '
+         << (value != nullptr ? value->currentValue().toString().toStdString() : "-") << '\n';
 }
 
 // The timer prints as running while the window runs it for a making, the

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears of the window: the names and roles of its
+// controls, through Qt's accessibility.
+#include <QAccessible>
+
+#include "app/tform1.h"
+#include "ui/accessible_controls.h"
+
+namespace {
+
+// The interfaces Qt has no class for: the window as a frame, the spinner with
+// its value, the pane's viewport as a part of the pane.
+QAccessibleInterface* AccessibleControl(const QString& classname, QObject* object) {
+    if (classname == QLatin1String("TForm1")) {
+        return new AccessibleWindow(static_cast<QWidget*>(object));
+    }
+    if (classname == QLatin1String("UpDown")) {
+        return new AccessibleUpDown(static_cast<UpDown*>(object));
+    }
+    if (classname == QLatin1String("QWidget") && IsViewport(object)) {
+        return new AccessibleViewport(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void TForm1::InstallAccessibility() {
+    // Qt asks the factories installed last first, so these come before its
+    // own; installing again changes nothing.
+    QAccessible::installFactory(&AccessibleControl);
+}
+
+void TForm1::SetAccessibleNames() {
+    ListBox1->setAccessibleName(QStringLiteral("Item sheet"));
+    UpDown1->setAccessibleName(QStringLiteral("Wizard's DX"));
+    Edit1->setAccessibleName(QStringLiteral("Item name"));
+    // The name box shows only while naming, when this label says "Name item".
+    Label13->setBuddy(Edit1);
+}
+
+void TForm1::ShowListing(const Listing& listing, const char* paneName) {
+    ShowListing(listing);
+    AnnounceName(RichEdit1, QString::fromLatin1(paneName));
+}

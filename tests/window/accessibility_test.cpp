@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What assistive technology reads of the window through Qt's accessibility,
+// what it hears after each change, and which control says it has the focus.
+#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+#include <set>
+
+#include "app/tform1.h"
+#include "ui/accessible_controls.h"
+#include "ui/latin1.h"
+
+namespace {
+
+QAccessibleInterface* Access(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+QString Name(QObject* object) { return Access(object)->text(QAccessible::Name); }
+
+TEST(Accessible, EachControlHasItsRoleAndNameAndTheNameBoxItsLabel) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.show();
+    const std::pair<QWidget*, QAccessible::Role> roles[] = {
+        {&form, QAccessible::Window},
+        {form.RichEdit1, QAccessible::EditableText},
+        {form.ListBox1, QAccessible::List},
+        {form.UpDown1, QAccessible::SpinBox},
+        {form.Edit1, QAccessible::EditableText}};
+    const char* const names[] = {"Tharnwell", "Weapon list", "Item sheet", "Wizard's DX",
+                                 "Item name"};
+    for (size_t k = 0; k < std::size(roles); ++k) {
+        EXPECT_EQ(Access(roles[k].first)->role(), roles[k].second) << names[k];
+        EXPECT_EQ(Name(roles[k].first), QString::fromUtf8(names[k]));
+    }
+    // The window's children: its controls and captioned labels, all named; no
+    // empty header label, no focus ring, and the spinner's arrows are its own.
+    QAccessibleInterface* window = Access(&form);
+    std::set<QObject*> children, controls;
+    for (int k = 0; k < window->childCount(); ++k) {
+        EXPECT_EQ(window->indexOfChild(window->child(k)), k);
+        EXPECT_FALSE(window->child(k)->text(QAccessible::Name).trimmed().isEmpty());
+        children.insert(window->child(k)->object());
+    }
+    for (QWidget* widget : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* label = qobject_cast<Label*>(widget);
+        if (widget->focusPolicy() != Qt::NoFocus || (label && !label->Caption().empty())) {
+            controls.insert(widget);
+        }
+    }
+    EXPECT_EQ(children, controls);
+    EXPECT_EQ(Access(form.UpDown1)->childCount(), 0);
+    // While naming, the name box is labelled by the prompt beside it.
+    form.Button_MakeClick();
+    const auto labels = Access(form.Edit1)->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("Name item"));
+}
+
+// Setting the spinner's value steps it as clicks on its arrows do, within its
+// range; a hidden spinner keeps its value.
+TEST(Accessible, TheSpinnersValueStepsLikeItsArrows) {
+    const std::pair<double, int> cases[] = {{14, 2}, {13.4, 1}, {-5, -11}};  // value, clicks
+    for (const auto& [target, clicks] : cases) {
+        TForm1 byValue, byClicks;
+        QAccessibleValueInterface* value = Access(byValue.UpDown1)->valueInterface();
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(value->currentValue().toInt(), byValue.UpDown1->Position());
+        EXPECT_EQ(value->minimumValue().toInt(), byValue.UpDown1->Minimum());
+        EXPECT_EQ(value->maximumValue().toInt(), byValue.UpDown1->Maximum());
+        EXPECT_EQ(value->minimumStepSize().toInt(), 1);
+        byValue.show();
+        value->setCurrentValue(target);
+        QToolButton* arrow =
+            clicks > 0 ? byClicks.UpDown1->UpArrow() : byClicks.UpDown1->DownArrow();
+        for (int k = 0; k < std::abs(clicks); ++k) arrow->click();
+        EXPECT_EQ(value->currentValue().toInt(), byClicks.UpDown1->Position()) << target;
+        EXPECT_EQ(byValue.Workshop().DX, byClicks.Workshop().DX) << target;
+        EXPECT_EQ(byValue.Label13->Caption(), byClicks.Label13->Caption()) << target;
+        EXPECT_EQ(byValue.UpDown1->toolTip(), byClicks.UpDown1->toolTip()) << target;
+        byValue.SetTimerHeld(true);
+        byValue.Button_MakeClick();
+        value->setCurrentValue(target + 3);
+        EXPECT_EQ(value->currentValue().toInt(), byClicks.UpDown1->Position()) << target;
+    }
+}
+
+// What a screen reader is told after each change, or nothing.
+std::vector<std::string>* g_heard = nullptr;
+void Hear(QAccessibleEvent* event) {
+    const auto type = event->type();
+    const QString text = type == QAccessible::ValueChanged
+                             ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+                         : type == QAccessible::NameChanged
+                             ? event->accessibleInterface()->text(QAccessible::Name)
+                         : type == QAccessible::DescriptionChanged
+                             ? event->accessibleInterface()->text(QAccessible::Description)
+                             : QString();
+    if (!text.isEmpty())
+        g_heard->push_back(event->object()->objectName().toStdString() + " " + FromQt(text));
+}
+
+TEST(Accessible, AScreenReaderHearsOfEachChange) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.Random().SetGenerator(std::make_unique<SeededRandom>(7));
+    const auto pick = [&form](const std::string& start) {
+        const std::vector<std::string> lines = form.RichEdit1->Lines();
+        for (size_t k = 0; k < lines.size(); ++k) {
+            if (lines[k].compare(0, start.size(), start) != 0) continue;
+            form.RichEdit1->SetSelStart(static_cast<int>(125 * k + 3));
+            return form.RichEdit1MouseDown(Qt::LeftButton);
+        }
+        ADD_FAILURE() << "no line " << start;
+    };
+    const std::string totals = "(the sheet's new total line)";
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::string heard;  // empty: nothing
+    } steps[] = {
+        {"a list", [&] { form.Button9_EnchantClick(); }, "RichEdit1 Enchantment list"},
+        {"the list again", [&] { form.Button9_EnchantClick(); }, "RichEdit1 Enchantment list"},
+        {"a pick", [&] { pick("Blur "); }, totals},
+        {"a pick on a note line", [&] { pick(std::string(28, ' ')); }, ""},
+        {"undo", [&] { form.UndoWorkbench(); }, totals},
+        {"redo", [&] { form.RedoWorkbench(); }, totals},
+        {"nothing to redo", [&] { form.RedoWorkbench(); }, ""},
+        {"random", [&] { form.Button_RandomClick(); }, totals},
+        {"a step", [&] { form.UpDown1->UpArrow()->click(); }, "UpDown1 13"},
+        {"the analysis", [&] { form.Button_AnalyzeClick(); }, "RichEdit1 Analysis"},
+        {"make", [&] { form.Button_MakeClick(); }, "RichEdit1 Making report"},
+        {"a week", [&] { form.Timer1Timer(); }, ""},
+    };
+    std::vector<std::string> heard;
+    g_heard = &heard;
+    const QAccessible::UpdateHandler before = SetAccessibleEventListener(&Hear);
+    for (const auto& step : steps) {
+        heard.clear();
+        step.act();
+        std::vector<std::string> expected;
+        if (step.heard == totals) expected.push_back("ListBox1 " + form.ListBox1->Lines().back());
+        if (!step.heard.empty() && step.heard != totals) expected.push_back(step.heard);
+        EXPECT_EQ(heard, expected) << step.what;
+    }
+    SetAccessibleEventListener(before);
+}
+
+void CollectFocused(QAccessibleInterface* access, std::vector<QAccessibleInterface*>& focused) {
+    if (access->state().focused) focused.push_back(access);
+    for (int k = 0; k < access->childCount(); ++k) CollectFocused(access->child(k), focused);
+}
+
+// Only the control with the keyboard focus says it has it (the sheet with its
+// current row); the sheet takes that row back with the focus.
+TEST(Accessible, OnlyTheFocusedControlSaysItHasTheFocus) {
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QCoreApplication::processEvents();
+    form.Rectify_Magic_Item_list(2);  // Blur
+    form.Print_OutPut();
+    int row = -1;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{form.ListBox1, form.Button_Gem, form.RichEdit1,
+                                         form.UpDown1, form.ListBox1, form.Button_Make}) {
+        control->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        std::vector<QAccessibleInterface*> focused;
+        CollectFocused(Access(&form), focused);
+        const bool sheet = control == form.ListBox1;
+        ASSERT_EQ(focused.size(), sheet ? 2u : 1u) << control->objectName().toStdString();
+        EXPECT_EQ(focused[0]->object(), control);
+        if (!sheet) continue;
+        EXPECT_EQ(focused[1]->text(QAccessible::Name), form.ListBox1->currentItem()->text());
+        if (row < 0) QTest::keyClick(form.ListBox1, Qt::Key_Down);
+        EXPECT_EQ(form.ListBox1->currentRow(), row < 0 ? 1 : row);
+        row = form.ListBox1->currentRow();
+    }
+}
+
+}  // namespace
