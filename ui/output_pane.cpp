@@ -47,7 +47,10 @@ void OutputPane::SetLines(const std::vector<std::string>& lines) {
         if (i > 0) text += '\n';
         text += lines[i];
     }
+    filling_ = true;
+    setExtraSelections({});
     setPlainText(ToQt(text));
+    filling_ = false;
     lineCount_ = static_cast<int>(lines.size());
     HighlightCaretLine();
 }
@@ -206,6 +209,7 @@ QMimeData* OutputPane::createMimeDataFromSelection() const {
 // A band across the whole width of the pane behind the caret's line; it
 // changes neither the text nor the selection.
 void OutputPane::HighlightCaretLine() {
+    if (filling_) return;
     QTextEdit::ExtraSelection line;
     QColor band = palette().color(QPalette::Highlight);
     band.setAlpha(48);

@@ -78,4 +78,5 @@ private:
     void HighlightCaretLine();
 
     int lineCount_ = 0;
+    bool filling_ = false;
 };
