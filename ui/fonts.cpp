@@ -3,8 +3,8 @@
 QFont CourierNew(int pixelHeight, bool bold) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
