@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include <QGuiApplication>
+
 QFont CourierNew(int pixelHeight, bool bold) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
@@ -8,3 +10,11 @@ QFont CourierNew(int pixelHeight, bool bold) {
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
+
+// QGuiApplication's own setter: QApplication's would also drop the fonts the
+// desktop gives to classes of widgets.
+ApplicationFontScope::ApplicationFontScope(const QFont& font) : saved_(QGuiApplication::font()) {
+    QGuiApplication::setFont(font);
+}
+
+ApplicationFontScope::~ApplicationFontScope() { QGuiApplication::setFont(saved_); }

@@ -13,3 +13,20 @@
 // drawn in a font that does not take over an asked-for pitch, so asking
 // would load the same face a second time for those letters alone.
 QFont CourierNew(int pixelHeight, bool bold = false);
+
+// While alive, the application's font is the given one. Qt's text controls
+// (a plain-text pane, a line edit) lay out their first, still empty text in
+// the application's font before they take their own; building them inside
+// this scope with the font they will have anyway keeps Qt from loading a
+// font only for that empty text. The application's font is back as it was
+// once the scope ends, so tooltips and menus keep theirs.
+class ApplicationFontScope {
+public:
+    explicit ApplicationFontScope(const QFont& font);
+    ~ApplicationFontScope();
+    ApplicationFontScope(const ApplicationFontScope&) = delete;
+    ApplicationFontScope& operator=(const ApplicationFontScope&) = delete;
+
+private:
+    QFont saved_;
+};
