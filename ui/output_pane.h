@@ -78,5 +78,6 @@ private:
     void HighlightCaretLine();
 
     int lineCount_ = 0;
+    // True while SetLines puts a new text in: the caret's band waits for it.
     bool filling_ = false;
 };
