@@ -110,6 +110,8 @@ void TForm1::BuildControls() {
     Label13->FitCaptions({"Name item", "DX: " + std::to_string(kSpinnerMaximum)});
     Label13->SetGrowToFit(true);
 
+    // The pane and the name box are built while the application's font is
+    // the window's, so that their first, empty layout loads no other font.
     {
         const ApplicationFontScope windowFont(font());
         RichEdit1 = new OutputPane(this);

@@ -19,7 +19,9 @@ QFont CourierNew(int pixelHeight, bool bold = false);
 // the application's font before they take their own; building them inside
 // this scope with the font they will have anyway keeps Qt from loading a
 // font only for that empty text. The application's font is back as it was
-// once the scope ends, so tooltips and menus keep theirs.
+// once the scope ends, so tooltips and menus keep theirs; Qt counts it as
+// set by the program from then on, so a change of the desktop's font while
+// the program runs reaches them at its next start.
 class ApplicationFontScope {
 public:
     explicit ApplicationFontScope(const QFont& font);
