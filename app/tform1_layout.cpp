@@ -111,7 +111,12 @@ void TForm1::BuildControls() {
     Label13->FitCaptions({"Name item", "DX: " + std::to_string(kSpinnerMaximum)});
     Label13->SetGrowToFit(true);
 
-    RichEdit1 = new OutputPane(this);
+    // The pane and the name box are built while the application's font is
+    // the window's, so that their first, empty layout loads no other font.
+    {
+        const ApplicationFontScope windowFont(font());
+        RichEdit1 = new OutputPane(this);
+    }
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setFont(CourierNew(kHeaderFontPixels));
     RichEdit1->setGeometry(0, 216, 626, 226);
@@ -142,7 +147,10 @@ void TForm1::BuildControls() {
     UpDown1->SetPosition(12);
     setTabOrder(previous, UpDown1);
 
-    Edit1 = new NameBox(this);
+    {
+        const ApplicationFontScope windowFont(font());
+        Edit1 = new NameBox(this);
+    }
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(384, 168, 161, 22);
     Edit1->hide();

@@ -29,12 +29,18 @@ std::string Fixed2(double value, int minWidth);
 // n blanks; none when n <= 0.
 std::string Blanks(int n);
 
+// Every list line is this wide, so that with its line break it takes 125
+// character positions of the pane.
+constexpr int kListLineWidth = 123;
+
 // Builds one fixed-column line left to right. Nothing is ever cut: a text
 // longer than its field pushes the rest of the line to the right.
 class LineBuilder {
 public:
-    LineBuilder() = default;
-    explicit LineBuilder(std::string_view start) : line_(start) {}
+    // Room for a whole list line from the start, so that building one takes
+    // a single allocation.
+    LineBuilder() { line_.reserve(kListLineWidth); }
+    explicit LineBuilder(std::string_view start) : LineBuilder() { line_.append(start); }
 
     // Appends text as it is.
     LineBuilder& Text(std::string_view text);
@@ -57,10 +63,6 @@ public:
 private:
     std::string line_;
 };
-
-// Every list line is this wide, so that with its line break it takes 125
-// character positions of the pane.
-constexpr int kListLineWidth = 123;
 
 // A continuation line of a note column: blanks up to noteColumn (counted from
 // 0, so noteColumn blanks), the note, then blanks up to the list width.

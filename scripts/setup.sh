@@ -11,6 +11,7 @@ packages=(
     fontconfig
     libgtest-dev          # unit tests
     libbenchmark-dev      # benchmarks
+    valgrind              # the start-up benchmark counts instructions with callgrind
     dpkg-dev              # dpkg-shlibdeps: the Debian package's dependencies
     file                  # CPack reads the binaries' type before it asks dpkg-shlibdeps
     desktop-file-utils    # desktop-file-validate, for the desktop entry's test

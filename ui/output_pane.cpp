@@ -53,8 +53,21 @@ void OutputPane::SetLines(const std::vector<std::string>& lines) {
         if (i > 0) text += '\n';
         text += lines[i];
     }
+    // The caret's band goes with the old text: left in, it would be pushed
+    // to the end of the new text, and taking it off there would have Qt lay
+    // out every line above it. It is set once, after the fill.
+    filling_ = true;
     found_.clear();
+    setExtraSelections({});
+    // While the text goes in, Qt works out the scroll range more than once,
+    // and each time lays out the last page of lines to do so (the range ends
+    // where the last line is at the bottom of the view). Centring on scroll
+    // skips that; the range is worked out once, the usual way, when it ends.
+    // The view in between is the same either way: at the top, on the caret.
+    setCenterOnScroll(true);
     setPlainText(ToQt(text));
+    setCenterOnScroll(false);
+    filling_ = false;
     lines_ = lines;
     HighlightCaretLine();
 }
@@ -259,6 +272,7 @@ QMimeData* OutputPane::createMimeDataFromSelection() const {
 // A band across the whole width of the pane behind the caret's line; it
 // changes neither the text nor the selection.
 void OutputPane::HighlightCaretLine() {
+    if (filling_) return;
     QTextEdit::ExtraSelection line;
     QColor band = palette().color(QPalette::Highlight);
     band.setAlpha(48);

@@ -108,4 +108,6 @@ private:
     QList<QTextEdit::ExtraSelection> VisibleFoundMarks() const;
     std::vector<Found> found_;
     int currentFound_ = -1;
+    // True while SetLines puts a new text in: the caret's band waits for it.
+    bool filling_ = false;
 };
