@@ -178,6 +178,8 @@ private:
     // first place at or after it when asked.
     void RefreshFound(bool moveCaret);
     void GoToFound(size_t index);
+    // Where the caret is, as a place in the pane's lines.
+    TextMatch CaretPlace() const;
     // Type to jump: the caret to a line of the list starting with the typed
     // characters.
     void TypeToJump(const QString& text, quint64 timestampMs);

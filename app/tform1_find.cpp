@@ -72,28 +72,16 @@ void TForm1::FindNext(bool forward) {
         return;
     }
     RefreshFound(false);
-    if (found_.empty()) return;
-    const TextMatch caret{static_cast<size_t>(RichEdit1->CaretLine()),
-                          static_cast<size_t>(RichEdit1->CaretColumn())};
-    const auto before = [&caret](const TextMatch& place) {
-        return place.line < caret.line || (place.line == caret.line && place.column < caret.column);
-    };
-    size_t index = 0;
-    if (forward) {
-        index = *MatchAtOrAfter(found_, {caret.line, caret.column + 1});
-    } else {
-        // The last place before the caret, or round to the last of all.
-        index = found_.size() - 1;
-        for (size_t k = 0; k < found_.size() && before(found_[k]); ++k) index = k;
-    }
-    GoToFound(index);
+    const TextMatch caret = CaretPlace();
+    const auto index = forward ? MatchAtOrAfter(found_, {caret.line, caret.column + 1})
+                               : MatchBefore(found_, caret);
+    if (!index) return;
+    GoToFound(*index);
 }
 
 void TForm1::RefreshFound(bool moveCaret) {
     found_ = FindInLines(RichEdit1->Lines(), findText_);
-    const TextMatch caret{static_cast<size_t>(RichEdit1->CaretLine()),
-                          static_cast<size_t>(RichEdit1->CaretColumn())};
-    const auto first = MatchAtOrAfter(found_, caret);
+    const auto first = MatchAtOrAfter(found_, CaretPlace());
     if (moveCaret && first) {
         GoToFound(*first);
         return;
@@ -134,10 +122,13 @@ TForm1::FindStatus TForm1::FindState() const {
     state.text = findField_ != nullptr ? FromQt(findField_->text()) : std::string();
     const std::vector<TextMatch> found = FindInLines(RichEdit1->Lines(), state.text);
     state.count = static_cast<int>(found.size());
-    const TextMatch caret{static_cast<size_t>(RichEdit1->CaretLine()),
-                          static_cast<size_t>(RichEdit1->CaretColumn())};
     for (size_t k = 0; k < found.size(); ++k) {
-        if (found[k] == caret) state.current = static_cast<int>(k) + 1;
+        if (found[k] == CaretPlace()) state.current = static_cast<int>(k) + 1;
     }
     return state;
+}
+
+TextMatch TForm1::CaretPlace() const {
+    return {static_cast<size_t>(RichEdit1->CaretLine()),
+            static_cast<size_t>(RichEdit1->CaretColumn())};
 }

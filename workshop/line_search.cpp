@@ -85,10 +85,26 @@ std::vector<TextMatch> FindInLines(const std::vector<std::string>& lines, const 
     return matches;
 }
 
-std::optional<size_t> MatchAtOrAfter(const std::vector<TextMatch>& matches, TextMatch place) {
-    if (matches.empty()) return std::nullopt;
+namespace {
+
+// How many matches lie before the place, in reading order.
+size_t MatchesBefore(const std::vector<TextMatch>& matches, TextMatch place) {
     const auto after = std::find_if(matches.begin(), matches.end(), [&](const TextMatch& m) {
         return m.line > place.line || (m.line == place.line && m.column >= place.column);
     });
-    return after == matches.end() ? 0 : static_cast<size_t>(after - matches.begin());
+    return static_cast<size_t>(after - matches.begin());
+}
+
+}  // namespace
+
+std::optional<size_t> MatchAtOrAfter(const std::vector<TextMatch>& matches, TextMatch place) {
+    if (matches.empty()) return std::nullopt;
+    const size_t before = MatchesBefore(matches, place);
+    return before == matches.size() ? 0 : before;
+}
+
+std::optional<size_t> MatchBefore(const std::vector<TextMatch>& matches, TextMatch place) {
+    if (matches.empty()) return std::nullopt;
+    const size_t before = MatchesBefore(matches, place);
+    return before == 0 ? matches.size() - 1 : before - 1;
 }

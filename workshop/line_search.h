@@ -57,3 +57,7 @@ std::vector<TextMatch> FindInLines(const std::vector<std::string>& lines, const 
 // The first match at or after the place (line, column), wrapping round to
 // the first one; nothing when there are no matches.
 std::optional<size_t> MatchAtOrAfter(const std::vector<TextMatch>& matches, TextMatch place);
+
+// The last match before the place, wrapping round to the last one; nothing
+// when there are no matches.
+std::optional<size_t> MatchBefore(const std::vector<TextMatch>& matches, TextMatch place);

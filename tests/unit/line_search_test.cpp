@@ -82,6 +82,9 @@ TEST(FindInLines, EveryPlaceIgnoringCaseAndTheOneAtOrAfterTheCaret) {
     EXPECT_EQ(MatchAtOrAfter(light, {1, 11}), 2u);
     EXPECT_EQ(MatchAtOrAfter(light, {2, 0}), 0u);  // wraps round
     EXPECT_FALSE(MatchAtOrAfter({}, {0, 0}).has_value());
+    EXPECT_EQ(MatchBefore(light, {1, 11}), 1u);
+    EXPECT_EQ(MatchBefore(light, {0, 0}), 2u);  // round to the last
+    EXPECT_FALSE(MatchBefore({}, {0, 0}).has_value());
 }
 
 }  // namespace
