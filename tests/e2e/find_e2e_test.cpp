@@ -26,7 +26,6 @@ TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
         {"Button_Weapon", "keys dirk\n", EntryLine("Button_Weapon", " dirk")},
         // "human" holds the caret; the second h steps on to the next.
         {"Button_Fauna", "keys h\nkeys h\n", EntryLine("Button_Fauna", " hairy human")},
-        {"Button_Fauna", "keys ho\nkey Backspace\nkeys a\n", EntryLine("Button_Fauna", "halfling")},
         // After a pause, typing starts afresh: "r", not "dr".
         {"Button_Gem", "keys d\nwait 1100\nkeys r\n", EntryLine("Button_Gem", "ruby")},
     };
