@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -17,6 +18,13 @@
 #include "workshop/analysis.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/wizard_dx.h"
+
+namespace {
+
+// The least time between two news of a running making's report.
+constexpr int kReportNewsMs = 400;
+
+}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
@@ -59,6 +67,10 @@ void TForm1::WireEvents() {
     connect(Edit1, &QLineEdit::returnPressed, this, [this] { Button_Make->click(); });
     connect(UpDown1, &UpDown::clicked, this, [this](UpDown::Arrow arrow) { UpDown1Click(arrow); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    reportNews_ = new QTimer(this);
+    reportNews_->setSingleShot(true);
+    reportNews_->setInterval(kReportNewsMs);
+    connect(reportNews_, &QTimer::timeout, this, &TForm1::AnnounceReport);
 }
 
 std::string TForm1::GetDiceText(int32_t dice, int32_t adds) const {
@@ -83,7 +95,8 @@ void TForm1::FormDestroy() {
 
 void TForm1::ShowListing(const Listing& listing) {
     CloseFind(false);
-    typeAhead_ = TypeAhead();  // a new list, a new search
+    typeAhead_.End();  // a new list, a new search
+    found_.clear();
     const std::array<Label*, 13> labels = Labels();
     for (size_t k = 0; k < listing.labels.size(); ++k) {
         labels[k]->move(listing.labels[k].left, labels[k]->y());

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "catalog/catalog_table.h"
@@ -90,7 +92,9 @@ public:
     // found, for Enter to pick. None of it picks or changes the workbench.
     void OpenFind();
     void FindNext(bool forward);
-    void CloseFind(bool focusPane);
+    // Closes the field; with restoreFocus (Esc) the focus goes back to where
+    // it was before Ctrl+F, else it leaves the field for the pane.
+    void CloseFind(bool restoreFocus);
     // What the find field shows: whether it is open, its text, the number
     // of the place the caret is on (from 1; 0 when on none) and the places.
     struct FindStatus {
@@ -159,6 +163,8 @@ private:
     // Keeps the workbench as it was before a change as an undo step, when
     // the change changed anything.
     void RecordWorkbenchChange(const WorkbenchSnapshot& before);
+    // Puts a making report in the pane in place of a list.
+    void ShowMakingReport(const std::vector<std::string>& report);
     // Shows a list: header labels, the lines in one batch, and the view back
     // at the top where the list asks for it.
     void ShowListing(const Listing& listing);
@@ -172,12 +178,19 @@ private:
     void SetAccessibleNames();
     // Runs the making timer exactly while a making runs.
     void UpdateTimer();
+    // Tells a screen reader of the making report as it reads now.
+    void AnnounceReport();
     void WireFind();
     bool FindOpen() const { return findField_ != nullptr && findField_->isVisible(); }
     // Finds the field's text anew and marks it; moves the caret to the
     // first place at or after it when asked.
     void RefreshFound(bool moveCaret);
     void GoToFound(size_t index);
+    // The number of the found place the caret is on, from 0.
+    std::optional<size_t> FoundAtCaret() const;
+    // After the making report is redrawn: the places found anew, and the
+    // caret back on the place it was on where that still exists.
+    void FindAgainAfterRedraw(std::optional<size_t> place);
     // Where the caret is, as a place in the pane's lines.
     TextMatch CaretPlace() const;
     // Type to jump: the caret to a line of the list starting with the typed
@@ -190,8 +203,12 @@ private:
     DrawSource random_;
     WorkbenchHistory history_;
     bool timerHeld_ = false;
+    // While a making runs, the report's news waits for this, so that a screen
+    // reader hears of it a few times a second, not every week.
+    QTimer* reportNews_ = nullptr;
     FindField* findField_ = nullptr;  // made at the first Ctrl+F
     std::string findText_;            // the last text searched for
     std::vector<TextMatch> found_;
+    QPointer<QWidget> focusBeforeFind_;  // where Esc in the find field gives the focus back
     TypeAhead typeAhead_;
 };

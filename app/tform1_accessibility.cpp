@@ -41,5 +41,7 @@ void TForm1::SetAccessibleNames() {
 
 void TForm1::ShowListing(const Listing& listing, const char* paneName) {
     ShowListing(listing);
+    // A list has no total line: the pane's description is its tooltip again.
+    RichEdit1->setAccessibleDescription(QString());
     AnnounceName(RichEdit1, QString::fromLatin1(paneName));
 }

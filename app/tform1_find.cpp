@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding in the output pane: type to jump to a list line, and the find
 // field with its marks. Neither picks anything nor adds an undo step.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
@@ -9,9 +10,10 @@
 
 void TForm1::WireFind() {
     connect(RichEdit1, &OutputPane::typed, this, &TForm1::TypeToJump);
-    connect(RichEdit1, &OutputPane::typedBackspace, this, [this] {
-        if (const auto search = typeAhead_.TakeBack()) JumpTo(*search);
+    connect(RichEdit1, &OutputPane::typedBackspace, this, [this](quint64 timestampMs) {
+        if (const auto search = typeAhead_.TakeBack(timestampMs)) JumpTo(*search);
     });
+    connect(RichEdit1, &OutputPane::typingEnded, this, [this] { typeAhead_.End(); });
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     connect(find, &QShortcut::activated, this, &TForm1::OpenFind);
     auto* next = new QShortcut(QKeySequence(Qt::Key_F3), this);
@@ -49,6 +51,8 @@ void TForm1::OpenFind() {
         connect(findField_, &FindField::previous, this, [this] { FindNext(false); });
         connect(findField_, &FindField::closed, this, [this] { CloseFind(true); });
     }
+    // Esc gives the focus back to where it was (the name box while naming).
+    if (QWidget* focus = QApplication::focusWidget(); focus != findField_) focusBeforeFind_ = focus;
     RichEdit1->SetBottomStrip(findField_->sizeHint().height());
     findField_->show();
     findField_->raise();
@@ -57,13 +61,35 @@ void TForm1::OpenFind() {
     RefreshFound(false);
 }
 
-void TForm1::CloseFind(bool focusPane) {
+void TForm1::CloseFind(bool restoreFocus) {
     if (!FindOpen()) return;
     const bool hadFocus = findField_->hasFocus();
     findField_->hide();
     RichEdit1->SetBottomStrip(0);
     RichEdit1->MarkFound({}, -1);
-    if (focusPane || hadFocus) RichEdit1->setFocus(Qt::OtherFocusReason);
+    if (!restoreFocus && !hadFocus) return;
+    // Back to the control that had the focus before Ctrl+F; a button gives
+    // way to the pane, so that Enter picks the line found rather than
+    // clicking the button.
+    QWidget* back = focusBeforeFind_;
+    const bool usable = restoreFocus && back != nullptr && back->isVisible() && back->isEnabled() &&
+                        qobject_cast<QAbstractButton*>(back) == nullptr;
+    (usable ? back : static_cast<QWidget*>(RichEdit1))->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<size_t> TForm1::FoundAtCaret() const {
+    if (findText_.empty()) return std::nullopt;
+    const TextMatch caret = CaretPlace();
+    for (size_t k = 0; k < found_.size(); ++k) {
+        if (found_[k] == caret) return k;
+    }
+    return std::nullopt;
+}
+
+void TForm1::FindAgainAfterRedraw(std::optional<size_t> place) {
+    if (!FindOpen() && !place) return;
+    found_ = FindInLines(RichEdit1->Lines(), findText_);
+    GoToFound(place && *place < found_.size() ? *place : found_.size());
 }
 
 void TForm1::FindNext(bool forward) {
@@ -120,6 +146,15 @@ TForm1::FindStatus TForm1::FindState() const {
     FindStatus state;
     state.shown = FindOpen();
     state.text = findField_ != nullptr ? FromQt(findField_->text()) : std::string();
+    if (state.shown) {
+        // What the field says, "n of m" or "not found", as a person reads it.
+        const QStringList words = findField_->Status().split(QLatin1Char(' '));
+        if (words.size() == 3 && words[1] == QLatin1String("of")) {
+            state.current = words[0].toInt();
+            state.count = words[2].toInt();
+        }
+        return state;
+    }
     const std::vector<TextMatch> found = FindInLines(RichEdit1->Lines(), state.text);
     state.count = static_cast<int>(found.size());
     for (size_t k = 0; k < found.size(); ++k) {

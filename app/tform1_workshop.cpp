@@ -29,8 +29,12 @@ void TForm1::Print_OutPut() {
     if (ListBox1->Lines() != before) ListBox1->AnnounceTotals();
 }
 
-void TForm1::Update_OutPut() {
-    RichEdit1->SetLines(BuildMakingReport(catalogs_, workshop_));
+void TForm1::Update_OutPut() { ShowMakingReport(BuildMakingReport(catalogs_, workshop_)); }
+
+void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
+    // The place found that the caret is on keeps its number across the redraw.
+    const std::optional<size_t> place = FoundAtCaret();
+    RichEdit1->SetLines(lines);
     // A screen reader hears of the report when it takes the place of a list;
     // a week's update of the report is no news.
     const QString report = QStringLiteral("Making report");
@@ -40,11 +44,14 @@ void TForm1::Update_OutPut() {
     RichEdit1->MoveCaretToEnd();
     // The making report is no list: nothing in it can be picked.
     workshop_.shown = ShownList::None;
-    // An open find field marks the places in the report as it now reads.
-    if (FindOpen()) RefreshFound(false);
+    // An open find field marks the places in the report as it now reads,
+    // and the caret goes back to the place it was on where that still exists.
+    FindAgainAfterRedraw(place);
 }
 
 void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
+    // A pick ends what was typed to find its line.
+    typeAhead_.End();
     // Select the first 28 characters of the clicked line and leave them
     // selected, then compare them with the entries of the list on show.
     RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
@@ -84,6 +91,7 @@ void TForm1::Button_MakeClick() {
         Update_OutPut();
         Edit1->setFocus();
     } else {
+        const bool made = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
         workshop_.MadeItemName = Edit1->Text();
         Edit1->Reset();
         workshop_.NameBoxOpen = false;
@@ -91,13 +99,35 @@ void TForm1::Button_MakeClick() {
         Edit1->hide();
         UpDown1->show();
         Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
-        Update_OutPut();
+        if (made) {
+            // The name goes on the item as it was made, whatever picks or a
+            // random item put on the bench while the name box was open.
+            workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
+            ShowMakingReport(WithItemName(workshop_.MadeItemName, workshop_.MadeReport));
+        } else {
+            Update_OutPut();
+        }
     }
     UpdateForecastTips();
     UpdateTimer();
 }
 
 void TForm1::Timer1Timer() {
-    if (MakingWeek(catalogs_, workshop_, random_)) Update_OutPut();
+    const bool wasMaking = workshop_.Making;
+    if (MakingWeek(catalogs_, workshop_, random_)) {
+        // A week's redraw is no news by itself: a screen reader hears of the
+        // report a few times a second at most, and once when it is done.
+        const MutedAccessibleEvents muted(RichEdit1);
+        Update_OutPut();
+        if (!reportNews_->isActive()) reportNews_->start();
+    }
+    if (wasMaking && !workshop_.Making) AnnounceReport();
     UpdateTimer();
+}
+
+void TForm1::AnnounceReport() {
+    reportNews_->stop();
+    // The report as it reads now, by its total line, as the sheet tells its own.
+    const std::vector<std::string>& report = RichEdit1->Lines();
+    AnnounceDescription(RichEdit1, report.empty() ? QString() : ToQt(report.back()));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/text_format.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace textfmt {
@@ -83,6 +84,16 @@ LineBuilder& LineBuilder::EndAt(int column, std::string_view value) {
 
 LineBuilder& LineBuilder::Right(int width, std::string_view value) {
     Blanks(width - static_cast<int>(value.size()));
+    return Text(value);
+}
+
+LineBuilder& LineBuilder::FigureEndAt(int column, std::string_view value) {
+    Blanks(std::max(1, column - Length() - static_cast<int>(value.size())));
+    return Text(value);
+}
+
+LineBuilder& LineBuilder::FigureRight(int width, std::string_view value) {
+    Blanks(std::max(1, width - static_cast<int>(value.size())));
     return Text(value);
 }
 

@@ -53,6 +53,11 @@ public:
     LineBuilder& EndAt(int column, std::string_view value);
     // Appends value right-aligned in a field of width characters.
     LineBuilder& Right(int width, std::string_view value);
+    // As EndAt and Right, for a figure that must never run into what stands
+    // before it: at least one blank goes first, even when the figure
+    // overflows its column.
+    LineBuilder& FigureEndAt(int column, std::string_view value);
+    LineBuilder& FigureRight(int width, std::string_view value);
     // Appends text followed by blanks up to width characters (left-aligned field).
     LineBuilder& Left(int width, std::string_view text);
 

@@ -102,6 +102,39 @@ QAccessible::UpdateHandler SetAccessibleEventListener(QAccessible::UpdateHandler
     return listener;
 }
 
+namespace {
+
+const QAbstractScrollArea* g_muted = nullptr;
+QAccessible::UpdateHandler g_unmutedHandler = nullptr;
+
+void PassUnmuted(QAccessibleEvent* event) {
+    const QObject* object = event->object();
+    if (object != nullptr && (object == g_muted || object == g_muted->viewport())) return;
+    // Nothing else happens while a report is redrawn; with no handler of
+    // its own before, there is nobody else to pass an event to.
+    if (g_unmutedHandler != nullptr) g_unmutedHandler(event);
+}
+
+}  // namespace
+
+MutedAccessibleEvents::MutedAccessibleEvents(const QAbstractScrollArea* control) {
+    g_muted = control;
+    g_unmutedHandler = QAccessible::installUpdateHandler(&PassUnmuted);
+    before_ = g_unmutedHandler;
+}
+
+MutedAccessibleEvents::~MutedAccessibleEvents() {
+    QAccessible::installUpdateHandler(before_);
+    g_muted = nullptr;
+    g_unmutedHandler = nullptr;
+}
+
+void AnnounceDescription(QWidget* control, const QString& description) {
+    control->setAccessibleDescription(description);
+    QAccessibleEvent event(control, QAccessible::DescriptionChanged);
+    SendAccessibleEvent(&event);
+}
+
 void AnnounceName(QWidget* control, const QString& name) {
     control->setAccessibleName(name);
     QAccessibleEvent event(control, QAccessible::NameChanged);

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QAbstractScrollArea;
+
 class UpDown;
 
 // What assistive technology (a screen reader, a braille display) is told of
@@ -70,6 +72,24 @@ bool IsViewport(const QObject* object);
 // not. Setting one returns the one before.
 void SendAccessibleEvent(QAccessibleEvent* event);
 QAccessible::UpdateHandler SetAccessibleEventListener(QAccessible::UpdateHandler listener);
+
+// While one lives, the events Qt itself sends of a control (its text
+// changed, its caret moved) are held back from assistive technology; every
+// other control's events pass as usual. A making redraws its report every
+// week: a screen reader is told of it a few times a second instead.
+class MutedAccessibleEvents {
+public:
+    explicit MutedAccessibleEvents(const QAbstractScrollArea* control);
+    ~MutedAccessibleEvents();
+    MutedAccessibleEvents(const MutedAccessibleEvents&) = delete;
+    MutedAccessibleEvents& operator=(const MutedAccessibleEvents&) = delete;
+
+private:
+    QAccessible::UpdateHandler before_;
+};
+
+// Sets a control's accessible description and tells assistive technology.
+void AnnounceDescription(QWidget* control, const QString& description);
 
 // Sets a control's accessible name and tells assistive technology, also when
 // the name stays the same: a list shown anew is news as well.

@@ -2,11 +2,14 @@
 #include "ui/find_field.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 
 #include <algorithm>
+
+#include "ui/accessible_controls.h"
 
 namespace {
 
@@ -25,6 +28,13 @@ FindField::FindField(QWidget* parent) : QLineEdit(parent), status_(new QLabel(th
 }
 
 void FindField::SetStatus(const QString& status) {
+    // A screen reader reads what was found as the field's description, and
+    // hears of each change of it.
+    if (status != status_->text()) {
+        setAccessibleDescription(status);
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        SendAccessibleEvent(&event);
+    }
     status_->setText(status);
     const int room = status.isEmpty() ? 0 : status_->sizeHint().width() + 6;
     setTextMargins(0, 0, room, 0);

@@ -151,6 +151,7 @@ std::string OutputPane::SelText() const {
 }
 
 void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
+    emit typingEnded();
     // A press inside a selection starts afresh where it lands, rather than
     // dragging the selected text away or leaving the caret at the
     // selection's start. Shift extends the selection it has, so it keeps it.
@@ -171,7 +172,16 @@ void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
         // character for every button, so a right click acts on that line.
         setTextCursor(cursorForPosition(event->position().toPoint()));
     }
+    // Below the last line Qt puts the caret on that line, but nobody aimed
+    // at it: such a press picks nothing.
+    if (!OnLine(event->position().toPoint())) return;
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+bool OutputPane::OnLine(QPoint point) const {
+    if (lines_.empty()) return false;
+    const QRectF last = blockBoundingGeometry(document()->lastBlock()).translated(contentOffset());
+    return point.y() < last.bottom();
 }
 
 // The view stays where it is, so the press lands where it was aimed.
@@ -204,7 +214,7 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
     }
     const bool plain = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier;
     if (plain && key == Qt::Key_Backspace) {
-        emit typedBackspace();
+        emit typedBackspace(event->timestamp());
         event->accept();
         return;
     }
@@ -214,7 +224,28 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // A key that moves the caret ends what was typed: the next letter
+    // starts afresh from where the caret now is.
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            emit typingEnded();
+            break;
+        default:
+            break;
+    }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void OutputPane::focusOutEvent(QFocusEvent* event) {
+    emit typingEnded();
+    QPlainTextEdit::focusOutEvent(event);
 }
 
 void OutputPane::PutCaret(int line, int column) {

@@ -87,17 +87,24 @@ signals:
     // Printable characters were typed in the pane, at the key press's time
     // stamp (milliseconds of the window system's clock), or Backspace.
     void typed(const QString& text, quint64 timestampMs);
-    void typedBackspace();
+    void typedBackspace(quint64 timestampMs);
+    // What was typed ends: a press, a key that is no typing, or the focus
+    // going elsewhere.
+    void typingEnded();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // What a copy puts on the clipboard: the selection as plain text only.
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void Press(QMouseEvent* event, bool doubleClick);
+    // Whether a point of the viewport lies on a line of the text, not in
+    // the empty room below the last one.
+    bool OnLine(QPoint point) const;
     // Ends a selection at the caret without scrolling the view.
     void DropSelectionInPlace();
     void ReplaceChangedLines(const std::vector<std::string>& lines);

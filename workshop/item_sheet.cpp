@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workshop/item_sheet.h"
 
+#include <utility>
+
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
@@ -36,8 +38,8 @@ std::string SlotLabel(const TMagicItemKest& slot) {
 
 std::string SlotLine(const TMagicItemKest& slot, double price, double weeks) {
     return textfmt::LineBuilder(SlotLabel(slot))
-        .EndAt(kSlotPriceEnd, textfmt::General(price))
-        .Right(kWeeksWidth, textfmt::General(weeks))
+        .FigureEndAt(kSlotPriceEnd, textfmt::General(price))
+        .FigureRight(kWeeksWidth, textfmt::General(weeks))
         .Take();
 }
 
@@ -45,8 +47,8 @@ std::string SlotLine(const TMagicItemKest& slot, double price, double weeks) {
 
 std::string FormatBaseLine(const std::string& name, double price, double weeks) {
     return textfmt::LineBuilder(name)
-        .EndAt(kFixedPriceEnd, textfmt::Fixed2(price, kFixedMinWidth))
-        .Right(kWeeksWidth, textfmt::Fixed2(weeks, kFixedMinWidth))
+        .FigureEndAt(kFixedPriceEnd, textfmt::Fixed2(price, kFixedMinWidth))
+        .FigureRight(kWeeksWidth, textfmt::Fixed2(weeks, kFixedMinWidth))
         .Take();
 }
 
@@ -68,9 +70,9 @@ std::string FormatTotalLine(int32_t hexCount, double priceTotal, double weeksTot
     // of making stay the same.
     if (hexCount >= 2) line.Text("x").Text(textfmt::Int(hexCount)).Text(" hexes =  ");
     return line
-        .EndAt(kFixedPriceEnd,
-               textfmt::Fixed2(TotalLinePrice(hexCount, priceTotal), kFixedMinWidth))
-        .Right(kWeeksWidth, textfmt::Fixed2(weeksTotal, kFixedMinWidth))
+        .FigureEndAt(kFixedPriceEnd,
+                     textfmt::Fixed2(TotalLinePrice(hexCount, priceTotal), kFixedMinWidth))
+        .FigureRight(kWeeksWidth, textfmt::Fixed2(weeksTotal, kFixedMinWidth))
         .Take();
 }
 
@@ -98,12 +100,13 @@ std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState
     return lines;
 }
 
+std::vector<std::string> WithItemName(const std::string& name, std::vector<std::string> report) {
+    if (!name.empty()) report.insert(report.begin(), {name, " "});
+    return report;
+}
+
 std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopState& state) {
     std::vector<std::string> lines;
-    if (!state.MadeItemName.empty()) {
-        lines.push_back(state.MadeItemName);
-        lines.push_back(" ");
-    }
     // The base line stands even without a base item: blanks and the two figures.
     lines.push_back(
         FormatBaseLine(state.BaseItemName, state.AdjustedBasePrice, state.BaseItemWeeks));
@@ -118,5 +121,5 @@ std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopSt
     lines.push_back(" ");
     lines.push_back(FormatTotalLine(state.HexCount, state.SheetTotalPrice,
                                     state.WeeksElapsed + state.BaseItemWeeks));
-    return lines;
+    return WithItemName(state.MadeItemName, std::move(lines));
 }

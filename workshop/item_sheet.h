@@ -29,3 +29,6 @@ std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState
 // the slots with a successful week, and the money and weeks so far. Stores
 // SheetTotalPrice.
 std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopState& state);
+
+// A making report with the item's name above it (none for an empty name).
+std::vector<std::string> WithItemName(const std::string& name, std::vector<std::string> report);

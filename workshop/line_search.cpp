@@ -63,8 +63,9 @@ TypeAhead::Search TypeAhead::Type(char character, uint64_t timeMs, uint64_t inte
     return {typed_, false};
 }
 
-std::optional<TypeAhead::Search> TypeAhead::TakeBack() {
+std::optional<TypeAhead::Search> TypeAhead::TakeBack(uint64_t timeMs) {
     if (typed_.empty()) return std::nullopt;
+    lastMs_ = timeMs;
     typed_.pop_back();
     if (typed_.empty()) return std::nullopt;
     return Search{typed_, false};

@@ -33,8 +33,12 @@ public:
     // A character typed at timeMs (the key press's time stamp). A blank
     // cannot start a text: it gives an empty one, to search for nothing.
     Search Type(char character, uint64_t timeMs, uint64_t intervalMs);
-    // Backspace: the text without its last character; nothing when empty.
-    std::optional<Search> TakeBack();
+    // Backspace at timeMs: the text without its last character; nothing
+    // when empty. It counts as a keystroke, so the pause starts anew.
+    std::optional<Search> TakeBack(uint64_t timeMs);
+    // The typed text ends (Enter, a pick, a caret key, the focus elsewhere):
+    // the next character starts a new one.
+    void End() { *this = TypeAhead(); }
 
 private:
     std::string typed_;

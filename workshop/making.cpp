@@ -5,6 +5,7 @@
 #include "catalog/magic_item.h"
 #include "catalog/making_time.h"
 #include "dice/random_source.h"
+#include "workshop/item_sheet.h"
 #include "workshop/making_rules.h"
 
 namespace {
@@ -28,6 +29,7 @@ std::array<HeaderLabel, 9> MakingReportLabels() {
 void StartMaking(CatalogTable& table, WorkshopState& state) {
     state.Making = true;
     state.MakingDone = false;
+    state.MadeReport.clear();
     for (int k = 1; k <= kSlotCount; ++k) table.EditSlot(k).WeeksWorked = 0;
     for (int k = 1; k <= kSlotCount; ++k) table.EditSlot(k).WeeksLost = 0;
     for (int k = 1; k <= kSlotCount; ++k) {
@@ -47,6 +49,13 @@ bool MakingWeek(CatalogTable& table, WorkshopState& state, RandomSource& random)
         if (!SlotFinished(table.Slot(k))) allFinished = false;
     }
     if (allFinished) {
+        // The item is made: its report is kept as it stands now, for the
+        // name to go on, however the bench is planned on afterwards.
+        if (state.Making) {
+            WorkshopState unnamed = state;
+            unnamed.MadeItemName.clear();
+            state.MadeReport = BuildMakingReport(table, unnamed);
+        }
         state.MakingDone = true;
         state.Making = false;
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "catalog/listing.h"
 
@@ -25,6 +26,10 @@ struct WorkshopState {
     bool MakingDone = false;
     // The name box is open: from Make until the name is stored.
     bool NameBoxOpen = false;
+    // The report of the item as it stood when its making ended, without a
+    // name: Name puts the name above it, whatever the bench became since.
+    // Empty from Make until the making ends.
+    std::vector<std::string> MadeReport;
     int32_t DX = 12;
     // The catalog whose entries the output pane lists now; a click picks
     // only among them.

@@ -28,6 +28,11 @@ TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
         {"Button_Fauna", "keys h\nkeys h\n", EntryLine("Button_Fauna", " hairy human")},
         // After a pause, typing starts afresh: "r", not "dr".
         {"Button_Gem", "keys d\nwait 1100\nkeys r\n", EntryLine("Button_Gem", "ruby")},
+        // Backspace is a keystroke: no pause before the "a" of "ka".
+        {"Button_Weapon", "keys k\nwait 250\nkeys r\nwait 250\nkey Backspace\nwait 250\nkeys a\n",
+         EntryLine("Button_Weapon", " katana")},
+        // A caret key ends the typed text: "e" from the caret, not "ge".
+        {"Button_Gem", "keys g\nkey Down\nkeys e\n", EntryLine("Button_Gem", "essonite")},
     };
     for (const Case& c : cases) {
         const DriverRun run = RunFine(std::string("seed 3\npress ") + c.list +
@@ -76,6 +81,31 @@ TEST(FindField, WalksThePlacesAndEnterThenPicksTheLineFound) {
         RunFine("press Button9_Enchant\npick " + std::to_string(line) + " 0\nstate\n");
     EXPECT_EQ(states[2], StateBlocks(pick).at(0));
     EXPECT_NE(states[2], states[0]);
+}
+
+// Enter ends the typed text: "b" puts Blur on, then "l" finds Light, not "bl".
+TEST(TypeToJump, EnterEndsTheTypedText) {
+    const DriverRun run = RunFine(
+        "press Button9_Enchant\ncaret 0\nfocus RichEdit1\nkeys b\nkey Return\nkeys l\n"
+        "key Return\nsheet\n");
+    const std::vector<std::string> sheet = Block(run, "sheet");
+    ASSERT_GE(sheet.size(), 4u);
+    EXPECT_EQ(sheet[0].substr(0, 5), "Blur ");
+    EXPECT_EQ(sheet[1].substr(0, 6), "Light ");
+}
+
+// Over a running making the field keeps its place as the report is redrawn
+// week by week; Esc gives the focus back to the name box it came from.
+TEST(FindField, HoldsItsPlaceOverAMakingAndGivesTheFocusBack) {
+    const DriverRun run = RunFine("press Button9_Enchant\npick " +
+                                  std::to_string(EntryLine("Button9_Enchant", "Blur")) + " 1\n" +
+                                  "press Button_Make\ntick\nfocus Edit1\nkey Ctrl+F\nkeys o\n"
+                                  "find\ntick 2\nfind\nkey Escape\nfocused\n");
+    const std::vector<std::string> found = Prefixed(run, "find ");
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].substr(0, 17), "find shown |o| 1 ");
+    EXPECT_EQ(found[1].substr(0, 17), "find shown |o| 1 ");
+    EXPECT_EQ(Prefixed(run, "focused ").at(0), "focused Edit1");
 }
 
 }  // namespace

@@ -82,6 +82,12 @@ std::vector<Row> Rows() {
         {"ctrl press", list + Pick("Weapon/Armor +", 3, " right ctrl"), asReference, list});
     rows.push_back({"list command", "press Button_Gem\n", asReference, ""});
     rows.push_back({"Random", "press Button_Random\n", {kChanges, kChanges, kChanges}});
+    const std::array<Effect, 3> changes = {kChanges, kChanges, kChanges};
+    rows.push_back({"a base item",
+                    "press Button_Weapon\npick " +
+                        std::to_string(EntryLine("Button_Weapon", "rapier")) + " 3\n",
+                    changes});
+    rows.push_back({"an enchantment", list + weapon, changes});
     return rows;
 }
 
@@ -147,6 +153,11 @@ TEST_P(Moments, EveryInputAsTheTableSays) {
                 break;
             case kNotThere:
                 break;
+        }
+        // Whatever the bench became while the name box was open, the name
+        // goes on the item as it was made.
+        if (moment == kNaming) {
+            EXPECT_EQ(got.named, untouched.named) << row.what;
         }
         if (row.nameBox != nullptr && moment != kPlanning) {
             EXPECT_EQ(got.nameBox, row.nameBox) << row.what;

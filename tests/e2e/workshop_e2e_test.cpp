@@ -328,11 +328,16 @@ TEST(Picking, BlankLinesAndTheReportPickNothing) {
     const std::vector<Snapshot> s =
         States(RunOk("pick " + std::to_string(crossbow) + " 3\nstate\npick " +
                      std::to_string(crossbow + 1) + " 3\nstate\npress Button9_Enchant\n" +
-                     Pick("Blur") + "press Button_Make\npick 0 0\nstate\n"));
-    ASSERT_EQ(s.size(), 3u);
+                     Pick("Blur") + "press Button_Make\npick 0 0\nstate\n" +
+                     // Below the last of the three carpets: no line is there.
+                     "press Button_Make\npress Button_Carpet\npressat 40 300\n" +
+                     "pressat 40 300 right\nstate\n"));
+    ASSERT_EQ(s.size(), 4u);
     EXPECT_EQ(s[0].values.at("BaseItemName"), "|heavy crossbow|");
     EXPECT_EQ(s[1].values.at("BaseItemName"), "|heavy crossbow|");  // unchanged
     EXPECT_EQ(s[2].slots[0].name, "Blur");  // the report offers nothing to toggle
+    EXPECT_EQ(s[3].values.at("BaseItemName"), "|heavy crossbow|");
+    EXPECT_EQ(s[3].slots[0].name, "Blur");
 }
 
 TEST(Picking, CaretArithmetic) {

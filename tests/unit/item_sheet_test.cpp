@@ -122,7 +122,8 @@ TEST(FormatSheetSlotLine, LongLabelPushesTheNumbersRight) {
     slot.Name = "Amulet of Everlasting Wakefulness, forged";  // 41 characters
     slot.AdjustedPrice = 16000;
     slot.Weeks = 12;
-    EXPECT_EQ(FormatSheetSlotLine(slot), slot.Name + "16000" + B(5) + "12");
+    // However long the label, a blank stands before the price.
+    EXPECT_EQ(FormatSheetSlotLine(slot), slot.Name + B(1) + "16000" + B(5) + "12");
     slot.Name = "Amulet of Everlasting Wakefulness";  // 33 + 5 = 38: 4 blanks still fit
     EXPECT_EQ(FormatSheetSlotLine(slot), slot.Name + B(4) + "16000" + B(5) + "12");
 }
@@ -141,7 +142,10 @@ TEST(FormatTotalLine, OnlyThePriceIsMultipliedByTheHexes) {
         {2, 459, 0, kTotal + "x2 hexes =  " + B(8) + "918.00" + B(3) + "0.00"},
         {3, 3000, 5, kTotal + "x3 hexes =  " + B(7) + "9000.00" + B(3) + "5.00"},
         {7, 1234567.5, 123.25, kTotal + "x7 hexes =  " + B(4) + "8641972.50" + B(1) + "123.25"},
-        {1, 0.126, 1234567, kTotal + B(22) + "0.13" + "1234567.00"},
+        // Figures past their columns keep a blank before them.
+        {1, 0.126, 1234567, kTotal + B(22) + "0.13" + B(1) + "1234567.00"},
+        {1, 2389910.35, 2543.17, kTotal + B(16) + "2389910.35" + B(1) + "2543.17"},
+        {1, 1e25, 1, kTotal + B(1) + "10000000000000000905969664.00" + B(3) + "1.00"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatTotalLine(c.hexes, c.price, c.weeks), c.line) << c.hexes;
@@ -153,7 +157,7 @@ TEST(FormatBaseLine, NameMoneyAndWeeks) {
               "unicorn horn" + B(26) + "6500.00" + B(3) + "0.00");
     EXPECT_EQ(FormatBaseLine("", 11, 0.0666), B(40) + "11.00" + B(3) + "0.07");
     const std::string longName(50, 'x');
-    EXPECT_EQ(FormatBaseLine(longName, 1.5, 12.5), longName + "1.50" + B(2) + "12.50");
+    EXPECT_EQ(FormatBaseLine(longName, 1.5, 12.5), longName + B(1) + "1.50" + B(2) + "12.50");
 }
 
 TEST_F(ItemSheetTest, NamelessSlotIsNotListedButCounted) {

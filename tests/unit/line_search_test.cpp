@@ -60,13 +60,16 @@ TEST(TypeAhead, GrowsPausesStepsOnAndTakesBack) {
     EXPECT_EQ(type('i', 1100), "fi");
     EXPECT_EQ(type(' ', 1200), "fi ");
     EXPECT_EQ(type('r', 1500), "fi r");
-    EXPECT_EQ(typing.TakeBack()->text, "fi ");
-    EXPECT_EQ(type('d', 2000), "d");  // after a pause
-    EXPECT_EQ(type('D', 2001), "D next");
-    EXPECT_EQ(type('d', 3000), "d next");  // the same letter after a pause
+    EXPECT_EQ(typing.TakeBack(1800)->text, "fi ");
+    EXPECT_EQ(type('x', 2100), "fi x");  // Backspace was a keystroke: no pause
+    typing.End();                        // Enter, a pick, a caret key
+    EXPECT_EQ(type('y', 2200), "y");
+    EXPECT_EQ(type('d', 2700), "d");  // after a pause
+    EXPECT_EQ(type('D', 2701), "D next");
+    EXPECT_EQ(type('d', 3700), "d next");  // the same letter after a pause
     EXPECT_EQ(type('x', 10), "x");         // a time stamp from another clock
-    EXPECT_FALSE(typing.TakeBack().has_value());
-    EXPECT_FALSE(typing.TakeBack().has_value());
+    EXPECT_FALSE(typing.TakeBack(20).has_value());
+    EXPECT_FALSE(typing.TakeBack(30).has_value());
 }
 
 TEST(FindInLines, EveryPlaceIgnoringCaseAndTheOneAtOrAfterTheCaret) {

@@ -98,6 +98,11 @@ void Driver::Register() {
         Pick(ParseNumber<int>(a[0], "line"), ParseNumber<int>(a[1], "column"), button,
              ParseModifier(a, modifierAt));
     });
+    add("pressat", [this](const std::string&, const Args& a) {
+        ExpectArgs(a, 2, 3);
+        PressAt(QPoint(ParseNumber<int>(a[0], "x"), ParseNumber<int>(a[1], "y")),
+                ParseButton(a, 2));
+    });
     add("drag", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 4, 5);
         Drag(ParseNumber<int>(a[0], "line"), ParseNumber<int>(a[1], "column"),
@@ -261,6 +266,12 @@ void Driver::Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModi
     QWidget* viewport = form_.RichEdit1->viewport();
     QTest::mousePress(viewport, button, modifiers, point);
     QTest::mouseRelease(viewport, button, modifiers, point);
+}
+
+void Driver::PressAt(QPoint point, Qt::MouseButton button) {
+    QWidget* viewport = form_.RichEdit1->viewport();
+    QTest::mousePress(viewport, button, Qt::NoModifier, point);
+    QTest::mouseRelease(viewport, button, Qt::NoModifier, point);
 }
 
 void Driver::Drag(int line1, int column1, int line2, int column2, Qt::KeyboardModifiers modifiers) {

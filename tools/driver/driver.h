@@ -31,6 +31,8 @@ private:
     void Register();
     void Press(const std::string& button);
     void Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // A press where no character need be, at a point of the pane's visible area.
+    void PressAt(QPoint point, Qt::MouseButton button);
     void Drag(int line1, int column1, int line2, int column2, Qt::KeyboardModifiers modifiers);
     // Scrolls the pane so that the character is in view; returns the point
     // of the pane's viewport where it is drawn.

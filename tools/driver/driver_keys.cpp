@@ -17,6 +17,26 @@ namespace {
 // shows itself pressed for a tenth of a second first.
 constexpr int kAnimatedClickLimitMs = 5000;
 
+// Stamps the key presses and releases that come without a time stamp (as
+// Qt Test sends them) with the driver's key clock, as `keys` stamps its own.
+class KeyClockStamp : public QObject {
+public:
+    explicit KeyClockStamp(quint64 timeMs) : timeMs_(timeMs) { qApp->installEventFilter(this); }
+    ~KeyClockStamp() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->timestamp() == 0) key->setTimestamp(timeMs_);
+        }
+        return false;
+    }
+
+private:
+    quint64 timeMs_;
+};
+
 }  // namespace
 
 void Driver::Focus(const std::string& name) {
@@ -40,6 +60,7 @@ void Driver::Key(const std::string& keys) {
         // Enter is the keypad's key, and comes as a keypad key does.
         if (key == Qt::Key_Enter) modifiers |= Qt::KeypadModifier;
         QWidget* target = QApplication::focusWidget();
+        const KeyClockStamp stamp(++keyClockMs_);
         QTest::keyClick(target != nullptr ? target : &form_, key, modifiers);
         FinishAnimatedClicks();
     }
