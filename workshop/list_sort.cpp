@@ -33,7 +33,7 @@ enum class Rank { Figure, Text, NoValue };  // the order of the ranks in either 
 struct SortKey {
     Rank rank = Rank::NoValue;
     double figure = 0;
-    std::string text;  // lower case
+    std::string_view text;
 };
 
 // Lines that move as one: an entry's line with its note lines, or a kind's title.
@@ -98,12 +98,22 @@ SortKey KeyOf(std::string_view value, const ColumnSpan& column, bool figures) {
         }
     }
     key.rank = Rank::Text;
-    key.text.assign(value);
-    // The lists' letters are ASCII; other Latin-1 bytes compare as they are.
-    for (char& c : key.text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    key.text = value;
     return key;
+}
+
+// The lists' letters are ASCII; other Latin-1 bytes compare as they are.
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Texts compared ignoring case: below 0, 0 or above 0 as strcmp.
+int CompareText(std::string_view a, std::string_view b) {
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(Lower(a[i]));
+        const auto y = static_cast<unsigned char>(Lower(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 bool Before(const SortKey& a, const SortKey& b, SortOrder order) {
@@ -113,7 +123,7 @@ bool Before(const SortKey& a, const SortKey& b, SortOrder order) {
         case Rank::Figure:
             return descending ? a.figure > b.figure : a.figure < b.figure;
         case Rank::Text: {
-            const int c = a.text.compare(b.text);
+            const int c = CompareText(a.text, b.text);
             return descending ? c > 0 : c < 0;
         }
         case Rank::NoValue:

@@ -2,7 +2,6 @@
 #include "workshop/sort_value.h"
 
 #include <charconv>
-#include <string>
 
 #include "catalog/text_format.h"
 
@@ -12,18 +11,23 @@ constexpr double kMeanDieRoll = 3.5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// No figure the lists write is longer; a longer value is a text.
+constexpr size_t kLongestFigure = 40;
+
 // A plain number: an optional minus, a digit, then whatever the lists' number
 // forms write. std::from_chars reads it the same in every C locale.
 std::optional<double> ReadNumber(std::string_view text) {
     const size_t digit = text.size() > 1 && text[0] == '-' ? 1 : 0;
-    if (text.size() <= digit || !IsDigit(text[digit])) return std::nullopt;
-    std::string number(text);
-    for (char& c : number) {
-        if (c == textfmt::DecimalSeparator()) c = '.';
+    if (text.size() <= digit || !IsDigit(text[digit]) || text.size() > kLongestFigure) {
+        return std::nullopt;
+    }
+    char number[kLongestFigure];
+    for (size_t i = 0; i < text.size(); ++i) {
+        number[i] = text[i] == textfmt::DecimalSeparator() ? '.' : text[i];
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+    const auto [end, error] = std::from_chars(number, number + text.size(), value);
+    if (error != std::errc() || end != number + text.size()) return std::nullopt;
     return value;
 }
 
