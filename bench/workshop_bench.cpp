@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's operations without the window: a pick, a random item, one
-// simulated week, a forecast of a making, an undo step, in microseconds.
+// simulated week, a forecast of a making, an undo step, sorting the creatures
+// by a column, in microseconds.
 #include <benchmark/benchmark.h>
 
 #include "catalog/catalog_table.h"
+#include "catalog/fauna.h"
 #include "catalog/magic_item.h"
 #include "dice/random_source.h"
 #include "random/random_item.h"
 #include "workshop/combination_rules.h"
 #include "workshop/forecast.h"
 #include "workshop/item_sheet.h"
+#include "workshop/list_sort.h"
 #include "workshop/making.h"
 #include "workshop/picking.h"
 #include "workshop/workbench_history.h"
@@ -146,5 +149,18 @@ void BM_UndoRedo(benchmark::State& state) {
     EmptyBench(table);
 }
 BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMicrosecond);
+
+// A press on a header of the creature list, the longest list: the press's
+// new order, then the list sorted by it. Header 0 sorts the names (text),
+// header 5 the stat totals (figures).
+void BM_SortCreatures(benchmark::State& state) {
+    const Listing fauna = ListFauna(Table());
+    const int header = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const ListSort sort = PressHeader(fauna, ListSort{}, header);
+        benchmark::DoNotOptimize(SortListing(fauna, sort.header, sort.order));
+    }
+}
+BENCHMARK(BM_SortCreatures)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -13,6 +13,8 @@ class TMagicItemKest;
 // code, weeks, ST per day, weekly ingredient cost and the 4 blanks after them.
 // The analysis shares them so that its lines pick like the enchantment list's.
 std::string EnchantmentColumns(const TMagicItemKest& item);
+// Their width: the notes and the analysis's own figures start here.
+constexpr int kEnchantmentColumnsWidth = 63;
 
 // The header labels over those columns, as the enchantment list captions them;
 // the analysis keeps the positions and re-captions the last column.

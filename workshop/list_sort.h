@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "catalog/listing.h"
+
+// Sorting the list on show by one of its columns, as a press on a column
+// header asks. Sorting changes no state of the workbench: it only orders the
+// lines, and says for each shown line which line of the catalog order it is.
+
+enum class SortOrder {
+    Catalog,     // the order the list command wrote
+    Ascending,   // A to Z, smallest first
+    Descending,  // Z to A, largest first
+};
+
+// The order a list on show stands in: sorted by the column whose top header
+// label is `header` (0..8), or in catalog order.
+struct ListSort {
+    int header = -1;
+    SortOrder order = SortOrder::Catalog;
+    bool operator==(const ListSort& other) const {
+        return header == other.header && order == other.order;
+    }
+};
+
+// A press on header label `header` (0..8) of the listing, which stands as
+// `current`: the first press on a column sorts a text column A to Z and a
+// figure column largest first, the second reverses, the third goes back to
+// catalog order. Both of two stacked labels count as the same column. A label
+// without a caption leaves `current` as it is.
+ListSort PressHeader(const Listing& listing, const ListSort& current, int header);
+
+struct SortedListing {
+    Listing listing;                  // the same labels; the lines in the shown order
+    std::vector<size_t> catalogLine;  // for each shown line, its index in catalog order
+    std::string state;                // "sorted by Cost, largest first"; empty in catalog order
+};
+
+// The listing sorted by the column of header label `header` (0..8):
+// - a column holds figures when most of its values are numbers, money or (for
+//   weapon damage) dice; otherwise texts, compared ignoring case and leading
+//   blanks. Texts in a figure column ("none" pay) come after the figures;
+// - "-" and empty values come last in either order, and ties keep their
+//   catalog order;
+// - a line whose first 28 characters are blank is a note of the entry above
+//   and moves with it (not in the jewelry list, where such a line is the
+//   empty place, an entry of its own);
+// - in the fauna list a kind's title heads the variant lines under it: the
+//   variants sort within their kind and the kinds by their own name or, in a
+//   figure column, by the first of their sorted variants.
+// Catalog order, or a label without a caption, gives the lines as they are.
+SortedListing SortListing(const Listing& listing, int header, SortOrder order);
