@@ -7,9 +7,10 @@
 
 namespace {
 
-// Columns of an item's line: the base item in 1-36 (at least one blank after
-// it), the value in 37-50, the weeks in 51-58, three blanks, then the
-// enchantments from column 62 to the end of the line. Their note lines are
+// Columns of an item's line: the base item in 1-36 (the longest a random item
+// gets has 35 characters, and at least one blank follows it), the value in
+// 37-50, the weeks in 51-58, three blanks, then the enchantments from column
+// 62 to the end of the line. The note lines that carry the rest of them are
 // blank up to column 62, well past the 28 characters a click reads.
 constexpr int kNameWidth = 36;
 constexpr int kValueWidth = 14;
