@@ -20,6 +20,7 @@ enum class ShownList {
     Fauna,
     Jobs,
     MagicItems,  // the enchantment list and the analysis
+    Hoard,       // a rolled hoard: a line gives its item by its place, not by name
 };
 
 // One column header label above the output pane: its left position and caption.

@@ -27,6 +27,7 @@ void ResizeGem(RandomRun& run, int32_t n, double value) {
     TGemItemKest& gem = GemToCut(run.table, n);
     gem.Carats = std::nearbyint(value / gem.PricePerCarat) + 1;
     gem.Price = gem.Carats * gem.PricePerCarat;
+    run.cutGem = n;
 }
 
 void SetGemBaseItem(RandomRun& run, int32_t n) {

@@ -104,14 +104,18 @@ void PutFigurinePick(RandomRun& run) {
     }
 }
 
-void MakeRandomItem(CatalogTable& table, WorkshopState& state, RandomSource& random) {
+RandomItemRoll RollRandomItem(CatalogTable& table, WorkshopState& state, RandomSource& random) {
     // Empty the bench; the slots keep their making figures.
     for (int32_t slot = 1; slot <= entries::kSlotCount; ++slot) {
         table.EditSlot(slot).Assign(table.BlankItem());
     }
-    random.ReseedFromClock();
-
     RandomRun run{table, state, random};
     RollBaseItem(run);
     PutRandomEnchantments(run);
+    return {run.cutGem};
+}
+
+void MakeRandomItem(CatalogTable& table, WorkshopState& state, RandomSource& random) {
+    random.ReseedFromClock();
+    RollRandomItem(table, state, random);
 }

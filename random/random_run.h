@@ -24,6 +24,7 @@ struct RandomRun {
     WorkshopState& state;
     RandomSource& random;
     int32_t fill = kFillEmpty;
+    int32_t cutGem = 0;  // the gem cut to a new size, if any
 
     // d(faces): one fresh draw.
     int32_t Die(int32_t faces);

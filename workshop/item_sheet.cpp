@@ -22,10 +22,16 @@ constexpr int kFixedMinWidth = 3;
 
 const char kTotalLabel[] = "            Total  ";
 
-// The name part of a slot line: graded items ('A') carry their level right
-// after the name ("Weapon/Armor +3", "Weakness ST-2"), counted items ('B')
-// after a blank ("ST battery 5pt 15").
-std::string SlotLabel(const TMagicItemKest& slot) {
+std::string SlotLine(const TMagicItemKest& slot, double price, double weeks) {
+    return textfmt::LineBuilder(SheetSlotLabel(slot))
+        .FigureEndAt(kSlotPriceEnd, textfmt::General(price))
+        .FigureRight(kWeeksWidth, textfmt::General(weeks))
+        .Take();
+}
+
+}  // namespace
+
+std::string SheetSlotLabel(const TMagicItemKest& slot) {
     switch (slot.NoteCode) {
         case 'A':
             return slot.Name + textfmt::Int(slot.Level);
@@ -35,15 +41,6 @@ std::string SlotLabel(const TMagicItemKest& slot) {
             return slot.Name;
     }
 }
-
-std::string SlotLine(const TMagicItemKest& slot, double price, double weeks) {
-    return textfmt::LineBuilder(SlotLabel(slot))
-        .FigureEndAt(kSlotPriceEnd, textfmt::General(price))
-        .FigureRight(kWeeksWidth, textfmt::General(weeks))
-        .Take();
-}
-
-}  // namespace
 
 std::string FormatBaseLine(const std::string& name, double price, double weeks) {
     return textfmt::LineBuilder(name)

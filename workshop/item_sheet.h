@@ -10,6 +10,11 @@
 class CatalogTable;
 class TMagicItemKest;
 
+// The name part of a slot line: graded items ('A') carry their level right
+// after the name ("Weapon/Armor +3", "Weakness ST-2"), counted items ('B')
+// after a blank ("ST battery 5pt 15").
+std::string SheetSlotLabel(const TMagicItemKest& slot);
+
 // The fixed-column lines of the item sheet (the list box) and of the making
 // report (the output pane).
 std::string FormatBaseLine(const std::string& name, double price, double weeks);

@@ -199,6 +199,8 @@ int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
             break;
         case ShownList::None:
             break;  // the making report: nothing on it can be picked
+        case ShownList::Hoard:
+            break;  // a hoard's line is picked by its place in the hoard
     }
     return picked;
 }

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "random/hoard.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalog/catalog_table.h"
+#include "catalog/gem.h"
+#include "catalog/text_format.h"
+#include "dice/random_source.h"
+#include "random/hoard_list.h"
+#include "random/random_item.h"
+#include "workshop/combination_rules.h"
+#include "workshop/item_sheet.h"
+
+namespace {
+
+// A seeded source that counts how often it is asked to seed from the clock.
+struct CountedSeeds : SeededRandom {
+    using SeededRandom::SeededRandom;
+    void ReseedFromClock() override { ++seedings; }
+    int seedings = 0;
+};
+
+// A bench with a base item and a slot in the middle of its making.
+void FillBench(CatalogTable& table, WorkshopState& state) {
+    table.Build();
+    state.SetBaseItem("dagger", 10, 1);
+    Rectify_Magic_Item_list(table, state, 2);
+    table.EditSlot(1).WeeksWorked = 3;
+}
+
+// The text of a column without its blanks.
+std::string Column(const std::string& line, size_t from, size_t width) {
+    const std::string text = line.substr(from, width);
+    const size_t first = text.find_first_not_of(' ');
+    return first > width ? "" : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
+TEST(Hoard, IsTheItemsRandomRollsOneAfterAnotherFromOneSeedListedAndSummed) {
+    struct Case {
+        uint64_t seed;
+        int32_t count;
+        size_t items;  // none beyond the limits
+    } const cases[] = {{1, 1, 1}, {7, 25, 25}, {20240611, 1000, 1000}, {3, 0, 0}, {3, 1001, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        CatalogTable table, reference;
+        WorkshopState state, presses;
+        FillBench(table, state);
+        FillBench(reference, presses);
+        const WorkbenchSnapshot bench = CaptureWorkbench(table, state);
+        CountedSeeds random(c.seed);
+        SeededRandom pressRandom(c.seed);
+        const std::vector<HoardItem> hoard = RollHoard(table, state, random, c.count);
+        ASSERT_EQ(hoard.size(), c.items);
+        EXPECT_EQ(random.seedings, hoard.empty() ? 0 : 1);
+        EXPECT_EQ(CaptureWorkbench(table, state), bench);
+        const HoardList list = ListHoard(hoard);
+        const std::vector<std::string>& lines = list.listing.lines;
+        ASSERT_EQ(list.itemOfLine.size(), lines.size());
+        EXPECT_EQ(list.ItemAt(-1), std::nullopt);
+        EXPECT_EQ(list.ItemAt(static_cast<int32_t>(lines.size()) - 1), std::nullopt);  // the sum
+        std::vector<std::string> shown(hoard.size());  // each item's enchantment column
+        size_t items = 0;
+        double total = 0;
+        for (size_t n = 0; n + 1 < lines.size(); ++n) {
+            SCOPED_TRACE(lines[n]);
+            EXPECT_EQ(lines[n].size(), 123u);
+            if (lines[n].find_first_not_of(' ') < 28) {  // an item's line, not a note line
+                const HoardItem& item = hoard[items++];
+                MakeRandomItem(reference, presses, pressRandom);
+                const WorkbenchSnapshot rolled = CaptureWorkbench(reference, presses);
+                ASSERT_EQ(item.bench, rolled);
+                // The enchantments are named as the sheet's slot lines name them.
+                const std::vector<std::string> sheet = BuildItemSheet(reference, presses);
+                const size_t first = rolled.BaseItemName.empty() ? 0 : 2;
+                ASSERT_EQ(sheet.size(), first + item.enchantments.size() + 2);
+                for (size_t k = 0; k < item.enchantments.size(); ++k) {
+                    EXPECT_EQ(sheet[first + k].rfind(item.enchantments[k] + " ", 0), 0u);
+                }
+                EXPECT_EQ(Column(lines[n], 0, 36),
+                          rolled.BaseItemName.empty() ? "-" : rolled.BaseItemName);
+                const double value = TotalLinePrice(presses.HexCount, presses.SheetTotalPrice);
+                EXPECT_EQ(Column(lines[n], 36, 14), textfmt::Fixed2(value, 3));
+                EXPECT_EQ(Column(lines[n], 50, 8), textfmt::Fixed2(presses.SheetTotalWeeks, 3));
+                total += value;
+                // Taken from the hoard, the item is back on the bench as rolled, its gem too.
+                PutHoardItem(item, table, state);
+                EXPECT_EQ(CaptureWorkbench(table, state), rolled);
+                if (item.gem > 0) {
+                    EXPECT_EQ(GemAt(table, item.gem).Carats, GemAt(reference, item.gem).Carats);
+                }
+            }
+            ASSERT_EQ(list.ItemAt(static_cast<int32_t>(n)), items - 1);
+            shown[items - 1] += (shown[items - 1].empty() ? "" : " ") + Column(lines[n], 61, 62);
+        }
+        for (size_t i = 0; i < hoard.size(); ++i) {
+            std::string names;
+            for (const std::string& name : hoard[i].enchantments)
+                names += (names.empty() ? "" : ", ") + name;
+            EXPECT_EQ(shown[i], names);
+        }
+        EXPECT_EQ(items, hoard.size());
+        EXPECT_EQ(lines.back().size(), 123u);
+        EXPECT_EQ(Column(lines.back(), 0, 36),
+                  "Total: " + std::to_string(items) + (items == 1 ? " item" : " items"));
+        EXPECT_EQ(Column(lines.back(), 36, 87), textfmt::Fixed2(total, 3));
+    }
+}
+
+}  // namespace
