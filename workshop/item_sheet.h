@@ -9,6 +9,7 @@
 
 class CatalogTable;
 class TMagicItemKest;
+struct WorkbenchSnapshot;
 
 // The fixed-column lines of the item sheet (the list box) and of the making
 // report (the output pane).
@@ -24,6 +25,10 @@ double TotalLinePrice(int32_t hexCount, double priceTotal);
 // The item sheet: the base item, the filled slots and the total line. Stores
 // SheetTotalPrice and SheetTotalWeeks.
 std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState& state);
+
+// The item sheet of a workbench kept aside (a plan pasted or made before), line
+// for line as BuildItemSheet draws it once the plan is back on the bench.
+std::vector<std::string> BuildPlanSheet(const WorkbenchSnapshot& plan);
 
 // The making report: the item's name, the base item at its adjusted price,
 // the slots with a successful week, and the money and weeks so far. Stores
