@@ -3,10 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "workshop/workshop_state.h"
 
+class CatalogTable;
 class TCarpetItemKest;
 class TComponentItemKest;
 class TEquipmentItemKest;
@@ -55,3 +58,13 @@ BaseItem ComponentBase(const TComponentItemKest& component);
 inline void SetBaseItem(WorkshopState& state, BaseItem item) {
     state.SetBaseItem(std::move(item.name), item.price, item.weeks, item.hexes);
 }
+
+// The base items a pick or a random treasure can set whose names begin text,
+// catalog by catalog. A gem may stand at any whole number of carats (a random
+// treasure cuts the stones): its pricePerCarat is then not 0, and item.price
+// is its present size.
+struct BaseItemChoice {
+    BaseItem item;
+    double pricePerCarat = 0;
+};
+std::vector<BaseItemChoice> BaseItemsStarting(const CatalogTable& table, std::string_view text);
