@@ -20,6 +20,7 @@ enum class ShownList {
     Fauna,
     Jobs,
     MagicItems,  // the enchantment list and the analysis
+    MadeItems,   // the items made this run: a line stands for its item's plan
 };
 
 // One column header label above the output pane: its left position and caption.

@@ -196,6 +196,8 @@ int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
             break;
         case ShownList::None:
             break;  // the making report: nothing on it can be picked
+        case ShownList::MadeItems:
+            break;  // a line puts its item's plan back, by its place in the list
     }
     return picked;
 }
