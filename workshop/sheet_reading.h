@@ -20,7 +20,8 @@ struct SheetReading {
 
 // Reads an item sheet as a copy of it puts it on the clipboard (utf8, see
 // sheet_text.h) back into the workbench it was drawn from, so that the plan
-// restored gives the same sheet again.
+// restored gives the same sheet again. Nothing is changed: the caller puts
+// the plan on the bench (RestoreWorkbench) as one undo step.
 //
 // A sheet shows the names, levels, prices and weeks; every other figure comes
 // from the catalogs and the combination rules as a pick would set it: a slot
@@ -36,6 +37,12 @@ struct SheetReading {
 // size a random treasure has cut the catalog's stone to since, and the catalog
 // stays as it is. Besides its catalog weeks, a base item may show the weeks a
 // making set (one week per $150 of the price made dearer by note codes).
+//
+// Where the sheet cannot tell two workbenches apart, bench decides when it is
+// one of them (so a sheet pasted back onto the bench it was copied from
+// changes nothing), else the catalogs do: base weeks shown to two decimals
+// (the catalog's 0.666 or a making's 0.6666...), and no base item at all (as
+// at start-up, or after a random treasure found the empty jewelry place).
 //
 // Refused, with the reason: an empty text, one of more than
 // kMostSheetTextBytes, a name no catalog has, a figure that is not the one

@@ -93,6 +93,11 @@ PastedText SplitPastedText(std::string_view utf8) {
         pasted.error = "the clipboard holds no text";
         return pasted;
     }
+    // Some editors put a byte order mark before what they copy.
+    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (utf8.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        utf8.remove_prefix(byteOrderMark.size());
+    }
     int number = 0;
     size_t start = 0;
     while (start <= utf8.size()) {

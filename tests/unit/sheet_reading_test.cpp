@@ -20,6 +20,7 @@
 #include "catalog/weapon_list.h"
 #include "dice/random_source.h"
 #include "random/random_item.h"
+#include "tests/support/text.h"
 #include "workshop/base_items.h"
 #include "workshop/combination_rules.h"
 #include "workshop/enchantment_list.h"
@@ -141,7 +142,7 @@ TEST(SheetReading, ReadsWhatACopyCanBecomeAndRefusesAnythingElse) {
     const Case cases[] = {
         {sheet, ""},
         {"\n \n" + sheet + "\n\n", ""},
-        {sheet.substr(0, sheet.size() - 1), ""},
+        {"\xEF\xBB\xBF" + sheet.substr(0, sheet.size() - 1), ""},
         {With(With(With(sheet, "\n", "\r\n"), " \n", "\r\n"), "\n", "   \r\n"), ""},
         {With(sheet, "0.07\n", "0.07  \n"), ""},
         {"", "the clipboard holds no text"},
@@ -173,6 +174,10 @@ TEST(SheetReading, ReadsWhatACopyCanBecomeAndRefusesAnythingElse) {
          "line 9: the total does not add up to the lines above it"},
         {sheet + "\nhello\n", "line 11: nothing may follow the total line"},
         {"hello world\n", "line 1: 'hello world' is not a line of an item sheet"},
+        {"Light" + B(34) + "500" + B(6) + "1\nBlur" + B(34) + "6000" + B(6) + "5\n",
+         "line 2: Blur costs more than the item above it; the dearest stand first"},
+        {"wavellite (gem)" + B(24) + "7.00" + B(3) + "0.00\n",
+         "line 1: wavellite (gem) costs 5.00 a carat, and 7.00 is no whole number of carats"},
     };
     for (const Case& c : cases) {
         const SheetReading reading = ReadItemSheet(table, bench, c.text);
