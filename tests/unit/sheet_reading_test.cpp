@@ -68,10 +68,10 @@ public:
     }
 
 private:
-    std::string line_ = std::string(kPickTextLength, ' ');
     CatalogTable& table_;
     WorkshopState& state_;
     SeededRandom random_;
+    std::string line_ = std::string(kPickTextLength, ' ');  // the last line picked
 };
 
 // Copies the sheet of the bench and reads it back where the catalogs are as
