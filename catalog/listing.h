@@ -21,6 +21,7 @@ enum class ShownList {
     Jobs,
     MagicItems,  // the enchantment list and the analysis
     Hoard,       // a rolled hoard: a line gives its item by its place, not by name
+    MadeItems,   // the items made this run: a line stands for its item's plan
 };
 
 // One column header label above the output pane: its left position and caption.

@@ -3,16 +3,15 @@
 // spells: the base item each one gives and the magic that goes with it.
 
 #include <cmath>
-#include <string>
 
 #include "catalog/carpet.h"
 #include "catalog/component.h"
 #include "catalog/fauna.h"
 #include "catalog/gem.h"
 #include "catalog/jewelry.h"
-#include "catalog/making_time.h"
 #include "catalog/spell.h"
 #include "random/random_run.h"
+#include "workshop/base_items.h"
 
 namespace {
 
@@ -31,8 +30,7 @@ void ResizeGem(RandomRun& run, int32_t n, double value) {
 }
 
 void SetGemBaseItem(RandomRun& run, int32_t n) {
-    const TGemItemKest& gem = GemAt(run.table, n);
-    run.state.SetBaseItem(gem.Name + " (gem)", gem.Price, 0, 1);
+    SetBaseItem(run.state, TreasureGemBase(GemAt(run.table, n)));
 }
 
 // A creature gem, by d(14): wolf, myrmidon, bear, gargoyle, giant and the two
@@ -53,13 +51,9 @@ void RollCreature(RandomRun& run) {
     const TFloura_FaunaKest& kind = FaunaAt(run.table, f);
     const int32_t variants = FaunaVariantCount(kind);
     if (variants > 0) {
-        const size_t c = static_cast<size_t>(run.Die(variants) - 1);
-        run.state.SetBaseItem(kind.VariantName[c] + " " + kind.Name, kind.Stats[c].Cost, 0,
-                              kind.Stats[c].Hexes);
+        SetBaseItem(run.state, FaunaBase(kind, run.Die(variants)));
     } else {
-        const TStatKest& stats = kind.Stats[0];
-        run.state.SetBaseItem(kind.Name + " " + std::to_string(stats.Hexes) + " hex", stats.Cost, 0,
-                              stats.Hexes);
+        SetBaseItem(run.state, FaunaBySizeBase(kind));
     }
     run.fill = kFillEmpty;
     if (f == kDemon) {
@@ -76,8 +70,7 @@ void RollCreature(RandomRun& run) {
 
 void RollComponent(RandomRun& run) {
     const int32_t k = run.Die(kComponentCount);
-    const TComponentItemKest& component = ComponentAt(run.table, k);
-    run.state.SetBaseItem(component.Name, component.Price, 0, 1);
+    SetBaseItem(run.state, ComponentBase(ComponentAt(run.table, k)));
     run.fill = 1;
     switch (k) {
         case 1:  // Carving
@@ -121,16 +114,14 @@ void RollComponent(RandomRun& run) {
 
 void RollCarpet(RandomRun& run) {
     const int32_t c = run.Die(kCarpetCount);
-    const TCarpetItemKest& carpet = CarpetAt(run.table, c);
-    run.state.SetBaseItem(carpet.Name, carpet.Price, WeeksOfMakingFor(carpet.Price), 1);
+    SetBaseItem(run.state, CarpetBase(CarpetAt(run.table, c)));
     run.Put(charm::kFirstMagicCarpet - 1 + c);
     run.fill = 1;
 }
 
 void RollJewelry(RandomRun& run) {
     const int32_t j = run.Die(kJewelryCount);
-    const TJewelryItemKest& piece = JewelryAt(run.table, j);
-    run.state.SetBaseItem(piece.Name, piece.Price, WeeksOfMakingFor(piece.Price), 1);
+    SetBaseItem(run.state, JewelryBase(JewelryAt(run.table, j)));
     run.fill = 1;
     switch (j) {
         case 8:   // chalice
@@ -197,13 +188,11 @@ void RollGem(RandomRun& run) {
 }
 
 void RollSpellBook(RandomRun& run) {
-    const TSpellsKest& spell = SpellAt(run.table, run.Die(kSpellCount));
-    run.state.SetBaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks, 1);
+    SetBaseItem(run.state, SpellBookBase(SpellAt(run.table, run.Die(kSpellCount))));
     run.fill = kFillEmpty;
 }
 
 void RollScroll(RandomRun& run) {
-    const TSpellsKest& spell = SpellAt(run.table, run.Die(kSpellCount));
-    run.state.SetBaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks, 1);
+    SetBaseItem(run.state, ScrollBase(SpellAt(run.table, run.Die(kSpellCount))));
     run.fill = kFillComplete;  // the spell on it is all a scroll holds
 }

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <string>
 
 #include "catalog/catalog_table.h"
 #include "catalog/equipment.h"
 #include "catalog/weapon.h"
 #include "random/random_run.h"
+#include "workshop/base_items.h"
 
 namespace {
 
@@ -44,12 +44,10 @@ void SetWeaponBaseItem(RandomRun& run, const TWeaponItemKest& weapon) {
         if (!variant.Name.empty()) ++variants;
     }
     if (run.Die(2) == 1 || variants == 0) {
-        const TWeaponKest& first = weapon.Variants[0];
-        run.state.SetBaseItem(weapon.Name, first.Cost, first.Weeks, 1);
+        SetBaseItem(run.state, WeaponBase(weapon));
     } else {
         const TWeaponKest& variant = weapon.Variants[static_cast<size_t>(run.Die(variants) - 1)];
-        run.state.SetBaseItem(variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks,
-                              1);
+        SetBaseItem(run.state, WeaponVariantBase(weapon, variant));
     }
 }
 
@@ -143,8 +141,7 @@ const GearCharm kEquipmentCharms[] = {
 
 void RollEquipment(RandomRun& run) {
     const int32_t e = run.Die(kEquipmentCount);
-    const TEquipmentItemKest& article = EquipmentAt(run.table, e);
-    run.state.SetBaseItem(article.Name, article.Cost, article.Weeks, 1);
+    SetBaseItem(run.state, EquipmentBase(EquipmentAt(run.table, e)));
     run.fill = 1;
     switch (e) {
         case 25:  // lantern

@@ -31,12 +31,6 @@ constexpr int kUnicornHornArticle = 28;
 
 enum class Step { Up, Down };
 
-// A graded item's price at a level: the catalog price at +-1, doubling with
-// every further level (x16 at +-5).
-int32_t GradedPrice(int32_t catalogPrice, int32_t level) {
-    return Multiply32(catalogPrice, int64_t{1} << (std::abs(level) - 1));
-}
-
 // Items that keep their own price in any slot, however many items stand above
 // them on the bench.
 bool ImmuneToDoubling(const std::string& name) {
@@ -92,10 +86,10 @@ private:
                     Remove(k);
                 } else if (level >= 1 && level < kTopGrade) {
                     ++level;
-                    slot.Price = GradedPrice(picked_.Price, level);
+                    slot.Price = LevelPrice(picked_, level);
                 } else if (level <= -1 && level > -kTopGrade) {
                     --level;
-                    slot.Price = GradedPrice(picked_.Price, level);
+                    slot.Price = LevelPrice(picked_, level);
                 }
                 break;  // level 0 is not graded: nothing happens
             case 'B':
@@ -103,11 +97,11 @@ private:
                     Remove(k);
                 } else if (index_ == kFivePointBattery) {
                     level += kBatteryStep;
-                    slot.Price = Multiply32(picked_.Price, level / kBatteryStep);
+                    slot.Price = LevelPrice(picked_, level);
                     if (level > kFivePointLimit) Remove(k);
                 } else {
                     ++level;
-                    slot.Price = Multiply32(picked_.Price, level);
+                    slot.Price = LevelPrice(picked_, level);
                 }
                 break;
             default:
@@ -125,10 +119,10 @@ private:
                     Remove(k);
                 } else if (level >= 2 && level <= kTopGrade) {
                     --level;
-                    slot.Price = GradedPrice(picked_.Price, level);
+                    slot.Price = LevelPrice(picked_, level);
                 } else if (level <= -2 && level >= -kTopGrade) {
                     ++level;
-                    slot.Price = GradedPrice(picked_.Price, level);
+                    slot.Price = LevelPrice(picked_, level);
                 }
                 break;
             case 'B':
@@ -139,11 +133,11 @@ private:
                         Remove(k);
                     } else {
                         level -= kBatteryStep;
-                        slot.Price = Multiply32(picked_.Price, level / kBatteryStep);
+                        slot.Price = LevelPrice(picked_, level);
                     }
                 } else {
                     --level;
-                    slot.Price = Multiply32(picked_.Price, level);
+                    slot.Price = LevelPrice(picked_, level);
                 }
                 break;
             default:
@@ -184,11 +178,7 @@ private:
         for (int k = 1; k <= kSlotCount; ++k) {
             TMagicItemKest& slot = Slot(k);
             if (slot.Name.empty()) continue;
-            if (k == 1 || ImmuneToDoubling(slot.Name)) {
-                slot.AdjustedPrice = slot.Price;
-            } else {
-                slot.AdjustedPrice = Multiply32(slot.Price, int64_t{1} << (k - 1));
-            }
+            slot.AdjustedPrice = PriceInSlot(slot, k);
             ApplyUnicornRule(slot);
         }
     }
@@ -196,18 +186,14 @@ private:
     // Enchanting a unicorn with its own horn: the horn becomes the base item,
     // and the enchantment costs nothing and takes a week.
     void ApplyUnicornRule(TMagicItemKest& slot) const {
-        if (slot.Name != "Unicorn Horn") return;
+        if (!IsUnicornHorn(slot)) return;
         if (state_.BaseItemName == "unicorn horse") {
             const TEquipmentItemKest& horn = EquipmentAt(table_, kUnicornHornArticle);
             state_.BaseItemName = horn.Name;
             state_.BaseItemPrice = horn.Cost;
             state_.BaseItemWeeks = horn.Weeks;
         }
-        if (state_.BaseItemName == "unicorn horn") {
-            slot.Price = 0;
-            slot.AdjustedPrice = 0;
-            slot.Weeks = 1;
-        }
+        if (state_.BaseItemName == "unicorn horn") ChargeAsOwnHorn(slot);
     }
 
     CatalogTable& table_;
@@ -231,4 +217,53 @@ void Rectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_t 
 
 void UnRectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_t index) {
     RunRules(table, state, index, Step::Down);
+}
+
+int32_t LevelPrice(const TMagicItemKest& item, int32_t level) {
+    if (level == item.Level) return item.Price;  // as the catalog puts it on
+    switch (item.NoteCode) {
+        case 'A':  // x16 at +-5; there are no other grades
+            if (level == 0 || level < -kTopGrade || level > kTopGrade) return item.Price;
+            return Multiply32(item.Price, int64_t{1} << (std::abs(level) - 1));
+        case 'B':
+            if (item.CatalogIndex == kFivePointBattery) {
+                return Multiply32(item.Price, level / kBatteryStep);
+            }
+            return Multiply32(item.Price, level);
+        default:
+            return item.Price;
+    }
+}
+
+bool LevelReachable(const TMagicItemKest& item, int32_t level) {
+    if (level == item.Level) return true;
+    switch (item.NoteCode) {
+        case 'A':
+            if (item.Level >= 1 && item.Level <= kTopGrade) return level >= 1 && level <= kTopGrade;
+            if (item.Level <= -1 && item.Level >= -kTopGrade) {
+                return level <= -1 && level >= -kTopGrade;
+            }
+            return false;  // an item at level 0 (or beyond 5) never moves
+        case 'B':
+            if (item.CatalogIndex == kFivePointBattery) {
+                return level >= kBatteryStep && level <= kFivePointLimit &&
+                       level % kBatteryStep == 0;
+            }
+            return level >= 1 && level <= kCountLimit;
+        default:
+            return false;
+    }
+}
+
+int32_t PriceInSlot(const TMagicItemKest& slot, int k) {
+    if (k == 1 || ImmuneToDoubling(slot.Name)) return slot.Price;
+    return Multiply32(slot.Price, int64_t{1} << (k - 1));
+}
+
+bool IsUnicornHorn(const TMagicItemKest& slot) { return slot.Name == "Unicorn Horn"; }
+
+void ChargeAsOwnHorn(TMagicItemKest& slot) {
+    slot.Price = 0;
+    slot.AdjustedPrice = 0;
+    slot.Weeks = 1;
 }

@@ -7,6 +7,7 @@
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
 #include "workshop/int32_wrap.h"
+#include "workshop/workbench_history.h"
 
 namespace {
 
@@ -42,6 +43,43 @@ std::string SheetSlotLabel(const TMagicItemKest& slot) {
     }
 }
 
+namespace {
+
+struct SheetTotals {
+    double price = 0;
+    double weeks = 0;
+};
+
+// The item sheet of a base item and the five slots slotAt(1..5) gives (a
+// missing slot counts as empty), and the totals its last line shows.
+template <class SlotAt>
+std::vector<std::string> SheetLines(const std::string& baseName, double basePrice, double baseWeeks,
+                                    int32_t hexCount, SlotAt slotAt, SheetTotals& totals) {
+    std::vector<std::string> lines;
+    if (!baseName.empty()) {
+        lines.push_back(FormatBaseLine(baseName, basePrice, baseWeeks));
+        lines.push_back(" ");
+    }
+    // Every slot counts in the totals, listed or not; the prices add up as
+    // 32-bit dollars.
+    int64_t slotPrices = 0;
+    double slotWeeks = 0;
+    for (int k = 1; k <= kSlotCount; ++k) {
+        const TMagicItemKest* slot = slotAt(k);
+        if (slot == nullptr) continue;
+        if (!slot->Name.empty()) lines.push_back(FormatSheetSlotLine(*slot));
+        slotPrices += slot->AdjustedPrice;
+        slotWeeks += slot->Weeks;
+    }
+    totals.price = Wrap32(slotPrices) + basePrice;
+    totals.weeks = slotWeeks + baseWeeks;
+    lines.push_back(" ");
+    lines.push_back(FormatTotalLine(hexCount, totals.price, totals.weeks));
+    return lines;
+}
+
+}  // namespace
+
 std::string FormatBaseLine(const std::string& name, double price, double weeks) {
     return textfmt::LineBuilder(name)
         .FigureEndAt(kFixedPriceEnd, textfmt::Fixed2(price, kFixedMinWidth))
@@ -74,32 +112,28 @@ std::string FormatTotalLine(int32_t hexCount, double priceTotal, double weeksTot
 }
 
 std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState& state) {
-    std::vector<std::string> lines;
-    if (!state.BaseItemName.empty()) {
-        lines.push_back(
-            FormatBaseLine(state.BaseItemName, state.BaseItemPrice, state.BaseItemWeeks));
-        lines.push_back(" ");
-    }
-    // Every slot counts in the totals, listed or not; the prices add up as
-    // 32-bit dollars.
-    int64_t slotPrices = 0;
-    double slotWeeks = 0;
-    for (int k = 1; k <= kSlotCount; ++k) {
-        const TMagicItemKest& slot = table.Slot(k);
-        if (!slot.Name.empty()) lines.push_back(FormatSheetSlotLine(slot));
-        slotPrices += slot.AdjustedPrice;
-        slotWeeks += slot.Weeks;
-    }
-    state.SheetTotalPrice = Wrap32(slotPrices) + state.BaseItemPrice;
-    state.SheetTotalWeeks = slotWeeks + state.BaseItemWeeks;
-    lines.push_back(" ");
-    lines.push_back(FormatTotalLine(state.HexCount, state.SheetTotalPrice, state.SheetTotalWeeks));
+    SheetTotals totals;
+    auto lines = SheetLines(
+        state.BaseItemName, state.BaseItemPrice, state.BaseItemWeeks, state.HexCount,
+        [&](int k) { return &table.Slot(k); }, totals);
+    state.SheetTotalPrice = totals.price;
+    state.SheetTotalWeeks = totals.weeks;
     return lines;
 }
 
 std::vector<std::string> WithItemName(const std::string& name, std::vector<std::string> report) {
     if (!name.empty()) report.insert(report.begin(), {name, " "});
     return report;
+}
+
+std::vector<std::string> BuildPlanSheet(const WorkbenchSnapshot& plan) {
+    SheetTotals totals;
+    const auto slotAt = [&](int k) {
+        const auto at = static_cast<size_t>(k - 1);
+        return at < plan.Slots.size() ? &plan.Slots[at] : nullptr;
+    };
+    return SheetLines(plan.BaseItemName, plan.BaseItemPrice, plan.BaseItemWeeks, plan.HexCount,
+                      slotAt, totals);
 }
 
 std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopState& state) {

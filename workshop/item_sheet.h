@@ -9,6 +9,7 @@
 
 class CatalogTable;
 class TMagicItemKest;
+struct WorkbenchSnapshot;
 
 // The name part of a slot line: graded items ('A') carry their level right
 // after the name ("Weapon/Armor +3", "Weakness ST-2"), counted items ('B')
@@ -29,6 +30,10 @@ double TotalLinePrice(int32_t hexCount, double priceTotal);
 // The item sheet: the base item, the filled slots and the total line. Stores
 // SheetTotalPrice and SheetTotalWeeks.
 std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState& state);
+
+// The item sheet of a workbench kept aside (a plan pasted or made before), line
+// for line as BuildItemSheet draws it once the plan is back on the bench.
+std::vector<std::string> BuildPlanSheet(const WorkbenchSnapshot& plan);
 
 // The making report: the item's name, the base item at its adjusted price,
 // the slots with a successful week, and the money and weeks so far. Stores

@@ -41,3 +41,9 @@ double AdjustedBasePriceFor(const CatalogTable& table, double baseItemPrice) {
         price *= NoteCodePriceFactor(table.Slot(k).NoteCode);
     return price;
 }
+
+double AdjustedBasePriceFor(const std::vector<TMagicItemKest>& slots, double baseItemPrice) {
+    double price = baseItemPrice;
+    for (const TMagicItemKest& slot : slots) price *= NoteCodePriceFactor(slot.NoteCode);
+    return price;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class CatalogTable;
 class TMagicItemKest;
@@ -39,3 +40,5 @@ double SlotWeeklyCost(const CatalogTable& table, const TMagicItemKest& slot);
 // The base item's price once the slots' note codes have made it dearer to
 // work, the factors compounding in slot order.
 double AdjustedBasePriceFor(const CatalogTable& table, double baseItemPrice);
+// The same for slots kept aside (slot 1 first).
+double AdjustedBasePriceFor(const std::vector<TMagicItemKest>& slots, double baseItemPrice);

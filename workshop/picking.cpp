@@ -13,10 +13,10 @@
 #include "catalog/jewelry.h"
 #include "catalog/job.h"
 #include "catalog/magic_item.h"
-#include "catalog/making_time.h"
 #include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/weapon.h"
+#include "workshop/base_items.h"
 #include "workshop/combination_rules.h"
 
 namespace {
@@ -40,19 +40,19 @@ void ScanPotions(const CatalogTable& table, WorkshopState& state, std::string_vi
     for (int n = 1; n <= kPotionCount; ++n) {
         const TPotionItemKest& potion = PotionAt(table, n);
         if (!Matches(potion.Name, selected)) continue;
-        state.SetBaseItem(potion.Name, potion.Price, potion.Weeks);
+        SetBaseItem(state, PotionBase(potion));
         picked = kNoMagicItem;
     }
 }
 
-// Jewelry and carpets count one week of making per $150 of the piece.
+// Jewelry and carpets: the pieces of one range of the table.
 template <class Record>
 void ScanPieces(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                int first, int count, int32_t& picked) {
+                int first, int count, BaseItem (*baseOf)(const Record&), int32_t& picked) {
     for (int n = 1; n <= count; ++n) {
         const Record& record = table.At<Record>(first - 1 + n);
         if (!Matches(record.Name, selected)) continue;
-        state.SetBaseItem(record.Name, record.Price, WeeksOfMakingFor(record.Price));
+        SetBaseItem(state, baseOf(record));
         picked = kNoMagicItem;
     }
 }
@@ -72,12 +72,11 @@ void ScanWeapons(const CatalogTable& table, WorkshopState& state, std::string_vi
         const TWeaponItemKest& weapon = table.Weapon(n);
         for (const TWeaponKest& variant : weapon.Variants) {
             if (!Matches(" " + variant.Name, selected)) continue;
-            state.SetBaseItem(variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks);
+            SetBaseItem(state, WeaponVariantBase(weapon, variant));
             picked = kNoMagicItem;
         }
         if (Matches(weapon.Name, selected)) {
-            const TWeaponKest& first = weapon.Variants[0];
-            state.SetBaseItem(weapon.Name, first.Cost, first.Weeks);
+            SetBaseItem(state, WeaponBase(weapon));
             picked = kNoMagicItem;
         }
     }
@@ -88,7 +87,7 @@ void ScanEquipment(const CatalogTable& table, WorkshopState& state, std::string_
     for (int n = 1; n <= kEquipmentCount; ++n) {
         const TEquipmentItemKest& article = EquipmentAt(table, n);
         if (!Matches(article.Name, selected)) continue;
-        state.SetBaseItem(article.Name, article.Cost, article.Weeks);
+        SetBaseItem(state, EquipmentBase(article));
         picked = kNoMagicItem;
     }
 }
@@ -98,7 +97,7 @@ void ScanGems(const CatalogTable& table, WorkshopState& state, std::string_view 
     for (int n = 1; n <= kGemCount; ++n) {
         const TGemItemKest& gem = GemAt(table, n);
         if (!Matches(gem.Name, selected)) continue;
-        state.SetBaseItem(gem.Name, gem.Price, 0);  // at its price as cut now
+        SetBaseItem(state, GemBase(gem));
         picked = kNoMagicItem;
     }
 }
@@ -112,9 +111,7 @@ void ScanFauna(CatalogTable& table, WorkshopState& state, std::string_view selec
         const TFloura_FaunaKest& kind = FaunaAt(table, n);
         for (int v = 1; v <= kFaunaVariantSlots; ++v) {
             if (!Matches(FaunaVariantText(kind, v), selected)) continue;
-            const auto at = static_cast<size_t>(v - 1);
-            const TStatKest& stats = kind.Stats[at];
-            state.SetBaseItem(kind.VariantName[at] + " " + kind.Name, stats.Cost, 0, stats.Hexes);
+            SetBaseItem(state, FaunaBase(kind, v));
             picked = kNoMagicItem;
             Rectify_Magic_Item_list(table, state, -1);
         }
@@ -126,7 +123,7 @@ void ScanJobs(const CatalogTable& table, WorkshopState& state, std::string_view 
     for (int n = 1; n <= kJobCount; ++n) {
         const TJobKest& job = JobAt(table, n);
         if (!Matches(job.Name, selected)) continue;
-        state.SetBaseItem(job.Name, 0, 0);
+        SetBaseItem(state, JobBase(job));
         picked = kNoMagicItem;
     }
 }
@@ -136,7 +133,7 @@ void ScanScrolls(const CatalogTable& table, WorkshopState& state, std::string_vi
     for (int n = 1; n <= kSpellCount; ++n) {
         const TSpellsKest& spell = SpellAt(table, n);
         if (!Matches(spell.Name + ",S", selected)) continue;
-        state.SetBaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
+        SetBaseItem(state, ScrollBase(spell));
         picked = kNoMagicItem;
     }
 }
@@ -146,7 +143,7 @@ void ScanSpellBooks(const CatalogTable& table, WorkshopState& state, std::string
     for (int n = 1; n <= kSpellCount; ++n) {
         const TSpellsKest& spell = SpellAt(table, n);
         if (!Matches(spell.Name, selected)) continue;
-        state.SetBaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks);
+        SetBaseItem(state, SpellBookBase(spell));
         picked = kNoMagicItem;
     }
 }
@@ -178,12 +175,12 @@ int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
             ScanGems(table, state, selected, picked);
             break;
         case ShownList::Jewelry:
-            ScanPieces<TJewelryItemKest>(table, state, selected, entries::kJewelryFirst,
-                                         kJewelryCount, picked);
+            ScanPieces(table, state, selected, entries::kJewelryFirst, kJewelryCount, JewelryBase,
+                       picked);
             break;
         case ShownList::Carpets:
-            ScanPieces<TCarpetItemKest>(table, state, selected, entries::kCarpetFirst, kCarpetCount,
-                                        picked);
+            ScanPieces(table, state, selected, entries::kCarpetFirst, kCarpetCount, CarpetBase,
+                       picked);
             break;
         case ShownList::Fauna:
             ScanFauna(table, state, selected, picked);
@@ -201,6 +198,8 @@ int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
             break;  // the making report: nothing on it can be picked
         case ShownList::Hoard:
             break;  // a hoard's line is picked by its place in the hoard
+        case ShownList::MadeItems:
+            break;  // a line puts its item's plan back, by its place in the list
     }
     return picked;
 }
