@@ -35,119 +35,130 @@ bool Matches(std::string_view candidate, std::string_view selected) {
     return selected.find_first_not_of(' ', candidate.size()) == std::string_view::npos;
 }
 
-void ScanPotions(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                 int32_t& picked) {
-    for (int n = 1; n <= kPotionCount; ++n) {
-        const TPotionItemKest& potion = PotionAt(table, n);
-        if (!Matches(potion.Name, selected)) continue;
-        state.SetBaseItem(potion.Name, potion.Price, potion.Weeks);
-        picked = kNoMagicItem;
-    }
+// What a picked entry is: a magic item of the catalog, or the base item it
+// makes. Picking a creature re-runs the combination rules at once, so that
+// the unicorn horn rule can take hold of a unicorn.
+struct Entry {
+    int32_t magicItem = kNoMagicItem;
+    std::string name;
+    double price = 0;
+    double weeks = 0;
+    int32_t hexes = 1;
+    bool creature = false;
+};
+
+Entry BaseItem(std::string name, double price, double weeks) {
+    return {kNoMagicItem, std::move(name), price, weeks};
 }
 
 // Jewelry and carpets count one week of making per $150 of the piece.
-template <class Record>
-void ScanPieces(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                int first, int count, int32_t& picked) {
+template <class Record, class Offer>
+void OfferPieces(const CatalogTable& table, int first, int count, const Offer& offer) {
     for (int n = 1; n <= count; ++n) {
-        const Record& record = table.At<Record>(first - 1 + n);
-        if (!Matches(record.Name, selected)) continue;
-        state.SetBaseItem(record.Name, record.Price, WeeksOfMakingFor(record.Price));
-        picked = kNoMagicItem;
+        const Record& piece = table.At<Record>(first - 1 + n);
+        offer(piece.Name,
+              [&] { return BaseItem(piece.Name, piece.Price, WeeksOfMakingFor(piece.Price)); });
     }
 }
 
-void ScanMagicItems(const CatalogTable& table, std::string_view selected, int32_t& picked) {
-    for (int32_t i = 0; i < kMagicItemCount; ++i) {
-        if (Matches(table.MagicItem(i).Name, selected)) picked = i;
-    }
-}
-
-// Each weapon's variants come before the weapon itself. A variant is listed
-// under its weapon indented by one blank and becomes "dirk (dagger)"; the
-// weapon takes the cost and weeks of its first variant.
-void ScanWeapons(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                 int32_t& picked) {
-    for (int n = 1; n <= kWeaponCount; ++n) {
-        const TWeaponItemKest& weapon = table.Weapon(n);
-        for (const TWeaponKest& variant : weapon.Variants) {
-            if (!Matches(" " + variant.Name, selected)) continue;
-            state.SetBaseItem(variant.Name + " (" + weapon.Name + ")", variant.Cost, variant.Weeks);
-            picked = kNoMagicItem;
-        }
-        if (Matches(weapon.Name, selected)) {
-            const TWeaponKest& first = weapon.Variants[0];
-            state.SetBaseItem(weapon.Name, first.Cost, first.Weeks);
-            picked = kNoMagicItem;
-        }
-    }
-}
-
-void ScanEquipment(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                   int32_t& picked) {
-    for (int n = 1; n <= kEquipmentCount; ++n) {
-        const TEquipmentItemKest& article = EquipmentAt(table, n);
-        if (!Matches(article.Name, selected)) continue;
-        state.SetBaseItem(article.Name, article.Cost, article.Weeks);
-        picked = kNoMagicItem;
-    }
-}
-
-void ScanGems(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-              int32_t& picked) {
-    for (int n = 1; n <= kGemCount; ++n) {
-        const TGemItemKest& gem = GemAt(table, n);
-        if (!Matches(gem.Name, selected)) continue;
-        state.SetBaseItem(gem.Name, gem.Price, 0);  // at its price as cut now
-        picked = kNoMagicItem;
-    }
-}
-
-// A creature is bought by the variant ("unicorn horse") and covers its own
-// hexes. Picking one re-runs the combination rules at once, so that the
-// unicorn horn rule can take hold of a unicorn.
-void ScanFauna(CatalogTable& table, WorkshopState& state, std::string_view selected,
-               int32_t& picked) {
-    for (int n = 1; n <= kFaunaCount; ++n) {
-        const TFloura_FaunaKest& kind = FaunaAt(table, n);
-        for (int v = 1; v <= kFaunaVariantSlots; ++v) {
-            if (!Matches(FaunaVariantText(kind, v), selected)) continue;
-            const auto at = static_cast<size_t>(v - 1);
-            const TStatKest& stats = kind.Stats[at];
-            state.SetBaseItem(kind.VariantName[at] + " " + kind.Name, stats.Cost, 0, stats.Hexes);
-            picked = kNoMagicItem;
-            Rectify_Magic_Item_list(table, state, -1);
-        }
-    }
-}
-
-void ScanJobs(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-              int32_t& picked) {
-    for (int n = 1; n <= kJobCount; ++n) {
-        const TJobKest& job = JobAt(table, n);
-        if (!Matches(job.Name, selected)) continue;
-        state.SetBaseItem(job.Name, 0, 0);
-        picked = kNoMagicItem;
-    }
-}
-
-void ScanScrolls(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                 int32_t& picked) {
-    for (int n = 1; n <= kSpellCount; ++n) {
-        const TSpellsKest& spell = SpellAt(table, n);
-        if (!Matches(spell.Name + ",S", selected)) continue;
-        state.SetBaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
-        picked = kNoMagicItem;
-    }
-}
-
-void ScanSpellBooks(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                    int32_t& picked) {
-    for (int n = 1; n <= kSpellCount; ++n) {
-        const TSpellsKest& spell = SpellAt(table, n);
-        if (!Matches(spell.Name, selected)) continue;
-        state.SetBaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks);
-        picked = kNoMagicItem;
+// Offers every entry of the list on show, in scan order: offer(text, entry)
+// with the text the entry's line starts with and a function that makes the
+// entry, called only for the one that matches.
+template <class Offer>
+void ForEachEntry(const CatalogTable& table, ShownList shown, const Offer& offer) {
+    switch (shown) {
+        case ShownList::MagicItems:
+            for (int32_t i = 0; i < kMagicItemCount; ++i) {
+                offer(table.MagicItem(i).Name, [i] {
+                    Entry item;
+                    item.magicItem = i;
+                    return item;
+                });
+            }
+            break;
+        case ShownList::Weapons:
+            // Each weapon's variants come before the weapon itself. A variant
+            // is listed under its weapon indented by one blank and becomes
+            // "dirk (dagger)"; the weapon takes the cost and weeks of its
+            // first variant.
+            for (int n = 1; n <= kWeaponCount; ++n) {
+                const TWeaponItemKest& weapon = table.Weapon(n);
+                for (const TWeaponKest& v : weapon.Variants) {
+                    offer(" " + v.Name, [&] {
+                        return BaseItem(v.Name + " (" + weapon.Name + ")", v.Cost, v.Weeks);
+                    });
+                }
+                const TWeaponKest& first = weapon.Variants[0];
+                offer(weapon.Name, [&] { return BaseItem(weapon.Name, first.Cost, first.Weeks); });
+            }
+            break;
+        case ShownList::Equipment:
+            for (int n = 1; n <= kEquipmentCount; ++n) {
+                const TEquipmentItemKest& a = EquipmentAt(table, n);
+                offer(a.Name, [&] { return BaseItem(a.Name, a.Cost, a.Weeks); });
+            }
+            break;
+        case ShownList::Potions:
+            for (int n = 1; n <= kPotionCount; ++n) {
+                const TPotionItemKest& potion = PotionAt(table, n);
+                offer(potion.Name,
+                      [&] { return BaseItem(potion.Name, potion.Price, potion.Weeks); });
+            }
+            break;
+        case ShownList::Gems:
+            for (int n = 1; n <= kGemCount; ++n) {
+                const TGemItemKest& gem = GemAt(table, n);
+                // At its price as cut now.
+                offer(gem.Name, [&] { return BaseItem(gem.Name, gem.Price, 0); });
+            }
+            break;
+        case ShownList::Jewelry:
+            OfferPieces<TJewelryItemKest>(table, entries::kJewelryFirst, kJewelryCount, offer);
+            break;
+        case ShownList::Carpets:
+            OfferPieces<TCarpetItemKest>(table, entries::kCarpetFirst, kCarpetCount, offer);
+            break;
+        case ShownList::Fauna:
+            // A creature is bought by the variant ("unicorn horse") and covers
+            // its own hexes.
+            for (int n = 1; n <= kFaunaCount; ++n) {
+                const TFloura_FaunaKest& kind = FaunaAt(table, n);
+                for (int v = 1; v <= kFaunaVariantSlots; ++v) {
+                    offer(FaunaVariantText(kind, v), [&] {
+                        const auto at = static_cast<size_t>(v - 1);
+                        const TStatKest& stats = kind.Stats[at];
+                        Entry creature =
+                            BaseItem(kind.VariantName[at] + " " + kind.Name, stats.Cost, 0);
+                        creature.hexes = stats.Hexes;
+                        creature.creature = true;
+                        return creature;
+                    });
+                }
+            }
+            break;
+        case ShownList::Jobs:
+            for (int n = 1; n <= kJobCount; ++n) {
+                const TJobKest& job = JobAt(table, n);
+                offer(job.Name, [&] { return BaseItem(job.Name, 0, 0); });
+            }
+            break;
+        case ShownList::Scrolls:
+        case ShownList::SpellBooks:
+            for (int n = 1; n <= kSpellCount; ++n) {
+                const TSpellsKest& spell = SpellAt(table, n);
+                if (shown == ShownList::Scrolls) {
+                    offer(spell.Name + ",S", [&] {
+                        return BaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
+                    });
+                } else {
+                    offer(spell.Name, [&] {
+                        return BaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks);
+                    });
+                }
+            }
+            break;
+        case ShownList::None:
+            break;  // the making report: nothing on it can be picked
     }
 }
 
@@ -161,45 +172,14 @@ int32_t PickLineStart(int32_t caret) {
 int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected) {
     int32_t picked = kNoMagicItem;
-    switch (shown) {
-        case ShownList::MagicItems:
-            ScanMagicItems(table, selected, picked);
-            break;
-        case ShownList::Weapons:
-            ScanWeapons(table, state, selected, picked);
-            break;
-        case ShownList::Equipment:
-            ScanEquipment(table, state, selected, picked);
-            break;
-        case ShownList::Potions:
-            ScanPotions(table, state, selected, picked);
-            break;
-        case ShownList::Gems:
-            ScanGems(table, state, selected, picked);
-            break;
-        case ShownList::Jewelry:
-            ScanPieces<TJewelryItemKest>(table, state, selected, entries::kJewelryFirst,
-                                         kJewelryCount, picked);
-            break;
-        case ShownList::Carpets:
-            ScanPieces<TCarpetItemKest>(table, state, selected, entries::kCarpetFirst, kCarpetCount,
-                                        picked);
-            break;
-        case ShownList::Fauna:
-            ScanFauna(table, state, selected, picked);
-            break;
-        case ShownList::Jobs:
-            ScanJobs(table, state, selected, picked);
-            break;
-        case ShownList::Scrolls:
-            ScanScrolls(table, state, selected, picked);
-            break;
-        case ShownList::SpellBooks:
-            ScanSpellBooks(table, state, selected, picked);
-            break;
-        case ShownList::None:
-            break;  // the making report: nothing on it can be picked
-    }
+    ForEachEntry(table, shown, [&](std::string_view text, const auto& entryOf) {
+        if (!Matches(text, selected)) return;
+        Entry entry = entryOf();
+        picked = entry.magicItem;
+        if (picked != kNoMagicItem) return;
+        state.SetBaseItem(std::move(entry.name), entry.price, entry.weeks, entry.hexes);
+        if (entry.creature) Rectify_Magic_Item_list(table, state, -1);
+    });
     return picked;
 }
 
