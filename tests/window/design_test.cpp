@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/tform1.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -177,9 +178,10 @@ TEST_F(WindowDesign, TheWindowItself) {
 }
 
 TEST_F(WindowDesign, SpinnerSheetAndTimer) {
-    EXPECT_EQ(form_.UpDown1->Minimum(), 1);
-    EXPECT_EQ(form_.UpDown1->Maximum(), 999);
-    EXPECT_EQ(form_.UpDown1->Position(), 12);
+    const auto* spinner = Named<UpDown>(form_, "UpDown1");
+    EXPECT_EQ(spinner->Minimum(), 1);
+    EXPECT_EQ(spinner->Maximum(), 999);
+    EXPECT_EQ(spinner->Position(), 12);
 
     // The item sheet's rows are 14 pixels high.
     form_.Rectify_Magic_Item_list(2);
