@@ -12,14 +12,3 @@ QString TForm1::MakeForecastText() const {
     // tooltip stays narrower than the window.
     return text.replace(QStringLiteral(". Expect "), QStringLiteral(".\nExpect "));
 }
-
-void TForm1::UpdateForecastTips() {
-    // While the button names the item, its tooltip is about the naming.
-    UpdateMakeToolTip();
-    const QString chance = ToQt(WeekChanceText(workshop_.DX)) +
-                           QStringLiteral(
-                               "\nThe wizard's DX: click the arrows, or press Up and "
-                               "Down here.");
-    UpDown1->setToolTip(chance);
-    Label13->setToolTip(chance);
-}
