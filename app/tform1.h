@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/listing.h"
@@ -19,9 +20,10 @@
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
 
-// The program's one window. It owns the controls and the catalog table, and
-// wires every event to its handler; the handlers are thin and leave the
-// lists, the rules and the simulation to the core.
+// The program's one window. It owns the controls, made from one table of
+// them, and the catalog table, and wires every event to its handler; the
+// handlers are thin and leave the lists, the rules and the simulation to the
+// core.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -124,8 +126,6 @@ private:
     // moment, the bench or the DX; the handlers change only the state.
     void ApplyMoment();
     void WireKeys();
-    // The forecast of making the bench at the DX kept, as the Make button says it.
-    QString MakeForecastText() const;
     // Enter and Shift+Enter in the pane: a left or right press on the
     // character at the caret.
     void RichEdit1KeyPick(Qt::MouseButton button);
