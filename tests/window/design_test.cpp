@@ -109,9 +109,7 @@ protected:
         form_.show();
         QCoreApplication::processEvents();
     }
-    QWidget* Control(const char* name) {
-        return form_.findChild<QWidget*>(QString::fromLatin1(name));
-    }
+    QWidget* Control(const char* name) { return Named<QWidget>(form_, name); }
 
     TForm1 form_;
 };
@@ -192,7 +190,7 @@ TEST_F(WindowDesign, SpinnerSheetAndTimer) {
     EXPECT_EQ(sheet->visualItemRect(sheet->item(0)).height(), 14);
 
     // The making timer ticks every millisecond, over and over.
-    auto* timer = form_.findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = Named<QTimer>(form_, "Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 1);
     EXPECT_FALSE(timer->isSingleShot());
