@@ -51,11 +51,14 @@ const char* const kNamePrompt = "Name item";
 
 }  // namespace
 
+// The member a control of that kind is kept in.
+template <class Control>
+using Member = Control* TForm1::*;
+
 struct TForm1::ControlDesign {
     // Where the window keeps the control, and so what kind of control it is.
-    std::variant<Label * TForm1::*, OutputPane * TForm1::*, SheetList * TForm1::*,
-                 CommandButton * TForm1::*, UpDown * TForm1::*, NameBox * TForm1::*,
-                 QTimer * TForm1::*>
+    std::variant<Member<Label>, Member<OutputPane>, Member<SheetList>, Member<CommandButton>,
+                 Member<UpDown>, Member<NameBox>, Member<QTimer>>
         member;
     const char* name;
     QRect place;                    // in the client area at the design size
@@ -64,7 +67,7 @@ struct TForm1::ControlDesign {
     // A button's click or the timer's tick, a press in the pane, a step of
     // the spinner; for the name box, the button Enter clicks.
     std::variant<std::monostate, void (TForm1::*)(), void (TForm1::*)(Qt::MouseButton),
-                 void (TForm1::*)(UpDown::Arrow), CommandButton * TForm1::*>
+                 void (TForm1::*)(UpDown::Arrow), Member<CommandButton>>
         handler = {};
     const char* toolTip = nullptr;  // nullptr: none, or the moment's (ApplyMoment)
     ListTip listTip = ListTip::None;
@@ -242,8 +245,8 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
                 std::get<void (TForm1::*)(UpDown::Arrow)>(handler));
     } else if constexpr (std::is_same_v<Control, NameBox>) {
         control->hide();
-        connect(control, &QLineEdit::returnPressed,
-                this->*std::get<CommandButton * TForm1::*>(handler), &QAbstractButton::click);
+        connect(control, &QLineEdit::returnPressed, this->*std::get<Member<CommandButton>>(handler),
+                &QAbstractButton::click);
     }
 }
 
