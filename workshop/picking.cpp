@@ -47,7 +47,7 @@ struct Entry {
     bool creature = false;
 };
 
-Entry BaseItem(std::string name, double price, double weeks) {
+Entry BaseEntry(std::string name, double price, double weeks) {
     return {kNoMagicItem, std::move(name), price, weeks};
 }
 
@@ -57,7 +57,7 @@ void OfferPieces(const CatalogTable& table, int first, int count, const Offer& o
     for (int n = 1; n <= count; ++n) {
         const Record& piece = table.At<Record>(first - 1 + n);
         offer(piece.Name,
-              [&] { return BaseItem(piece.Name, piece.Price, WeeksOfMakingFor(piece.Price)); });
+              [&] { return BaseEntry(piece.Name, piece.Price, WeeksOfMakingFor(piece.Price)); });
     }
 }
 
@@ -85,31 +85,31 @@ void ForEachEntry(const CatalogTable& table, ShownList shown, const Offer& offer
                 const TWeaponItemKest& weapon = table.Weapon(n);
                 for (const TWeaponKest& v : weapon.Variants) {
                     offer(" " + v.Name, [&] {
-                        return BaseItem(v.Name + " (" + weapon.Name + ")", v.Cost, v.Weeks);
+                        return BaseEntry(v.Name + " (" + weapon.Name + ")", v.Cost, v.Weeks);
                     });
                 }
                 const TWeaponKest& first = weapon.Variants[0];
-                offer(weapon.Name, [&] { return BaseItem(weapon.Name, first.Cost, first.Weeks); });
+                offer(weapon.Name, [&] { return BaseEntry(weapon.Name, first.Cost, first.Weeks); });
             }
             break;
         case ShownList::Equipment:
             for (int n = 1; n <= kEquipmentCount; ++n) {
                 const TEquipmentItemKest& a = EquipmentAt(table, n);
-                offer(a.Name, [&] { return BaseItem(a.Name, a.Cost, a.Weeks); });
+                offer(a.Name, [&] { return BaseEntry(a.Name, a.Cost, a.Weeks); });
             }
             break;
         case ShownList::Potions:
             for (int n = 1; n <= kPotionCount; ++n) {
                 const TPotionItemKest& potion = PotionAt(table, n);
                 offer(potion.Name,
-                      [&] { return BaseItem(potion.Name, potion.Price, potion.Weeks); });
+                      [&] { return BaseEntry(potion.Name, potion.Price, potion.Weeks); });
             }
             break;
         case ShownList::Gems:
             for (int n = 1; n <= kGemCount; ++n) {
                 const TGemItemKest& gem = GemAt(table, n);
                 // At its price as cut now.
-                offer(gem.Name, [&] { return BaseItem(gem.Name, gem.Price, 0); });
+                offer(gem.Name, [&] { return BaseEntry(gem.Name, gem.Price, 0); });
             }
             break;
         case ShownList::Jewelry:
@@ -128,7 +128,7 @@ void ForEachEntry(const CatalogTable& table, ShownList shown, const Offer& offer
                         const auto at = static_cast<size_t>(v - 1);
                         const TStatKest& stats = kind.Stats[at];
                         Entry creature =
-                            BaseItem(kind.VariantName[at] + " " + kind.Name, stats.Cost, 0);
+                            BaseEntry(kind.VariantName[at] + " " + kind.Name, stats.Cost, 0);
                         creature.hexes = stats.Hexes;
                         creature.creature = true;
                         return creature;
@@ -139,7 +139,7 @@ void ForEachEntry(const CatalogTable& table, ShownList shown, const Offer& offer
         case ShownList::Jobs:
             for (int n = 1; n <= kJobCount; ++n) {
                 const TJobKest& job = JobAt(table, n);
-                offer(job.Name, [&] { return BaseItem(job.Name, 0, 0); });
+                offer(job.Name, [&] { return BaseEntry(job.Name, 0, 0); });
             }
             break;
         case ShownList::Scrolls:
@@ -148,11 +148,11 @@ void ForEachEntry(const CatalogTable& table, ShownList shown, const Offer& offer
                 const TSpellsKest& spell = SpellAt(table, n);
                 if (shown == ShownList::Scrolls) {
                     offer(spell.Name + ",S", [&] {
-                        return BaseItem(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
+                        return BaseEntry(spell.Name + " scroll", spell.ScrollPrice, spell.Weeks);
                     });
                 } else {
                     offer(spell.Name, [&] {
-                        return BaseItem("book, " + spell.Name, spell.BookPrice, spell.Weeks);
+                        return BaseEntry("book, " + spell.Name, spell.BookPrice, spell.Weeks);
                     });
                 }
             }
