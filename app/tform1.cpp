@@ -30,48 +30,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
     InstallAccessibility();
     BuildControls();
-    WireEvents();
-    WireKeys();
-    WireFind();
-    SetToolTips();
-    SetAccessibleNames();
-    FormCreate();
-}
-
-TForm1::~TForm1() { FormDestroy(); }
-
-void TForm1::WireEvents() {
-    connect(RichEdit1, &OutputPane::mouseDown, this,
-            [this](Qt::MouseButton button) { RichEdit1MouseDown(button); });
-    const std::pair<CommandButton*, void (TForm1::*)()> commands[] = {
-        {Button_Weapon, &TForm1::Button_WeaponClick},
-        {Button_Equipment, &TForm1::Button_EquipmentClick},
-        {Button_Scroll, &TForm1::Button_ScrollClick},
-        {Button_Spell_Book, &TForm1::Button_Spell_BookClick},
-        {Button_Gem, &TForm1::Button_GemClick},
-        {Button_Jewelry, &TForm1::Button_JewelryClick},
-        {Button_Carpet, &TForm1::Button_CarpetClick},
-        {Button_Fauna, &TForm1::Button_FaunaClick},
-        {Button_Potion, &TForm1::Button_PotionClick},
-        {Button_Job, &TForm1::Button_JobClick},
-        {Button9_Enchant, &TForm1::Button9_EnchantClick},
-        {Button_Analyze, &TForm1::Button_AnalyzeClick},
-        {Button_Random, &TForm1::Button_RandomClick},
-        {Button_Make, &TForm1::Button_MakeClick},
-    };
-    for (const auto& [button, handler] : commands) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler = handler] { (this->*handler)(); });
-    }
-    // Enter in the name box names the item, as the button would.
-    connect(Edit1, &QLineEdit::returnPressed, this, [this] { Button_Make->click(); });
-    connect(UpDown1, &UpDown::clicked, this, [this](UpDown::Arrow arrow) { UpDown1Click(arrow); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     reportNews_ = new QTimer(this);
     reportNews_->setSingleShot(true);
     reportNews_->setInterval(kReportNewsMs);
     connect(reportNews_, &QTimer::timeout, this, &TForm1::AnnounceReport);
+    WireKeys();
+    WireFind();
+    FormCreate();
 }
+
+TForm1::~TForm1() { FormDestroy(); }
 
 std::string TForm1::GetDiceText(int32_t dice, int32_t adds) const {
     return ::GetDiceText(dice, adds);
@@ -84,8 +52,7 @@ void TForm1::FormCreate() {
     workshop_.Making = false;
     workshop_.MakingDone = false;
     workshop_.DX = kStartDX;
-    UpdateTimer();
-    UpdateForecastTips();
+    ApplyMoment();
 }
 
 void TForm1::FormDestroy() {
@@ -97,11 +64,7 @@ void TForm1::ShowListing(const Listing& listing) {
     CloseFind(false);
     typeAhead_.End();  // a new list, a new search
     found_.clear();
-    const std::array<Label*, 13> labels = Labels();
-    for (size_t k = 0; k < listing.labels.size(); ++k) {
-        labels[k]->move(listing.labels[k].left, labels[k]->y());
-        labels[k]->SetCaption(listing.labels[k].caption);
-    }
+    ShowHeaders(listing.labels);
     RichEdit1->SetLines(listing.lines);
     if (listing.returnToTop) {
         RichEdit1->SetSelLength(0);
@@ -112,6 +75,14 @@ void TForm1::ShowListing(const Listing& listing) {
         RichEdit1->MoveCaretToEnd();
     }
     workshop_.shown = listing.shown;
+}
+
+void TForm1::ShowHeaders(const std::array<HeaderLabel, 9>& headers) {
+    const std::array<Label*, 13> labels = Labels();
+    for (size_t k = 0; k < headers.size(); ++k) {
+        labels[k]->move(headers[k].left, labels[k]->y());
+        labels[k]->SetCaption(headers[k].caption);
+    }
 }
 
 void TForm1::Button_WeaponClick() { ShowListing(ListWeapons(catalogs_), "Weapon list"); }
@@ -139,9 +110,7 @@ void TForm1::FormResize() {
 
 void TForm1::UpDown1Click(UpDown::Arrow /*button*/) {
     workshop_.DX = DXFromSpinner(UpDown1->Position());
-    // The label shows the spinner as it stands, even beyond the DX kept.
-    Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
-    UpdateForecastTips();
+    ApplyMoment();
 }
 
 void TForm1::SetTimerHeld(bool held) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalog/catalog_table.h"
 #include "catalog/listing.h"
@@ -21,9 +22,10 @@
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
 
-// The program's one window. It owns the controls and the catalog table, and
-// wires every event to its handler; the handlers are thin and leave the
-// lists, the rules and the simulation to the core.
+// The program's one window. It owns the controls, made from one table of
+// them, and the catalog table, and wires every event to its handler; the
+// handlers are thin and leave the lists, the rules and the simulation to the
+// core.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -58,11 +60,6 @@ public:
     void Button_MakeClick();
     void Timer1Timer();
     void UpDown1Click(UpDown::Arrow button);
-
-    // The Make button's tooltip (while its caption is "&Make") becomes the
-    // forecast of the bench at the wizard's DX, the spinner's the chance of a
-    // good week at that DX.
-    void UpdateForecastTips();
 
     // While held (by the scripted driver), the making timer never runs by
     // itself; weeks then pass only when the driver ticks.
@@ -109,54 +106,30 @@ public:
     const WorkshopState& Workshop() const { return workshop_; }
     DrawSource& Random() { return random_; }
 
-    // The controls, named as on the form.
-    std::array<Label*, 13> Labels() const;
-    Label* Label1;
-    Label* Label2;
-    Label* Label3;
-    Label* Label4;
-    Label* Label5;
-    Label* Label6;
-    Label* Label7;
-    Label* Label8;
-    Label* Label9;
-    Label* Label10;
-    Label* Label11;
-    Label* Label12;
-    Label* Label13;
-    OutputPane* RichEdit1;
-    SheetList* ListBox1;
-    CommandButton* Button_Weapon;
-    CommandButton* Button_Equipment;
-    CommandButton* Button_Scroll;
-    CommandButton* Button_Spell_Book;
-    CommandButton* Button_Gem;
-    CommandButton* Button_Jewelry;
-    CommandButton* Button_Carpet;
-    CommandButton* Button_Fauna;
-    CommandButton* Button9_Enchant;
-    CommandButton* Button_Potion;
-    CommandButton* Button_Job;
-    CommandButton* Button_Random;
-    CommandButton* Button_Analyze;
-    CommandButton* Button_Make;
-    UpDown* UpDown1;
-    NameBox* Edit1;
-    QTimer* Timer1;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // One row of the table of controls (tform1_controls.cpp).
+    struct ControlDesign;
+    // Every control of the window, described once: the window builds, wires
+    // and tips each from its row.
+    static const ControlDesign kControls[];
+
     void BuildControls();
-    void WireEvents();
+    // Makes one control as its row describes it, keeps it in its member and
+    // wires its event to its handler; a control that takes the focus joins
+    // the tab order.
+    template <class Control>
+    void BuildControl(const ControlDesign& design, Control*& control,
+                      std::vector<QWidget*>& focusable);
+    // The look of the window in its moment: the Make button's caption and
+    // tooltip, the name box or the spinner, the DX label, the forecast
+    // tooltips and the making timer. Called after every change of the
+    // moment, the bench or the DX; the handlers change only the state.
+    void ApplyMoment();
     void WireKeys();
-    void SetToolTips();
-    // The Make button's tooltip follows its caption.
-    void UpdateMakeToolTip();
-    // The forecast of making the bench at the DX kept, as the Make button says it.
-    QString MakeForecastText() const;
     // Enter and Shift+Enter in the pane: a left or right press on the
     // character at the caret.
     void RichEdit1KeyPick(Qt::MouseButton button);
@@ -174,8 +147,9 @@ private:
     // Installs the accessible interfaces of the window's own controls; must
     // run before any control exists.
     static void InstallAccessibility();
-    // The names a screen reader says for the controls that show none.
-    void SetAccessibleNames();
+    // The header labels above the pane take a list's (or the report's)
+    // places and captions.
+    void ShowHeaders(const std::array<HeaderLabel, 9>& headers);
     // Runs the making timer exactly while a making runs.
     void UpdateTimer();
     // Tells a screen reader of the making report as it reads now.
@@ -197,6 +171,42 @@ private:
     // characters.
     void TypeToJump(const QString& text, quint64 timestampMs);
     void JumpTo(const TypeAhead::Search& search);
+
+    // The controls, named as on the form. Tests and scripts find them by
+    // these names (ui/control_names.h).
+    std::array<Label*, 13> Labels() const;
+    Label* Label1 = nullptr;
+    Label* Label2 = nullptr;
+    Label* Label3 = nullptr;
+    Label* Label4 = nullptr;
+    Label* Label5 = nullptr;
+    Label* Label6 = nullptr;
+    Label* Label7 = nullptr;
+    Label* Label8 = nullptr;
+    Label* Label9 = nullptr;
+    Label* Label10 = nullptr;
+    Label* Label11 = nullptr;
+    Label* Label12 = nullptr;
+    Label* Label13 = nullptr;
+    OutputPane* RichEdit1 = nullptr;
+    SheetList* ListBox1 = nullptr;
+    CommandButton* Button_Weapon = nullptr;
+    CommandButton* Button_Equipment = nullptr;
+    CommandButton* Button_Scroll = nullptr;
+    CommandButton* Button_Spell_Book = nullptr;
+    CommandButton* Button_Gem = nullptr;
+    CommandButton* Button_Jewelry = nullptr;
+    CommandButton* Button_Carpet = nullptr;
+    CommandButton* Button_Fauna = nullptr;
+    CommandButton* Button9_Enchant = nullptr;
+    CommandButton* Button_Potion = nullptr;
+    CommandButton* Button_Job = nullptr;
+    CommandButton* Button_Random = nullptr;
+    CommandButton* Button_Analyze = nullptr;
+    CommandButton* Button_Make = nullptr;
+    UpDown* UpDown1 = nullptr;
+    NameBox* Edit1 = nullptr;
+    QTimer* Timer1 = nullptr;
 
     CatalogTable catalogs_;
     WorkshopState workshop_;

@@ -31,14 +31,6 @@ void TForm1::InstallAccessibility() {
     QAccessible::installFactory(&AccessibleControl);
 }
 
-void TForm1::SetAccessibleNames() {
-    ListBox1->setAccessibleName(QStringLiteral("Item sheet"));
-    UpDown1->setAccessibleName(QStringLiteral("Wizard's DX"));
-    Edit1->setAccessibleName(QStringLiteral("Item name"));
-    // The name box shows only while naming, when this label says "Name item".
-    Label13->setBuddy(Edit1);
-}
-
 void TForm1::ShowListing(const Listing& listing, const char* paneName) {
     ShowListing(listing);
     // A list has no total line: the pane's description is its tooltip again.

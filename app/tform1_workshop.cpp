@@ -24,7 +24,7 @@ void TForm1::Print_OutPut() {
     const std::vector<std::string> before = ListBox1->Lines();
     ListBox1->Clear();
     for (const std::string& line : BuildItemSheet(catalogs_, workshop_)) ListBox1->AddLine(line);
-    UpdateForecastTips();
+    ApplyMoment();
     // A screen reader reads the new totals of a sheet that changed.
     if (ListBox1->Lines() != before) ListBox1->AnnounceTotals();
 }
@@ -73,46 +73,29 @@ void TForm1::Button_RandomClick() {
 
 void TForm1::Button_MakeClick() {
     CloseFind(false);
-    const std::array<HeaderLabel, 9> headers = MakingReportLabels();
-    const std::array<Label*, 13> labels = Labels();
-    for (size_t k = 0; k < headers.size(); ++k) labels[k]->move(headers[k].left, labels[k]->y());
-    for (size_t k = 0; k < headers.size(); ++k) labels[k]->SetCaption(headers[k].caption);
-
+    ShowHeaders(MakingReportLabels());
+    // The name goes on the item as it was made, whatever picks or a random
+    // item put on the bench while the name box was open.
+    const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
     if (Moment() == WindowMoment::Planning) {
-        // Each opening of the name box starts empty, with no earlier name to undo back to.
-        Edit1->Reset();
-        Edit1->show();
         workshop_.MadeItemName.clear();
         workshop_.NameBoxOpen = true;
-        Button_Make->SetCaption(MakeButtonCaption(Moment()));
-        UpDown1->hide();
-        Label13->SetCaption("Name item");
         StartMaking(catalogs_, workshop_);
-        Update_OutPut();
-        Edit1->setFocus();
     } else {
-        const bool made = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
         workshop_.MadeItemName = Edit1->Text();
-        Edit1->Reset();
         workshop_.NameBoxOpen = false;
-        Button_Make->SetCaption(MakeButtonCaption(Moment()));
-        Edit1->hide();
-        UpDown1->show();
-        Label13->SetCaption("DX: " + std::to_string(UpDown1->Position()));
-        if (made) {
-            // The name goes on the item as it was made, whatever picks or a
-            // random item put on the bench while the name box was open.
-            workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
-            ShowMakingReport(WithItemName(workshop_.MadeItemName, workshop_.MadeReport));
-        } else {
-            Update_OutPut();
-        }
     }
-    UpdateForecastTips();
-    UpdateTimer();
+    if (madeItemNamed) {
+        workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
+        ShowMakingReport(WithItemName(workshop_.MadeItemName, workshop_.MadeReport));
+    } else {
+        Update_OutPut();
+    }
+    ApplyMoment();
 }
 
 void TForm1::Timer1Timer() {
+    const WindowMoment before = Moment();
     const bool wasMaking = workshop_.Making;
     if (MakingWeek(catalogs_, workshop_, random_)) {
         // A week's redraw is no news by itself: a screen reader hears of the
@@ -122,7 +105,13 @@ void TForm1::Timer1Timer() {
         if (!reportNews_->isActive()) reportNews_->start();
     }
     if (wasMaking && !workshop_.Making) AnnounceReport();
-    UpdateTimer();
+    // The last week ends the making: from making to naming, or, for an item
+    // named before its end, with no other change than the timer's stop.
+    if (Moment() != before) {
+        ApplyMoment();
+    } else {
+        UpdateTimer();
+    }
 }
 
 void TForm1::AnnounceReport() {

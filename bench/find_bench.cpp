@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "app/tform1.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -18,18 +19,19 @@ void BM_FindInFauna(benchmark::State& state, const char* text) {
     form.Button_FaunaClick();
     form.OpenFind();
     QApplication::processEvents();
-    auto* field = form.RichEdit1->findChild<FindField*>();
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    auto* field = pane->findChild<FindField*>();
     const QString typed = QString::fromLatin1(text);
     for (auto _ : state) {
         state.PauseTiming();
         field->clear();
         emit field->textEdited(QString());
-        form.RichEdit1->PutCaret(0, 0);
+        pane->PutCaret(0, 0);
         QApplication::processEvents();
         state.ResumeTiming();
         field->setText(typed);
         emit field->textEdited(typed);
-        form.RichEdit1->viewport()->repaint();
+        pane->viewport()->repaint();
     }
     state.counters["places"] = form.FindState().count;
 }

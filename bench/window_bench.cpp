@@ -14,6 +14,7 @@
 
 #include "app/tform1.h"
 #include "bench/bare_window.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ void BM_ListCommand(benchmark::State& state) {
     ShowAndPaint(form);
     for (auto _ : state) {
         state.PauseTiming();
-        form.RichEdit1->Clear();  // a fresh fill, as after another list
+        Named<OutputPane>(form, "RichEdit1")->Clear();  // a fresh fill, as after another list
         QApplication::processEvents();
         state.ResumeTiming();
         (form.*Command)();

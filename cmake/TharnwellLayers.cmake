@@ -8,7 +8,7 @@
 
 # tharnwell_layer_root(TARGET ENTRY...) gives TARGET an include root with a
 # link for each ENTRY, a path relative to the source root ("catalog", or
-# "random/random_source.h" for one header of a shared folder).
+# "tools/driver/keystrokes.h" for one header of a shared folder).
 function(tharnwell_layer_root target)
     set(root "${CMAKE_BINARY_DIR}/include-roots/${target}")
     foreach(entry IN LISTS ARGN)

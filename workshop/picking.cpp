@@ -35,116 +35,115 @@ bool Matches(std::string_view candidate, std::string_view selected) {
     return selected.find_first_not_of(' ', candidate.size()) == std::string_view::npos;
 }
 
-void ScanPotions(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                 int32_t& picked) {
-    for (int n = 1; n <= kPotionCount; ++n) {
-        const TPotionItemKest& potion = PotionAt(table, n);
-        if (!Matches(potion.Name, selected)) continue;
-        SetBaseItem(state, PotionBase(potion));
-        picked = kNoMagicItem;
-    }
-}
+// What a picked entry is: a magic item of the catalog, or the base item it
+// makes. Picking a creature re-runs the combination rules at once, so that
+// the unicorn horn rule can take hold of a unicorn.
+struct Entry {
+    int32_t magicItem = kNoMagicItem;
+    BaseItem base;
+    bool creature = false;
+};
 
-// Jewelry and carpets: the pieces of one range of the table.
-template <class Record>
-void ScanPieces(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                int first, int count, BaseItem (*baseOf)(const Record&), int32_t& picked) {
+Entry BaseEntry(BaseItem base) { return {kNoMagicItem, std::move(base), false}; }
+
+template <class Record, class Offer>
+void OfferPieces(const CatalogTable& table, int first, int count, BaseItem (*baseOf)(const Record&),
+                 const Offer& offer) {
     for (int n = 1; n <= count; ++n) {
-        const Record& record = table.At<Record>(first - 1 + n);
-        if (!Matches(record.Name, selected)) continue;
-        SetBaseItem(state, baseOf(record));
-        picked = kNoMagicItem;
+        const Record& piece = table.At<Record>(first - 1 + n);
+        offer(piece.Name, [&] { return BaseEntry(baseOf(piece)); });
     }
 }
 
-void ScanMagicItems(const CatalogTable& table, std::string_view selected, int32_t& picked) {
-    for (int32_t i = 0; i < kMagicItemCount; ++i) {
-        if (Matches(table.MagicItem(i).Name, selected)) picked = i;
-    }
-}
-
-// Each weapon's variants come before the weapon itself. A variant is listed
-// under its weapon indented by one blank and becomes "dirk (dagger)"; the
-// weapon takes the cost and weeks of its first variant.
-void ScanWeapons(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                 int32_t& picked) {
-    for (int n = 1; n <= kWeaponCount; ++n) {
-        const TWeaponItemKest& weapon = table.Weapon(n);
-        for (const TWeaponKest& variant : weapon.Variants) {
-            if (!Matches(" " + variant.Name, selected)) continue;
-            SetBaseItem(state, WeaponVariantBase(weapon, variant));
-            picked = kNoMagicItem;
-        }
-        if (Matches(weapon.Name, selected)) {
-            SetBaseItem(state, WeaponBase(weapon));
-            picked = kNoMagicItem;
-        }
-    }
-}
-
-void ScanEquipment(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                   int32_t& picked) {
-    for (int n = 1; n <= kEquipmentCount; ++n) {
-        const TEquipmentItemKest& article = EquipmentAt(table, n);
-        if (!Matches(article.Name, selected)) continue;
-        SetBaseItem(state, EquipmentBase(article));
-        picked = kNoMagicItem;
-    }
-}
-
-void ScanGems(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-              int32_t& picked) {
-    for (int n = 1; n <= kGemCount; ++n) {
-        const TGemItemKest& gem = GemAt(table, n);
-        if (!Matches(gem.Name, selected)) continue;
-        SetBaseItem(state, GemBase(gem));
-        picked = kNoMagicItem;
-    }
-}
-
-// A creature is bought by the variant ("unicorn horse") and covers its own
-// hexes. Picking one re-runs the combination rules at once, so that the
-// unicorn horn rule can take hold of a unicorn.
-void ScanFauna(CatalogTable& table, WorkshopState& state, std::string_view selected,
-               int32_t& picked) {
-    for (int n = 1; n <= kFaunaCount; ++n) {
-        const TFloura_FaunaKest& kind = FaunaAt(table, n);
-        for (int v = 1; v <= kFaunaVariantSlots; ++v) {
-            if (!Matches(FaunaVariantText(kind, v), selected)) continue;
-            SetBaseItem(state, FaunaBase(kind, v));
-            picked = kNoMagicItem;
-            Rectify_Magic_Item_list(table, state, -1);
-        }
-    }
-}
-
-void ScanJobs(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-              int32_t& picked) {
-    for (int n = 1; n <= kJobCount; ++n) {
-        const TJobKest& job = JobAt(table, n);
-        if (!Matches(job.Name, selected)) continue;
-        SetBaseItem(state, JobBase(job));
-        picked = kNoMagicItem;
-    }
-}
-
-void ScanScrolls(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                 int32_t& picked) {
-    for (int n = 1; n <= kSpellCount; ++n) {
-        const TSpellsKest& spell = SpellAt(table, n);
-        if (!Matches(spell.Name + ",S", selected)) continue;
-        SetBaseItem(state, ScrollBase(spell));
-        picked = kNoMagicItem;
-    }
-}
-
-void ScanSpellBooks(const CatalogTable& table, WorkshopState& state, std::string_view selected,
-                    int32_t& picked) {
-    for (int n = 1; n <= kSpellCount; ++n) {
-        const TSpellsKest& spell = SpellAt(table, n);
-        if (!Matches(spell.Name, selected)) continue;
-        SetBaseItem(state, SpellBookBase(spell));
-        picked = kNoMagicItem;
+// Offers every entry of the list on show, in scan order: offer(text, entry)
+// with the text the entry's line starts with and a function that makes the
+// entry, called only for the one that matches.
+template <class Offer>
+void ForEachEntry(const CatalogTable& table, ShownList shown, const Offer& offer) {
+    switch (shown) {
+        case ShownList::MagicItems:
+            for (int32_t i = 0; i < kMagicItemCount; ++i) {
+                offer(table.MagicItem(i).Name, [i] {
+                    Entry item;
+                    item.magicItem = i;
+                    return item;
+                });
+            }
+            break;
+        case ShownList::Weapons:
+            // Each weapon's variants come before the weapon itself, each
+            // listed under its weapon indented by one blank.
+            for (int n = 1; n <= kWeaponCount; ++n) {
+                const TWeaponItemKest& weapon = table.Weapon(n);
+                for (const TWeaponKest& v : weapon.Variants) {
+                    offer(" " + v.Name, [&] { return BaseEntry(WeaponVariantBase(weapon, v)); });
+                }
+                offer(weapon.Name, [&] { return BaseEntry(WeaponBase(weapon)); });
+            }
+            break;
+        case ShownList::Equipment:
+            for (int n = 1; n <= kEquipmentCount; ++n) {
+                const TEquipmentItemKest& a = EquipmentAt(table, n);
+                offer(a.Name, [&] { return BaseEntry(EquipmentBase(a)); });
+            }
+            break;
+        case ShownList::Potions:
+            for (int n = 1; n <= kPotionCount; ++n) {
+                const TPotionItemKest& potion = PotionAt(table, n);
+                offer(potion.Name, [&] { return BaseEntry(PotionBase(potion)); });
+            }
+            break;
+        case ShownList::Gems:
+            for (int n = 1; n <= kGemCount; ++n) {
+                const TGemItemKest& gem = GemAt(table, n);
+                offer(gem.Name, [&] { return BaseEntry(GemBase(gem)); });
+            }
+            break;
+        case ShownList::Jewelry:
+            OfferPieces<TJewelryItemKest>(table, entries::kJewelryFirst, kJewelryCount,
+                                          &JewelryBase, offer);
+            break;
+        case ShownList::Carpets:
+            OfferPieces<TCarpetItemKest>(table, entries::kCarpetFirst, kCarpetCount, &CarpetBase,
+                                         offer);
+            break;
+        case ShownList::Fauna:
+            // A creature is bought by the variant ("unicorn horse") and covers
+            // its own hexes.
+            for (int n = 1; n <= kFaunaCount; ++n) {
+                const TFloura_FaunaKest& kind = FaunaAt(table, n);
+                for (int v = 1; v <= kFaunaVariantSlots; ++v) {
+                    offer(FaunaVariantText(kind, v), [&] {
+                        Entry creature = BaseEntry(FaunaBase(kind, v));
+                        creature.creature = true;
+                        return creature;
+                    });
+                }
+            }
+            break;
+        case ShownList::Jobs:
+            for (int n = 1; n <= kJobCount; ++n) {
+                const TJobKest& job = JobAt(table, n);
+                offer(job.Name, [&] { return BaseEntry(JobBase(job)); });
+            }
+            break;
+        case ShownList::Scrolls:
+        case ShownList::SpellBooks:
+            for (int n = 1; n <= kSpellCount; ++n) {
+                const TSpellsKest& spell = SpellAt(table, n);
+                if (shown == ShownList::Scrolls) {
+                    offer(spell.Name + ",S", [&] { return BaseEntry(ScrollBase(spell)); });
+                } else {
+                    offer(spell.Name, [&] { return BaseEntry(SpellBookBase(spell)); });
+                }
+            }
+            break;
+        case ShownList::None:
+            break;  // the making report: nothing on it can be picked
+        case ShownList::Hoard:
+            break;  // a hoard's line is picked by its place in the hoard
+        case ShownList::MadeItems:
+            break;  // a line puts its item's plan back, by its place in the list
     }
 }
 
@@ -158,49 +157,14 @@ int32_t PickLineStart(int32_t caret) {
 int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected) {
     int32_t picked = kNoMagicItem;
-    switch (shown) {
-        case ShownList::MagicItems:
-            ScanMagicItems(table, selected, picked);
-            break;
-        case ShownList::Weapons:
-            ScanWeapons(table, state, selected, picked);
-            break;
-        case ShownList::Equipment:
-            ScanEquipment(table, state, selected, picked);
-            break;
-        case ShownList::Potions:
-            ScanPotions(table, state, selected, picked);
-            break;
-        case ShownList::Gems:
-            ScanGems(table, state, selected, picked);
-            break;
-        case ShownList::Jewelry:
-            ScanPieces(table, state, selected, entries::kJewelryFirst, kJewelryCount, JewelryBase,
-                       picked);
-            break;
-        case ShownList::Carpets:
-            ScanPieces(table, state, selected, entries::kCarpetFirst, kCarpetCount, CarpetBase,
-                       picked);
-            break;
-        case ShownList::Fauna:
-            ScanFauna(table, state, selected, picked);
-            break;
-        case ShownList::Jobs:
-            ScanJobs(table, state, selected, picked);
-            break;
-        case ShownList::Scrolls:
-            ScanScrolls(table, state, selected, picked);
-            break;
-        case ShownList::SpellBooks:
-            ScanSpellBooks(table, state, selected, picked);
-            break;
-        case ShownList::None:
-            break;  // the making report: nothing on it can be picked
-        case ShownList::Hoard:
-            break;  // a hoard's line is picked by its place in the hoard
-        case ShownList::MadeItems:
-            break;  // a line puts its item's plan back, by its place in the list
-    }
+    ForEachEntry(table, shown, [&](std::string_view text, const auto& entryOf) {
+        if (!Matches(text, selected)) return;
+        Entry entry = entryOf();
+        picked = entry.magicItem;
+        if (picked != kNoMagicItem) return;
+        SetBaseItem(state, std::move(entry.base));
+        if (entry.creature) Rectify_Magic_Item_list(table, state, -1);
+    });
     return picked;
 }
 

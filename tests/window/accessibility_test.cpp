@@ -12,6 +12,7 @@
 
 #include "app/tform1.h"
 #include "ui/accessible_controls.h"
+#include "ui/control_names.h"
 #include "ui/latin1.h"
 
 namespace {
@@ -27,10 +28,10 @@ TEST(Accessible, EachControlHasItsRoleAndNameAndTheNameBoxItsLabel) {
     form.show();
     const std::pair<QWidget*, QAccessible::Role> roles[] = {
         {&form, QAccessible::Window},
-        {form.RichEdit1, QAccessible::EditableText},
-        {form.ListBox1, QAccessible::List},
-        {form.UpDown1, QAccessible::SpinBox},
-        {form.Edit1, QAccessible::EditableText}};
+        {Named<QWidget>(form, "RichEdit1"), QAccessible::EditableText},
+        {Named<QWidget>(form, "ListBox1"), QAccessible::List},
+        {Named<QWidget>(form, "UpDown1"), QAccessible::SpinBox},
+        {Named<QWidget>(form, "Edit1"), QAccessible::EditableText}};
     const char* const names[] = {"Tharnwell", "Weapon list", "Item sheet", "Wizard's DX",
                                  "Item name"};
     for (size_t k = 0; k < std::size(roles); ++k) {
@@ -53,10 +54,10 @@ TEST(Accessible, EachControlHasItsRoleAndNameAndTheNameBoxItsLabel) {
         }
     }
     EXPECT_EQ(children, controls);
-    EXPECT_EQ(Access(form.UpDown1)->childCount(), 0);
+    EXPECT_EQ(Access(Named<UpDown>(form, "UpDown1"))->childCount(), 0);
     // While naming, the name box is labelled by the prompt beside it.
     form.Button_MakeClick();
-    const auto labels = Access(form.Edit1)->relations(QAccessible::Label);
+    const auto labels = Access(Named<NameBox>(form, "Edit1"))->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("Name item"));
 }
@@ -67,25 +68,28 @@ TEST(Accessible, TheSpinnersValueStepsLikeItsArrows) {
     const std::pair<double, int> cases[] = {{14, 2}, {13.4, 1}, {-5, -11}};  // value, clicks
     for (const auto& [target, clicks] : cases) {
         TForm1 byValue, byClicks;
-        QAccessibleValueInterface* value = Access(byValue.UpDown1)->valueInterface();
+        UpDown* valueSpinner = Named<UpDown>(byValue, "UpDown1");
+        UpDown* clickSpinner = Named<UpDown>(byClicks, "UpDown1");
+        QAccessibleValueInterface* value = Access(valueSpinner)->valueInterface();
         ASSERT_NE(value, nullptr);
-        EXPECT_EQ(value->currentValue().toInt(), byValue.UpDown1->Position());
-        EXPECT_EQ(value->minimumValue().toInt(), byValue.UpDown1->Minimum());
-        EXPECT_EQ(value->maximumValue().toInt(), byValue.UpDown1->Maximum());
+        EXPECT_EQ(value->currentValue().toInt(), valueSpinner->Position());
+        EXPECT_EQ(value->minimumValue().toInt(), valueSpinner->Minimum());
+        EXPECT_EQ(value->maximumValue().toInt(), valueSpinner->Maximum());
         EXPECT_EQ(value->minimumStepSize().toInt(), 1);
         byValue.show();
         value->setCurrentValue(target);
-        QToolButton* arrow =
-            clicks > 0 ? byClicks.UpDown1->UpArrow() : byClicks.UpDown1->DownArrow();
+        QToolButton* arrow = clicks > 0 ? clickSpinner->UpArrow() : clickSpinner->DownArrow();
         for (int k = 0; k < std::abs(clicks); ++k) arrow->click();
-        EXPECT_EQ(value->currentValue().toInt(), byClicks.UpDown1->Position()) << target;
+        EXPECT_EQ(value->currentValue().toInt(), clickSpinner->Position()) << target;
         EXPECT_EQ(byValue.Workshop().DX, byClicks.Workshop().DX) << target;
-        EXPECT_EQ(byValue.Label13->Caption(), byClicks.Label13->Caption()) << target;
-        EXPECT_EQ(byValue.UpDown1->toolTip(), byClicks.UpDown1->toolTip()) << target;
+        EXPECT_EQ(Named<Label>(byValue, "Label13")->Caption(),
+                  Named<Label>(byClicks, "Label13")->Caption())
+            << target;
+        EXPECT_EQ(valueSpinner->toolTip(), clickSpinner->toolTip()) << target;
         byValue.SetTimerHeld(true);
         byValue.Button_MakeClick();
         value->setCurrentValue(target + 3);
-        EXPECT_EQ(value->currentValue().toInt(), byClicks.UpDown1->Position()) << target;
+        EXPECT_EQ(value->currentValue().toInt(), clickSpinner->Position()) << target;
     }
 }
 
@@ -108,11 +112,12 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
     TForm1 form;
     form.SetTimerHeld(true);
     form.Random().SetGenerator(std::make_unique<SeededRandom>(7));
-    const auto pick = [&form](const std::string& start) {
-        const std::vector<std::string> lines = form.RichEdit1->Lines();
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    const auto pick = [&form, pane](const std::string& start) {
+        const std::vector<std::string> lines = pane->Lines();
         for (size_t k = 0; k < lines.size(); ++k) {
             if (lines[k].compare(0, start.size(), start) != 0) continue;
-            form.RichEdit1->SetSelStart(static_cast<int>(125 * k + 3));
+            pane->SetSelStart(static_cast<int>(125 * k + 3));
             return form.RichEdit1MouseDown(Qt::LeftButton);
         }
         ADD_FAILURE() << "no line " << start;
@@ -132,7 +137,7 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
         {"redo", [&] { form.RedoWorkbench(); }, totals},
         {"nothing to redo", [&] { form.RedoWorkbench(); }, ""},
         {"random", [&] { form.Button_RandomClick(); }, totals},
-        {"a step", [&] { form.UpDown1->UpArrow()->click(); }, "UpDown1 13"},
+        {"a step", [&] { Named<UpDown>(form, "UpDown1")->UpArrow()->click(); }, "UpDown1 13"},
         {"a find",
          [&] {
              form.show();  // the field works only where it can be seen
@@ -156,8 +161,12 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
         heard.clear();
         step.act();
         std::vector<std::string> expected;
-        if (step.heard == totals) expected.push_back("ListBox1 " + form.ListBox1->Lines().back());
-        if (step.heard == report) expected.push_back("RichEdit1 " + form.RichEdit1->Lines().back());
+        if (step.heard == totals) {
+            expected.push_back("ListBox1 " + Named<SheetList>(form, "ListBox1")->Lines().back());
+        }
+        if (step.heard == report) {
+            expected.push_back("RichEdit1 " + Named<OutputPane>(form, "RichEdit1")->Lines().back());
+        }
         if (!step.heard.empty() && step.heard != totals && step.heard != report) {
             expected.push_back(step.heard);
         }
@@ -180,22 +189,23 @@ TEST(Accessible, OnlyTheFocusedControlSaysItHasTheFocus) {
     QCoreApplication::processEvents();
     form.Rectify_Magic_Item_list(2);  // Blur
     form.Print_OutPut();
+    SheetList* sheetList = Named<SheetList>(form, "ListBox1");
     int row = -1;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{form.ListBox1, form.Button_Gem, form.RichEdit1,
-                                         form.UpDown1, form.ListBox1, form.Button_Make}) {
+    for (const char* name :
+         {"ListBox1", "Button_Gem", "RichEdit1", "UpDown1", "ListBox1", "Button_Make"}) {
+        QWidget* control = Named<QWidget>(form, name);
         control->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         std::vector<QAccessibleInterface*> focused;
         CollectFocused(Access(&form), focused);
-        const bool sheet = control == form.ListBox1;
+        const bool sheet = control == sheetList;
         ASSERT_EQ(focused.size(), sheet ? 2u : 1u) << control->objectName().toStdString();
         EXPECT_EQ(focused[0]->object(), control);
         if (!sheet) continue;
-        EXPECT_EQ(focused[1]->text(QAccessible::Name), form.ListBox1->currentItem()->text());
-        if (row < 0) QTest::keyClick(form.ListBox1, Qt::Key_Down);
-        EXPECT_EQ(form.ListBox1->currentRow(), row < 0 ? 1 : row);
-        row = form.ListBox1->currentRow();
+        EXPECT_EQ(focused[1]->text(QAccessible::Name), sheetList->currentItem()->text());
+        if (row < 0) QTest::keyClick(sheetList, Qt::Key_Down);
+        EXPECT_EQ(sheetList->currentRow(), row < 0 ? 1 : row);
+        row = sheetList->currentRow();
     }
 }
 

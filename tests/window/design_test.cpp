@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/tform1.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -108,9 +109,7 @@ protected:
         form_.show();
         QCoreApplication::processEvents();
     }
-    QWidget* Control(const char* name) {
-        return form_.findChild<QWidget*>(QString::fromLatin1(name));
-    }
+    QWidget* Control(const char* name) { return Named<QWidget>(form_, name); }
 
     TForm1 form_;
 };
@@ -177,9 +176,10 @@ TEST_F(WindowDesign, TheWindowItself) {
 }
 
 TEST_F(WindowDesign, SpinnerSheetAndTimer) {
-    EXPECT_EQ(form_.UpDown1->Minimum(), 1);
-    EXPECT_EQ(form_.UpDown1->Maximum(), 999);
-    EXPECT_EQ(form_.UpDown1->Position(), 12);
+    const auto* spinner = Named<UpDown>(form_, "UpDown1");
+    EXPECT_EQ(spinner->Minimum(), 1);
+    EXPECT_EQ(spinner->Maximum(), 999);
+    EXPECT_EQ(spinner->Position(), 12);
 
     // The item sheet's rows are 14 pixels high.
     form_.Rectify_Magic_Item_list(2);
@@ -190,7 +190,7 @@ TEST_F(WindowDesign, SpinnerSheetAndTimer) {
     EXPECT_EQ(sheet->visualItemRect(sheet->item(0)).height(), 14);
 
     // The making timer ticks every millisecond, over and over.
-    auto* timer = form_.findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = Named<QTimer>(form_, "Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 1);
     EXPECT_FALSE(timer->isSingleShot());

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 
 #include "app/tform1.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -29,21 +30,24 @@ TEST(PastedName, ControlCharactersBecomeBlanksAndTheReportKeepsItsLines) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TForm1 form;
+        CommandButton* make = ButtonNamed(form, "Button_Make");
+        NameBox* nameBox = Named<NameBox>(form, "Edit1");
         form.SetTimerHeld(true);
         form.show();
         form.Rectify_Magic_Item_list(2);  // Blur
-        QTest::mouseClick(form.Button_Make, Qt::LeftButton);
+        QTest::mouseClick(make, Qt::LeftButton);
         QApplication::clipboard()->setText(c.pasted);
-        form.Edit1->setFocus();
-        QTest::keyClick(form.Edit1, Qt::Key_V, Qt::ControlModifier);
-        QTest::mouseClick(form.Button_Make, Qt::LeftButton);
+        nameBox->setFocus();
+        QTest::keyClick(nameBox, Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseClick(make, Qt::LeftButton);
 
         EXPECT_EQ(form.Workshop().MadeItemName, c.name);
-        const std::vector<std::string> report = form.RichEdit1->Lines();
+        const OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+        const std::vector<std::string> report = pane->Lines();
         ASSERT_EQ(report.size(), 6u);  // name, blank, base, blank, blank, total
         EXPECT_EQ(report[0], c.name);
         EXPECT_EQ(report[5].substr(0, 19), "            Total  ");
-        EXPECT_EQ(form.RichEdit1->document()->blockCount(), 6);
+        EXPECT_EQ(pane->document()->blockCount(), 6);
     }
 }
 

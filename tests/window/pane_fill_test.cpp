@@ -16,6 +16,7 @@
 #include "catalog/fauna.h"
 #include "catalog/job.h"
 #include "catalog/weapon_list.h"
+#include "ui/control_names.h"
 #include "ui/latin1.h"
 #include "workshop/enchantment_list.h"
 
@@ -60,7 +61,7 @@ TEST(PaneFill, ScrollBarsViewAndBandAsQtsOwnFill) {
     TForm1 form;
     form.show();
     QApplication::processEvents();
-    OutputPane* pane = form.RichEdit1;
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
     // A pane like it beside it, filled by QPlainTextEdit itself.
     OutputPane reference(&form);
     reference.setFont(pane->font());

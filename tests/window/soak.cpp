@@ -16,6 +16,7 @@
 #include "app/tform1.h"
 #include "tests/window/soak_checks.h"
 #include "tools/driver/keystrokes.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -55,7 +56,14 @@ const Qt::KeyboardModifiers kModifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Q
 
 class Soak {
 public:
-    explicit Soak(uint64_t seed) : random_(seed), checks_(form_) {
+    explicit Soak(uint64_t seed)
+        : random_(seed),
+          buttons_(Buttons(form_)),
+          make_(ButtonNamed(form_, "Button_Make")),
+          pane_(Named<OutputPane>(form_, "RichEdit1")),
+          spinner_(Named<UpDown>(form_, "UpDown1")),
+          nameBox_(Named<NameBox>(form_, "Edit1")),
+          checks_(form_) {
         form_.Random().SetGenerator(std::make_unique<SeededRandom>(seed));
         form_.show();
         QCoreApplication::processEvents();
@@ -81,7 +89,7 @@ public:
                 std::ostringstream out;
                 out << failure << "\nafter these steps:";
                 for (const std::string& line : remembered_) out << "\n  " << line;
-                const std::vector<std::string> pane = form_.RichEdit1->Lines();
+                const std::vector<std::string> pane = pane_->Lines();
                 out << "\nthe pane's " << pane.size() << " lines begin:";
                 for (size_t i = 0; i < pane.size() && i < 6; ++i) out << "\n  |" << pane[i] << "|";
                 outcome.failure = out.str();
@@ -97,6 +105,10 @@ private:
     template <class T, size_t N>
     const T& OneOf(const T (&items)[N]) {
         return items[Below(static_cast<int>(N))];
+    }
+    template <class T>
+    const T& OneOf(const std::vector<T>& items) {
+        return items[static_cast<size_t>(Below(static_cast<int>(items.size())))];
     }
 
     std::string Act() {
@@ -115,38 +127,30 @@ private:
     }
 
     std::string PressButton() {
-        CommandButton* const buttons[] = {
-            form_.Button_Weapon,     form_.Button_Equipment, form_.Button_Scroll,
-            form_.Button_Spell_Book, form_.Button_Gem,       form_.Button_Jewelry,
-            form_.Button_Carpet,     form_.Button_Fauna,     form_.Button9_Enchant,
-            form_.Button_Potion,     form_.Button_Job,       form_.Button_Random,
-            form_.Button_Analyze,    form_.Button_Make,
-        };
         // Make and Name a good deal more often than the rest, so that a run
         // makes and names items between its lists.
-        CommandButton* button = Chance(40) ? form_.Button_Make : OneOf(buttons);
+        CommandButton* button = Chance(40) ? make_ : OneOf(buttons_);
         // A click on "&Name" stores what the box holds at that moment.
-        if (button == form_.Button_Make && form_.Moment() != WindowMoment::Planning) {
-            expectedName_ = form_.Edit1->Text();
+        if (button == make_ && form_.Moment() != WindowMoment::Planning) {
+            expectedName_ = nameBox_->Text();
         }
         QTest::mouseClick(button, Qt::LeftButton);
         return "click " + button->objectName().toStdString();
     }
 
     QPoint SomewhereInPane() {
-        OutputPane* pane = form_.RichEdit1;
-        const int lines = std::max(1, pane->document()->blockCount());
-        if (Chance(85)) return pane->RevealCharacter(Below(lines), Below(140));
-        const QRect view = pane->viewport()->rect();
+        const int lines = std::max(1, pane_->document()->blockCount());
+        if (Chance(85)) return pane_->RevealCharacter(Below(lines), Below(140));
+        const QRect view = pane_->viewport()->rect();
         return QPoint(Below(std::max(1, view.width())), Below(std::max(1, view.height())));
     }
 
     std::string PressInPane() {
-        if (form_.RichEdit1->viewport()->height() <= 0) return "no pane to press in";
+        if (pane_->viewport()->height() <= 0) return "no pane to press in";
         const QPoint point = SomewhereInPane();
         const Qt::MouseButton button = OneOf(kMouseButtons);
         const Qt::KeyboardModifiers modifiers = Chance(70) ? Qt::NoModifier : OneOf(kModifiers);
-        QWidget* viewport = form_.RichEdit1->viewport();
+        QWidget* viewport = pane_->viewport();
         std::ostringstream out;
         out << "press " << int(button) << " with modifiers " << int(modifiers) << " at "
             << point.x() << ',' << point.y();
@@ -160,11 +164,11 @@ private:
     }
 
     std::string DragInPane() {
-        if (form_.RichEdit1->viewport()->height() <= 0) return "no pane to drag in";
+        if (pane_->viewport()->height() <= 0) return "no pane to drag in";
         const QPoint from = SomewhereInPane();
         const QPoint to = SomewhereInPane();
         const Qt::KeyboardModifiers modifiers = OneOf(kModifiers);
-        QWidget* viewport = form_.RichEdit1->viewport();
+        QWidget* viewport = pane_->viewport();
         QTest::mousePress(viewport, Qt::LeftButton, modifiers, from);
         QTest::mouseMove(viewport, (from + to) / 2);
         QTest::mouseMove(viewport, to);
@@ -203,19 +207,20 @@ private:
     }
 
     std::string Focus() {
-        QWidget* const controls[] = {
-            form_.RichEdit1,  form_.ListBox1,    form_.Edit1,         form_.UpDown1,
-            form_.Button_Gem, form_.Button_Make, form_.Button_Random, &form_};
-        QWidget* control = OneOf(controls);
+        // A control by its name, or the window itself.
+        const char* const controls[] = {"RichEdit1",  "ListBox1",    "Edit1",         "UpDown1",
+                                        "Button_Gem", "Button_Make", "Button_Random", nullptr};
+        const char* name = OneOf(controls);
+        QWidget* control = name != nullptr ? Named<QWidget>(form_, name) : &form_;
         control->setFocus(Qt::OtherFocusReason);
         return "focus " + control->objectName().toStdString();
     }
 
     std::string Spin() {
-        if (!form_.UpDown1->isVisible()) return "the spinner is hidden";
+        if (!spinner_->isVisible()) return "the spinner is hidden";
         const bool up = Chance(50);
         const int clicks = Chance(3) ? 1 + Below(600) : 1 + Below(12);
-        QToolButton* arrow = up ? form_.UpDown1->UpArrow() : form_.UpDown1->DownArrow();
+        QToolButton* arrow = up ? spinner_->UpArrow() : spinner_->DownArrow();
         for (int n = 0; n < clicks; ++n) QTest::mouseClick(arrow, Qt::LeftButton);
         return std::string(up ? "up " : "down ") + std::to_string(clicks);
     }
@@ -248,18 +253,18 @@ private:
     }
 
     std::string Type() {
-        if (!form_.Edit1->isVisible()) return "the name box is hidden";
-        if (Chance(30)) form_.Edit1->clear();
+        if (!nameBox_->isVisible()) return "the name box is hidden";
+        if (Chance(30)) nameBox_->clear();
         const QString text = RandomText(Below(20));
-        TypeAsKeystrokes(form_.Edit1, text);
+        TypeAsKeystrokes(nameBox_, text);
         return "type " + std::to_string(text.size()) + " UTF-16 units";
     }
 
     std::string Paste() {
-        if (!form_.Edit1->isVisible()) return "the name box is hidden";
+        if (!nameBox_->isVisible()) return "the name box is hidden";
         QApplication::clipboard()->setText(RandomText(Below(30)));
-        form_.Edit1->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(form_.Edit1, Qt::Key_V, Qt::ControlModifier);
+        nameBox_->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(nameBox_, Qt::Key_V, Qt::ControlModifier);
         return "paste into the name box";
     }
 
@@ -293,7 +298,7 @@ private:
         if (state.MadeItemName != *expectedName_) {
             return "named |" + state.MadeItemName + "| after typing |" + *expectedName_ + "|";
         }
-        const std::vector<std::string> report = form_.RichEdit1->Lines();
+        const std::vector<std::string> report = pane_->Lines();
         if (!expectedName_->empty() && (report.empty() || report[0] != *expectedName_)) {
             return "the report does not open with the name |" + *expectedName_ + "|";
         }
@@ -302,6 +307,13 @@ private:
 
     std::mt19937_64 random_;
     TForm1 form_;
+    // The controls the actions reach, found by their names; the buttons in
+    // the order the window made them.
+    const std::vector<CommandButton*> buttons_;
+    CommandButton* const make_;
+    OutputPane* const pane_;
+    UpDown* const spinner_;
+    NameBox* const nameBox_;
     SoakChecks checks_;
     std::optional<std::string> expectedName_;
     std::deque<std::string> remembered_;

@@ -7,6 +7,7 @@
 
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ bool LooksLikeTheMakingReport(const std::vector<std::string>& lines) {
 }
 
 std::string CheckPane(const TForm1& form) {
-    const std::vector<std::string> lines = form.RichEdit1->Lines();
+    const std::vector<std::string> lines = Named<OutputPane>(form, "RichEdit1")->Lines();
     const bool report = LooksLikeTheMakingReport(lines);
     const bool listShown = form.Workshop().shown != ShownList::None;
     if (report == listShown) {
@@ -79,7 +80,7 @@ std::string CheckBench(const TForm1& form) {
     }
     // The item sheet, once drawn, lists the base item, each filled slot and
     // the total.
-    const int sheet = form.ListBox1->count();
+    const int sheet = Named<SheetList>(form, "ListBox1")->count();
     const int expected = (state.BaseItemName.empty() ? 0 : 2) + filled + 2;
     if (sheet != 0 && sheet != expected) {
         return "the item sheet has " + std::to_string(sheet) + " lines for " +
@@ -111,7 +112,7 @@ std::string CheckFigures(const TForm1& form) {
     }
     if (s.Making && s.MakingDone) return "a making both runs and is done";
     if (s.DX < 5 || s.DX > 16) return "DX " + std::to_string(s.DX) + " outside 5..16";
-    const int position = form.UpDown1->Position();
+    const int position = Named<UpDown>(form, "UpDown1")->Position();
     if (position < 1 || position > 999) return "spinner at " + std::to_string(position);
     if (s.DX != std::clamp(position, 5, 16)) {
         return "DX " + std::to_string(s.DX) + " with the spinner at " + std::to_string(position);
@@ -123,19 +124,20 @@ std::string CheckControls(const TForm1& form) {
     // From Make until the name is stored the name box and "&Name" stand in
     // the spinner's place.
     const bool naming = form.Moment() != WindowMoment::Planning;
-    if (naming != form.Edit1->isVisible() || naming == form.UpDown1->isVisible()) {
+    const UpDown* spinner = Named<UpDown>(form, "UpDown1");
+    if (naming != Named<NameBox>(form, "Edit1")->isVisible() || naming == spinner->isVisible()) {
         return "the name box or the spinner shown in the wrong moment";
     }
-    if (form.Button_Make->Caption() != (naming ? "&Name" : "&Make")) {
-        return "Make button captioned " + Quoted(form.Button_Make->Caption());
-    }
-    const std::string dx = "DX: " + std::to_string(form.UpDown1->Position());
-    if (form.Label13->Caption() != (naming ? std::string("Name item") : dx)) {
-        return "the DX label reads " + Quoted(form.Label13->Caption());
+    const std::string make = ButtonNamed(form, "Button_Make")->Caption();
+    if (make != (naming ? "&Name" : "&Make")) return "Make button captioned " + Quoted(make);
+    const std::string dx = "DX: " + std::to_string(spinner->Position());
+    const std::string label = Named<Label>(form, "Label13")->Caption();
+    if (label != (naming ? std::string("Name item") : dx)) {
+        return "the DX label reads " + Quoted(label);
     }
     // The driver's hold keeps the timer still; weeks pass only on ticks.
-    if (form.Timer1->isActive()) return "the held making timer runs";
-    const QRect pane = form.RichEdit1->geometry();
+    if (Named<QTimer>(form, "Timer1")->isActive()) return "the held making timer runs";
+    const QRect pane = Named<OutputPane>(form, "RichEdit1")->geometry();
     const QRect fill(1, 216, std::max(0, form.width() - 2), std::max(0, form.height() - 218));
     if (pane != fill) {
         std::ostringstream out;

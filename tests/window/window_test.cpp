@@ -12,6 +12,7 @@
 
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
+#include "ui/control_names.h"
 #include "ui/focus_frame.h"
 #include "ui/latin1.h"
 #include "workshop/enchantment_list.h"
@@ -29,23 +30,25 @@ void RunEventsFor(int milliseconds) {
 
 TEST(MakingTimer, IdleWithoutAMaking) {
     TForm1 form;
+    const QTimer* timer = Named<QTimer>(form, "Timer1");
     form.show();
     RunEventsFor(20);
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(timer->isActive());
     // List commands and picks start no making.
     form.Button9_EnchantClick();
     form.Rectify_Magic_Item_list(2);
     form.Print_OutPut();
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(timer->isActive());
 }
 
 TEST(MakingTimer, RunsWhileMakingAndStopsWhenDone) {
     TForm1 form;
+    const QTimer* timer = Named<QTimer>(form, "Timer1");
     form.show();
     form.Rectify_Magic_Item_list(19);  // Dazzle Gem: one good week finishes it
     form.Button_MakeClick();
     EXPECT_TRUE(form.Workshop().Making);
-    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_TRUE(timer->isActive());
     QElapsedTimer clock;
     clock.start();
     while (form.Workshop().Making && clock.elapsed() < 10000) {
@@ -53,29 +56,31 @@ TEST(MakingTimer, RunsWhileMakingAndStopsWhenDone) {
     }
     EXPECT_FALSE(form.Workshop().Making);
     EXPECT_TRUE(form.Workshop().MakingDone);
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(timer->isActive());
 }
 
 TEST(MakingTimer, HeldTimerWaitsForTheDriver) {
     TForm1 form;
+    const QTimer* timer = Named<QTimer>(form, "Timer1");
     form.SetTimerHeld(true);
     form.Button_MakeClick();
     EXPECT_TRUE(form.Workshop().Making);
-    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_FALSE(timer->isActive());
     form.SetTimerHeld(false);
-    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_TRUE(timer->isActive());
 }
 
 TEST(NameBox, EnterNamesTheItem) {
     TForm1 form;
+    NameBox* nameBox = Named<NameBox>(form, "Edit1");
     form.SetTimerHeld(true);
     form.show();
     form.Button_MakeClick();
-    form.Edit1->setText(QStringLiteral("Ring of Ærø"));
+    nameBox->setText(QStringLiteral("Ring of Ærø"));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(form.Edit1, &enter);
+    QApplication::sendEvent(nameBox, &enter);
     EXPECT_EQ(form.Workshop().MadeItemName, "Ring of \xC6r\xF8");
-    EXPECT_EQ(form.Button_Make->Caption(), "&Make");
+    EXPECT_EQ(ButtonNamed(form, "Button_Make")->Caption(), "&Make");
     EXPECT_TRUE(form.Workshop().Making);  // naming leaves the making running
 }
 
@@ -84,7 +89,7 @@ TEST(NameBox, EnterNamesTheItem) {
 void ClickLine(TForm1& form, const Listing& listing, const std::string& text) {
     for (size_t k = 0; k < listing.lines.size(); ++k) {
         if (listing.lines[k].compare(0, text.size(), text) != 0) continue;
-        form.RichEdit1->SetSelStart(static_cast<int>(125 * k + 3));
+        Named<OutputPane>(form, "RichEdit1")->SetSelStart(static_cast<int>(125 * k + 3));
         form.RichEdit1MouseDown(Qt::LeftButton);
         return;
     }
@@ -99,10 +104,10 @@ std::string TipForecast(const QString& tip, const char* keys) {
     return FromQt(text.replace(QStringLiteral(".\nExpect "), QStringLiteral(". Expect ")));
 }
 std::string MakeTip(const TForm1& form) {
-    return TipForecast(form.Button_Make->toolTip(), "\nMakes the item");
+    return TipForecast(ButtonNamed(form, "Button_Make")->toolTip(), "\nMakes the item");
 }
 std::string SpinnerTip(const TForm1& form) {
-    return TipForecast(form.UpDown1->toolTip(), "\nThe wizard's DX");
+    return TipForecast(Named<UpDown>(form, "UpDown1")->toolTip(), "\nThe wizard's DX");
 }
 
 // What the core forecasts for the window's bench at a DX.
@@ -112,6 +117,7 @@ std::string Forecast(const TForm1& form, int32_t dx) {
 
 TEST(ForecastTips, FollowThePicksAndTheSpinner) {
     TForm1 form;
+    UpDown* spinner = Named<UpDown>(form, "UpDown1");
     form.SetTimerHeld(true);
     form.show();
     // At start-up: the empty bench, and the chance at DX 12.
@@ -127,31 +133,32 @@ TEST(ForecastTips, FollowThePicksAndTheSpinner) {
     EXPECT_EQ(blur, Forecast(form, 12));
 
     // Each arrow moves the DX and both tooltips with it.
-    form.UpDown1->UpArrow()->click();
+    spinner->UpArrow()->click();
     EXPECT_EQ(form.Workshop().DX, 13);
     EXPECT_EQ(MakeTip(form), Forecast(form, 13));
     EXPECT_EQ(SpinnerTip(form), WeekChanceText(13));
     EXPECT_NE(MakeTip(form), blur);
-    form.UpDown1->DownArrow()->click();
-    form.UpDown1->DownArrow()->click();
+    spinner->DownArrow()->click();
+    spinner->DownArrow()->click();
     EXPECT_EQ(MakeTip(form), Forecast(form, 11));
     EXPECT_EQ(SpinnerTip(form), WeekChanceText(11));
 
     // Beyond 16 the spinner moves on, the DX and its tooltips stay at 16.
-    form.UpDown1->SetPosition(16);
-    form.UpDown1->UpArrow()->click();
-    EXPECT_EQ(form.UpDown1->Position(), 17);
+    spinner->SetPosition(16);
+    spinner->UpArrow()->click();
+    EXPECT_EQ(spinner->Position(), 17);
     EXPECT_EQ(SpinnerTip(form), WeekChanceText(16));
     EXPECT_EQ(MakeTip(form), Forecast(form, 16));
 }
 
 TEST(ForecastTips, MakeButtonTipOnlyWhileItMakes) {
     TForm1 form;
+    const CommandButton* make = ButtonNamed(form, "Button_Make");
     form.SetTimerHeld(true);
     form.Rectify_Magic_Item_list(2);  // Blur
     form.Print_OutPut();
     form.Button_MakeClick();
-    ASSERT_EQ(form.Button_Make->Caption(), "&Name");
+    ASSERT_EQ(make->Caption(), "&Name");
     // While the button names the item, a pick leaves its tooltip alone.
     const std::string whileNaming = MakeTip(form);
     form.Rectify_Magic_Item_list(5);  // Detect Magic
@@ -159,7 +166,7 @@ TEST(ForecastTips, MakeButtonTipOnlyWhileItMakes) {
     EXPECT_EQ(MakeTip(form), whileNaming);
     // Named, the button makes again and forecasts the bench as it is now.
     form.Button_MakeClick();
-    ASSERT_EQ(form.Button_Make->Caption(), "&Make");
+    ASSERT_EQ(make->Caption(), "&Make");
     EXPECT_EQ(MakeTip(form), Forecast(form, 12));
     EXPECT_NE(MakeTip(form), whileNaming);
 }
@@ -171,7 +178,7 @@ TEST(CaretLine, HighlightFollowsTheCaret) {
     TForm1 form;
     form.show();
     form.Button9_EnchantClick();
-    OutputPane* pane = form.RichEdit1;
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
     const auto bandLine = [pane] {
         const QList<QTextEdit::ExtraSelection> bands = pane->extraSelections();
         EXPECT_EQ(bands.size(), 1);
@@ -210,6 +217,9 @@ TEST(CaretLine, HighlightFollowsTheCaret) {
 // goes when the focus is on none of them or the control hides.
 TEST(FocusFrame, RingsTheFocusedControl) {
     TForm1 form;
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    UpDown* spinner = Named<UpDown>(form, "UpDown1");
+    NameBox* nameBox = Named<NameBox>(form, "Edit1");
     form.SetTimerHeld(true);
     form.show();
     form.activateWindow();
@@ -217,8 +227,8 @@ TEST(FocusFrame, RingsTheFocusedControl) {
     auto* ring = form.findChild<FocusFrame*>();
     ASSERT_NE(ring, nullptr);
     EXPECT_TRUE(ring->testAttribute(Qt::WA_TransparentForMouseEvents));
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             form.ListBox1, form.UpDown1, form.Button_Gem, form.Button_Make, form.RichEdit1}) {
+    for (const char* name : {"ListBox1", "UpDown1", "Button_Gem", "Button_Make", "RichEdit1"}) {
+        QWidget* control = Named<QWidget>(form, name);
         control->setFocus(Qt::OtherFocusReason);
         QCoreApplication::processEvents();
         ASSERT_TRUE(control->hasFocus()) << control->objectName().toStdString();
@@ -228,17 +238,17 @@ TEST(FocusFrame, RingsTheFocusedControl) {
     // The pane's ring follows it as the window resizes.
     form.resize(700, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(ring->geometry(), form.RichEdit1->geometry());
+    EXPECT_EQ(ring->geometry(), pane->geometry());
     // Naming: the spinner hides, the name box takes the focus and the ring.
-    form.UpDown1->setFocus(Qt::OtherFocusReason);
+    spinner->setFocus(Qt::OtherFocusReason);
     form.Button_MakeClick();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(form.Edit1->hasFocus());
-    EXPECT_EQ(ring->geometry(), form.Edit1->geometry());
+    EXPECT_TRUE(nameBox->hasFocus());
+    EXPECT_EQ(ring->geometry(), nameBox->geometry());
     // A hidden control loses the ring with the focus.
-    form.Edit1->hide();
+    nameBox->hide();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(form.Edit1->hasFocus());
+    EXPECT_FALSE(nameBox->hasFocus());
     QWidget* now = QApplication::focusWidget();
     if (ring->isVisible()) {
         ASSERT_NE(now, nullptr);
@@ -249,18 +259,19 @@ TEST(FocusFrame, RingsTheFocusedControl) {
 // The DX label only ever grows, and keeps its left and top.
 TEST(LabelFit, GrowsForAWiderCaptionAndNeverNarrows) {
     TForm1 form;
-    const QRect design = form.Label13->geometry();
-    form.Label13->SetCaption("DX: 1");
-    EXPECT_EQ(form.Label13->geometry(), design);
+    Label* dxLabel = Named<Label>(form, "Label13");
+    const QRect design = dxLabel->geometry();
+    dxLabel->SetCaption("DX: 1");
+    EXPECT_EQ(dxLabel->geometry(), design);
     const std::string wide = "A caption far wider than any the program sets";
-    form.Label13->SetCaption(wide);
-    EXPECT_EQ(form.Label13->pos(), design.topLeft());
-    EXPECT_EQ(form.Label13->height(), design.height());
-    EXPECT_GE(form.Label13->width(),
-              form.Label13->fontMetrics().horizontalAdvance(QString::fromLatin1(wide.c_str())));
-    const int grown = form.Label13->width();
-    form.Label13->SetCaption("DX: 12");
-    EXPECT_EQ(form.Label13->width(), grown);
+    dxLabel->SetCaption(wide);
+    EXPECT_EQ(dxLabel->pos(), design.topLeft());
+    EXPECT_EQ(dxLabel->height(), design.height());
+    EXPECT_GE(dxLabel->width(),
+              dxLabel->fontMetrics().horizontalAdvance(QString::fromLatin1(wide.c_str())));
+    const int grown = dxLabel->width();
+    dxLabel->SetCaption("DX: 12");
+    EXPECT_EQ(dxLabel->width(), grown);
 }
 
 }  // namespace

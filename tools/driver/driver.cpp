@@ -17,9 +17,9 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
-#include "tools/driver/control_names.h"
 #include "tools/driver/keystrokes.h"
 #include "tools/driver/print_format.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -78,7 +78,15 @@ std::string Utf8ToLatin1(const std::string& utf8) {
 
 }  // namespace
 
-Driver::Driver(TForm1& form, std::ostream& out) : form_(form), out_(out) { Register(); }
+Driver::Driver(TForm1& form, std::ostream& out)
+    : form_(form),
+      out_(out),
+      pane_(Named<OutputPane>(form, "RichEdit1")),
+      sheet_(Named<SheetList>(form, "ListBox1")),
+      spinner_(Named<UpDown>(form, "UpDown1")),
+      nameBox_(Named<NameBox>(form, "Edit1")) {
+    Register();
+}
 
 void Driver::Register() {
     auto add = [this](const char* name, std::function<void(const std::string&, const Args&)> run) {
@@ -118,7 +126,7 @@ void Driver::Register() {
     });
     add("caret", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 1, 1);
-        form_.RichEdit1->SetSelStart(ParseNumber<int>(a[0], "position"));
+        pane_->SetSelStart(ParseNumber<int>(a[0], "position"));
     });
     add("mousedown", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 0, 1);
@@ -263,19 +271,19 @@ void Driver::Press(const std::string& name) {
 
 void Driver::Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     const QPoint point = ShowCharacter(line, column);
-    QWidget* viewport = form_.RichEdit1->viewport();
+    QWidget* viewport = pane_->viewport();
     QTest::mousePress(viewport, button, modifiers, point);
     QTest::mouseRelease(viewport, button, modifiers, point);
 }
 
 void Driver::PressAt(QPoint point, Qt::MouseButton button) {
-    QWidget* viewport = form_.RichEdit1->viewport();
+    QWidget* viewport = pane_->viewport();
     QTest::mousePress(viewport, button, Qt::NoModifier, point);
     QTest::mouseRelease(viewport, button, Qt::NoModifier, point);
 }
 
 void Driver::Drag(int line1, int column1, int line2, int column2, Qt::KeyboardModifiers modifiers) {
-    QWidget* viewport = form_.RichEdit1->viewport();
+    QWidget* viewport = pane_->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, modifiers, ShowCharacter(line1, column1));
     const QPointF to = ShowCharacter(line2, column2);
     QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
@@ -285,26 +293,25 @@ void Driver::Drag(int line1, int column1, int line2, int column2, Qt::KeyboardMo
 }
 
 QPoint Driver::ShowCharacter(int line, int column) {
-    OutputPane* pane = form_.RichEdit1;
-    if (line < 0 || !pane->document()->findBlockByNumber(line).isValid()) {
+    if (line < 0 || !pane_->document()->findBlockByNumber(line).isValid()) {
         throw ScriptError{"no line " + std::to_string(line)};
     }
     if (column < 0) throw ScriptError{"bad column " + std::to_string(column)};
-    return pane->RevealCharacter(line, column);
+    return pane_->RevealCharacter(line, column);
 }
 
 void Driver::MouseDown(Qt::MouseButton button) { form_.RichEdit1MouseDown(button); }
 
 void Driver::Spin(bool up, int count) {
     // A hidden spinner cannot be clicked.
-    if (!form_.UpDown1->isVisible()) return;
-    QToolButton* arrow = up ? form_.UpDown1->UpArrow() : form_.UpDown1->DownArrow();
+    if (!spinner_->isVisible()) return;
+    QToolButton* arrow = up ? spinner_->UpArrow() : spinner_->DownArrow();
     for (int n = 0; n < count; ++n) QTest::mouseClick(arrow, Qt::LeftButton);
 }
 
 void Driver::Type(const std::string& utf8) {
-    form_.Edit1->clear();
-    TypeAsKeystrokes(form_.Edit1, QString::fromUtf8(utf8.c_str()));
+    nameBox_->clear();
+    TypeAsKeystrokes(nameBox_, QString::fromUtf8(utf8.c_str()));
 }
 
 void Driver::Wait(int milliseconds) {
@@ -338,40 +345,40 @@ void Driver::Screenshot(const std::string& file) {
 }
 
 void Driver::PrintPane() {
-    const std::vector<std::string> lines = form_.RichEdit1->Lines();
+    const std::vector<std::string> lines = pane_->Lines();
     out_ << "pane " << lines.size() << '\n';
     for (const std::string& line : lines) out_ << Barred(line) << '\n';
 }
 
 void Driver::PrintSheet() {
-    const std::vector<std::string> lines = form_.ListBox1->Lines();
+    const std::vector<std::string> lines = sheet_->Lines();
     out_ << "sheet " << lines.size() << '\n';
     for (const std::string& line : lines) out_ << Barred(line) << '\n';
 }
 
 void Driver::PrintSelection() {
-    const OutputPane* pane = form_.RichEdit1;
-    out_ << "selection " << pane->SelStart() << ' ' << pane->SelLength() << ' '
-         << Barred(pane->SelText()) << '\n';
+    out_ << "selection " << pane_->SelStart() << ' ' << pane_->SelLength() << ' '
+         << Barred(pane_->SelText()) << '\n';
 }
 
 void Driver::PrintLabels() {
-    const auto labels = form_.Labels();
-    for (size_t k = 0; k < labels.size(); ++k) {
-        out_ << "Label" << k + 1 << ' ' << labels[k]->x() << ' ' << labels[k]->y() << ' '
-             << Barred(labels[k]->Caption()) << '\n';
+    for (int k = 1; k <= 13; ++k) {
+        const std::string name = "Label" + std::to_string(k);
+        const Label* label = Named<Label>(form_, name);
+        out_ << name << ' ' << label->x() << ' ' << label->y() << ' ' << Barred(label->Caption())
+             << '\n';
     }
 }
 
 void Driver::PrintControls() {
     out_ << "Caption " << Barred(FromQt(form_.windowTitle())) << '\n';
     out_ << "Title " << Barred(FromQt(QCoreApplication::applicationName())) << '\n';
-    out_ << "Button_Make " << Barred(form_.Button_Make->Caption()) << '\n';
-    out_ << "Edit1 " << (form_.Edit1->isVisible() ? "shown " : "hidden ")
-         << Barred(form_.Edit1->Text()) << '\n';
-    out_ << "UpDown1 " << (form_.UpDown1->isVisible() ? "shown " : "hidden ")
-         << form_.UpDown1->Position() << '\n';
-    const QRect pane = form_.RichEdit1->geometry();
+    out_ << "Button_Make " << Barred(ButtonNamed(form_, "Button_Make")->Caption()) << '\n';
+    out_ << "Edit1 " << (nameBox_->isVisible() ? "shown " : "hidden ") << Barred(nameBox_->Text())
+         << '\n';
+    out_ << "UpDown1 " << (spinner_->isVisible() ? "shown " : "hidden ") << spinner_->Position()
+         << '\n';
+    const QRect pane = pane_->geometry();
     out_ << "RichEdit1 " << pane.x() << ' ' << pane.y() << ' ' << pane.width() << ' '
          << pane.height() << '\n';
 }

@@ -9,7 +9,11 @@
 #include <string>
 #include <vector>
 
+class NameBox;
+class OutputPane;
+class SheetList;
 class TForm1;
+class UpDown;
 
 // Runs the real main window from a script of commands, one a line, and
 // prints what the window shows.
@@ -67,6 +71,11 @@ private:
 
     TForm1& form_;
     std::ostream& out_;
+    // The controls the commands work on, found by their names.
+    OutputPane* const pane_;
+    SheetList* const sheet_;
+    UpDown* const spinner_;
+    NameBox* const nameBox_;
     std::map<std::string, Command> commands_;
     // The time stamp of the driver's keystrokes, in milliseconds: one more
     // for each, and a wait's length more for a wait, so that the window

@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "app/tform1.h"
-#include "tools/driver/control_names.h"
 #include "tools/driver/driver.h"
 #include "tools/driver/keystrokes.h"
+#include "ui/control_names.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <ostream>
 
 #include "app/tform1.h"
-#include "tools/driver/control_names.h"
 #include "tools/driver/driver.h"
 #include "tools/driver/print_format.h"
+#include "ui/control_names.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void Driver::PrintAccessible(const std::string& name) {
 // driver's hold aside: under the driver weeks pass only on tick and wait.
 void Driver::PrintGeometry(const std::string& name) {
     if (name == "Timer1") {
-        out_ << "Timer1 " << form_.Timer1->interval() << ' '
+        out_ << "Timer1 " << Named<QTimer>(form_, name)->interval() << ' '
              << (form_.TimerWanted() ? "running" : "stopped") << '\n';
         return;
     }
