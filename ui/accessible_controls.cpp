@@ -110,9 +110,15 @@ QAccessible::UpdateHandler g_unmutedHandler = nullptr;
 void PassUnmuted(QAccessibleEvent* event) {
     const QObject* object = event->object();
     if (object != nullptr && (object == g_muted || object == g_muted->viewport())) return;
-    // Nothing else happens while a report is redrawn; with no handler of
-    // its own before, there is nobody else to pass an event to.
-    if (g_unmutedHandler != nullptr) g_unmutedHandler(event);
+    if (g_unmutedHandler != nullptr) {
+        g_unmutedHandler(event);
+        return;
+    }
+    // With no handler of its own Qt hands an event to the platform: step
+    // aside for the while (the find field's news during a redraw).
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&PassUnmuted);
 }
 
 }  // namespace
