@@ -100,7 +100,8 @@ const TForm1::ControlDesign TForm1::kControls[] = {
      "Click a line, or press Enter on it, to pick it;\n"
      "right-click, or Shift+Enter, to step an enchantment down.\n"
      "Shift or Ctrl with a click or a drag only selects; Ctrl+C copies.\n"
-     "Type a name to jump to its line; Ctrl+F finds any text, F3 the next."},
+     "Type a name to jump to its line; Ctrl+F finds any text, F3 the next.\n"
+     "Ctrl+1 to Ctrl+9 sort a list by its first to ninth column, as a click on its header does."},
     {&TForm1::ListBox1, "ListBox1", {0, 40, 377, 137}, nullptr, Look::Window, {},
      "The item sheet: the base item, the enchantments and the totals.\n"
      "Ctrl+C here, or Ctrl+Shift+C anywhere, copies it.\n"
