@@ -15,6 +15,7 @@
 #include "tests/e2e/e2e_helpers.h"
 #include "tests/support/catalog_checks.h"
 #include "workshop/analysis.h"
+#include "workshop/line_search.h"
 #include "workshop/list_sort.h"
 
 namespace {
@@ -62,42 +63,38 @@ TEST(SortByHeader, PressesAndKeysSortReverseAndRestoreTheList) {
     }
 }
 
-// A press or Enter on a sorted line gives the state that a press on the same
-// entry in catalog order gives; Ctrl+A, Ctrl+C copy the sorted lines.
+// A press or Enter on a sorted line gives the state and selection that a
+// press on the same entry in catalog order gives; Ctrl+A, Ctrl+C copy the
+// sorted lines.
 TEST(SortByHeader, APickOnASortedLinePicksItsEntry) {
     struct Case {
         const char* button;
         const char* sort;
         int line;
-        const char* pick;  // the line's number goes before it, for pick
+        const char* pick;  // after "pick LINE"; none: Enter on the line
     };
     const Case cases[] = {
         {"Button_Fauna", "press Label6", 3, " 5 right"},  // a variant, by Stat Total
         {"Button_Analyze", "press Label8", 0, " 2"},
         {"Button_Weapon", "press Label2", 4, " 0 middle"},
-        {"Button_Gem", "key Ctrl+2", 2, ""},  // Enter on the caret's line
+        {"Button_Gem", "key Ctrl+2", 2, nullptr},
     };
     for (const Case& c : cases) {
-        const auto pick = [&c](int line) {
-            return *c.pick ? "pick " + std::to_string(line) + c.pick
-                           : "caret " + std::to_string(125 * line + 4) + "\nkey Return";
+        const auto pick = [&c](long line) {
+            return (c.pick ? "pick " + std::to_string(line) + c.pick
+                           : "caret " + std::to_string(125 * line + 4) + "\nkey Return") +
+                   "\nstate\nselection\n";
         };
-        const DriverRun sorted =
-            RunFine(std::string("press ") + c.button + "\nfocus RichEdit1\n" + c.sort + "\n" +
-                    pick(c.line) + "\nstate\nselection\npane\nkey Ctrl+A\nkey Ctrl+C\nclipboard\n");
+        const std::string list = std::string("press ") + c.button + "\nfocus RichEdit1\n";
+        const DriverRun sorted = RunFine(list + c.sort + "\n" + pick(c.line) +
+                                         "pane\nkey Ctrl+A\nkey Ctrl+C\nclipboard\n");
         const std::vector<std::string> pane = Block(sorted, "pane");
         const std::vector<std::string>& listed = ListedPane(c.button);
-        const auto at = std::find(listed.begin(), listed.end(), pane.at(c.line)) - listed.begin();
-        ASSERT_NE(at, static_cast<long>(listed.size()));
-        const DriverRun plain = RunFine(std::string("press ") + c.button + "\nfocus RichEdit1\n" +
-                                        pick(static_cast<int>(at)) + "\nstate\nselection\n");
+        const long at = std::find(listed.begin(), listed.end(), pane.at(c.line)) - listed.begin();
+        const DriverRun plain = RunFine(list + pick(at));
         EXPECT_EQ(StateBlocks(sorted), StateBlocks(plain)) << c.button;
-        const auto selected = [](const DriverRun& run) {
-            return Prefixed(run, "selection ")
-                .at(0)
-                .substr(Prefixed(run, "selection ")[0].find('|'));
-        };
-        EXPECT_EQ(selected(sorted), selected(plain));
+        EXPECT_EQ(Unbar(Prefixed(sorted, "selection ").at(0)),
+                  Unbar(Prefixed(plain, "selection ").at(0)));
         EXPECT_EQ(Block(sorted, "clipboard"), pane);
     }
 }
@@ -110,24 +107,16 @@ TEST(SortByHeader, TypingFindingAndAMakingFollowThePane) {
         "key Ctrl+F\nkeys ruby\nkey Escape\nselection\npane\npress Button9_Enchant\npick " +
         std::to_string(EntryLine("Button9_Enchant", "Blur")) +
         " 1\npress Button_Make\npress Button9_Enchant\npress Label2\naccessible Label2\ntick\n"
-        "accessible Label2\n"
-        "pane\npress Label2\npane\n");
+        "accessible Label2\npane\npress Label2\npane\n");
     const std::vector<std::string> gems = Block(run, "pane");
-    const auto first = [&gems](const std::string& start) {
-        return std::find_if(gems.begin(), gems.end(),
-                            [&](const std::string& line) {
-                                return line.compare(0, start.size(), start) == 0;
-                            }) -
-               gems.begin();
-    };
+    const auto at = [](size_t line) { return "selection " + std::to_string(125 * line) + " "; };
     const auto selections = Prefixed(run, "selection ");
-    EXPECT_EQ(selections.at(0), "selection " + std::to_string(125 * first("emerald")) + " 0 ||");
-    EXPECT_EQ(selections.at(1).rfind("selection " + std::to_string(125 * first("ruby")) + " ", 0),
-              0u);
-    EXPECT_EQ(Prefixed(run, "accessible "),
-              (std::vector<std::string>{
-                  "accessible Label2 columnheader |Price| |sorted by Price, largest first| -",
-                  "accessible Label2 columnheader |Price| || -"}));
+    EXPECT_EQ(selections.at(0).rfind(at(LineStartingWith(gems, "e", 0).value()), 0), 0u);
+    EXPECT_EQ(selections.at(1).rfind(at(FindInLines(gems, "ruby").at(0).line), 0), 0u);
+    const auto said = Prefixed(run, "accessible ");
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        "accessible Label2 columnheader |Price| |sorted by Price, largest first| -",
+                        "accessible Label2 columnheader |Price| || -"}));
     const auto panes = Blocks(run, "pane");
     EXPECT_EQ(panes.at(1), panes.at(2));  // the report is no list to sort
 }
