@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #include "catalog/carpet.h"
 #include "catalog/equipment.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     connect(reportNews_, &QTimer::timeout, this, &TForm1::AnnounceReport);
     WireKeys();
     WireFind();
+    WireSort();
     FormCreate();
 }
 
@@ -60,13 +62,15 @@ void TForm1::FormDestroy() {
     catalogs_.FreeAll();
 }
 
-void TForm1::ShowListing(const Listing& listing) {
+void TForm1::ShowListing(Listing listing) {
     CloseFind(false);
     typeAhead_.End();  // a new list, a new search
     found_.clear();
-    ShowHeaders(listing.labels);
-    RichEdit1->SetLines(listing.lines);
-    if (listing.returnToTop) {
+    EndSort();  // a list comes in catalog order
+    listed_ = std::move(listing);
+    ShowHeaders(listed_.labels);
+    RichEdit1->SetLines(listed_.lines);
+    if (listed_.returnToTop) {
         RichEdit1->SetSelLength(0);
         RichEdit1->SetSelStart(0);
     } else {
@@ -74,7 +78,7 @@ void TForm1::ShowListing(const Listing& listing) {
         // went in, at the end, as adding lines one by one would.
         RichEdit1->MoveCaretToEnd();
     }
-    workshop_.shown = listing.shown;
+    workshop_.shown = listed_.shown;
 }
 
 void TForm1::ShowHeaders(const std::array<HeaderLabel, 9>& headers) {

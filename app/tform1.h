@@ -12,12 +12,14 @@
 #include "catalog/catalog_table.h"
 #include "catalog/listing.h"
 #include "dice/random_source.h"
+#include "ui/column_header.h"
 #include "ui/controls.h"
 #include "ui/find_field.h"
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
 #include "workshop/line_search.h"
+#include "workshop/list_sort.h"
 #include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
@@ -102,6 +104,13 @@ public:
     };
     FindStatus FindState() const;
 
+    // A left press on header label `header` (0..8): sorts the list on show
+    // by that label's column, reverses the sort, or goes back to catalog
+    // order (tform1_sort.cpp). The workbench stays as it is.
+    void ColumnHeaderPress(int header);
+    // The line's place in the list as it was listed; a sorted list maps it back.
+    size_t CatalogLineOf(size_t shownLine) const;
+
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
     DrawSource& Random() { return random_; }
@@ -140,10 +149,10 @@ private:
     void ShowMakingReport(const std::vector<std::string>& report);
     // Shows a list: header labels, the lines in one batch, and the view back
     // at the top where the list asks for it.
-    void ShowListing(const Listing& listing);
+    void ShowListing(Listing listing);
     // The same, and the pane takes the list's name for assistive technology,
     // which hears of the new list (tform1_accessibility.cpp).
-    void ShowListing(const Listing& listing, const char* paneName);
+    void ShowListing(Listing listing, const char* paneName);
     // Installs the accessible interfaces of the window's own controls; must
     // run before any control exists.
     static void InstallAccessibility();
@@ -171,19 +180,34 @@ private:
     // characters.
     void TypeToJump(const QString& text, quint64 timestampMs);
     void JumpTo(const TypeAhead::Search& search);
+    // Sorting the list on show by a column (tform1_sort.cpp).
+    void WireSort();
+    // Ctrl+1 to Ctrl+9 in the pane: a press on the header of the list's
+    // first to ninth column, counted from the left.
+    void SortByColumnKey(int column);
+    // The list on show in the order sort_ asks, the view at its top.
+    void ShowSorted();
+    // The headers' arrows, tooltips and descriptions for sort_.
+    void ShowSortState(const std::string& state);
+    // Back to no sort, when the pane shows something else.
+    void EndSort();
+    // Selects what a press at the selection's start selects, and returns it:
+    // on a sorted list, the text that press would select in catalog order.
+    std::string SelectPickText();
+    std::array<ColumnHeader*, 9> Headers() const;
 
     // The controls, named as on the form. Tests and scripts find them by
     // these names (ui/control_names.h).
     std::array<Label*, 13> Labels() const;
-    Label* Label1 = nullptr;
-    Label* Label2 = nullptr;
-    Label* Label3 = nullptr;
-    Label* Label4 = nullptr;
-    Label* Label5 = nullptr;
-    Label* Label6 = nullptr;
-    Label* Label7 = nullptr;
-    Label* Label8 = nullptr;
-    Label* Label9 = nullptr;
+    ColumnHeader* Label1 = nullptr;
+    ColumnHeader* Label2 = nullptr;
+    ColumnHeader* Label3 = nullptr;
+    ColumnHeader* Label4 = nullptr;
+    ColumnHeader* Label5 = nullptr;
+    ColumnHeader* Label6 = nullptr;
+    ColumnHeader* Label7 = nullptr;
+    ColumnHeader* Label8 = nullptr;
+    ColumnHeader* Label9 = nullptr;
     Label* Label10 = nullptr;
     Label* Label11 = nullptr;
     Label* Label12 = nullptr;
@@ -221,4 +245,7 @@ private:
     std::vector<TextMatch> found_;
     QPointer<QWidget> focusBeforeFind_;  // where Esc in the find field gives the focus back
     TypeAhead typeAhead_;
+    Listing listed_;  // the list on show as it was listed; no lines while the report shows
+    ListSort sort_;
+    std::vector<size_t> catalogLineOf_;  // a sorted list's shown lines: their lines as listed
 };

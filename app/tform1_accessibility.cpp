@@ -3,6 +3,8 @@
 // controls, through Qt's accessibility.
 #include <QAccessible>
 
+#include <utility>
+
 #include "app/tform1.h"
 #include "ui/accessible_controls.h"
 
@@ -13,6 +15,9 @@ namespace {
 QAccessibleInterface* AccessibleControl(const QString& classname, QObject* object) {
     if (classname == QLatin1String("TForm1")) {
         return new AccessibleWindow(static_cast<QWidget*>(object));
+    }
+    if (classname == QLatin1String("ColumnHeader")) {
+        return new AccessibleColumnHeader(static_cast<ColumnHeader*>(object));
     }
     if (classname == QLatin1String("UpDown")) {
         return new AccessibleUpDown(static_cast<UpDown*>(object));
@@ -31,8 +36,8 @@ void TForm1::InstallAccessibility() {
     QAccessible::installFactory(&AccessibleControl);
 }
 
-void TForm1::ShowListing(const Listing& listing, const char* paneName) {
-    ShowListing(listing);
+void TForm1::ShowListing(Listing listing, const char* paneName) {
+    ShowListing(std::move(listing));
     // A list has no total line: the pane's description is its tooltip again.
     RichEdit1->setAccessibleDescription(QString());
     AnnounceName(RichEdit1, QString::fromLatin1(paneName));

@@ -57,8 +57,8 @@ using Member = Control* TForm1::*;
 
 struct TForm1::ControlDesign {
     // Where the window keeps the control, and so what kind of control it is.
-    std::variant<Member<Label>, Member<OutputPane>, Member<SheetList>, Member<CommandButton>,
-                 Member<UpDown>, Member<NameBox>, Member<QTimer>>
+    std::variant<Member<Label>, Member<ColumnHeader>, Member<OutputPane>, Member<SheetList>,
+                 Member<CommandButton>, Member<UpDown>, Member<NameBox>, Member<QTimer>>
         member;
     const char* name;
     QRect place;                    // in the client area at the design size
@@ -100,7 +100,8 @@ const TForm1::ControlDesign TForm1::kControls[] = {
      "Click a line, or press Enter on it, to pick it;\n"
      "right-click, or Shift+Enter, to step an enchantment down.\n"
      "Shift or Ctrl with a click or a drag only selects; Ctrl+C copies.\n"
-     "Type a name to jump to its line; Ctrl+F finds any text, F3 the next."},
+     "Type a name to jump to its line; Ctrl+F finds any text, F3 the next.\n"
+     "Ctrl+1 to Ctrl+9 sort a list by its first to ninth column, as a click on its header does."},
     {&TForm1::ListBox1, "ListBox1", {0, 40, 377, 137}, nullptr, Look::Window, {},
      "The item sheet: the base item, the enchantments and the totals.\n"
      "Ctrl+C here, or Ctrl+Shift+C anywhere, copies it.\n"
@@ -205,7 +206,7 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
         control->setTimerType(Qt::PreciseTimer);
         connect(control, &QTimer::timeout, this, std::get<void (TForm1::*)()>(handler));
     } else {
-        if constexpr (std::is_same_v<Control, Label>) control->setTextFormat(Qt::PlainText);
+        if constexpr (std::is_base_of_v<Label, Control>) control->setTextFormat(Qt::PlainText);
         if (design.look != Look::Window) {
             control->setFont(design.look == Look::DX ? CourierNew(24, true) : CourierNew(13));
         }
@@ -219,7 +220,7 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
         if (control->focusPolicy() != Qt::NoFocus) focusable.push_back(control);
     }
 
-    if constexpr (std::is_same_v<Control, Label>) {
+    if constexpr (std::is_base_of_v<Label, Control>) {
         control->SetCaption(design.caption);
         control->SetAutoSize(design.look == Look::Column);
         if (design.look == Look::DX) {

@@ -42,8 +42,10 @@ void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     // The report's lines go in without a reset of the view: the caret is left
     // after the last one, as with the lists that keep no reset.
     RichEdit1->MoveCaretToEnd();
-    // The making report is no list: nothing in it can be picked.
+    // The making report is no list: nothing in it can be picked or sorted.
     workshop_.shown = ShownList::None;
+    EndSort();
+    listed_ = Listing{};
     // An open find field marks the places in the report as it now reads,
     // and the caret goes back to the place it was on where that still exists.
     FindAgainAfterRedraw(place);
@@ -54,11 +56,10 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     typeAhead_.End();
     // Select the first 28 characters of the clicked line and leave them
     // selected, then compare them with the entries of the list on show.
-    RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
-    RichEdit1->SetSelLength(kPickTextLength);
+    // (On a sorted list, what that line selects in catalog order.)
+    const std::string selected = SelectPickText();
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
-    PickFromPane(catalogs_, workshop_, workshop_.shown, RichEdit1->SelText(),
-                 button == Qt::RightButton);
+    PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
     RecordWorkbenchChange(before);
     Print_OutPut();
 }

@@ -212,6 +212,11 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (modifiers == Qt::ControlModifier && key >= Qt::Key_1 && key <= Qt::Key_9) {
+        emit columnKey(key - Qt::Key_1);
+        event->accept();
+        return;
+    }
     const bool plain = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier;
     if (plain && key == Qt::Key_Backspace) {
         emit typedBackspace(event->timestamp());

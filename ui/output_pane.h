@@ -88,6 +88,8 @@ signals:
     // stamp (milliseconds of the window system's clock), or Backspace.
     void typed(const QString& text, quint64 timestampMs);
     void typedBackspace(quint64 timestampMs);
+    // Ctrl+1 to Ctrl+9: sort the list by its first to ninth column (0..8).
+    void columnKey(int column);
     // What was typed ends: a press, a key that is no typing, or the focus
     // going elsewhere.
     void typingEnded();

@@ -92,6 +92,19 @@ std::optional<ColumnSpan> HeaderColumn(const Listing& listing, int header) {
     return column;
 }
 
+std::vector<int> ColumnHeaders(const Listing& listing) {
+    std::vector<int> headers;
+    for (int k = 0; k < kLabelCount; ++k) {
+        const std::optional<ColumnSpan> column = HeaderColumn(listing, k);
+        if (column && column->header == k) headers.push_back(k);
+    }
+    std::stable_sort(headers.begin(), headers.end(), [&listing](int a, int b) {
+        return listing.labels[static_cast<size_t>(a)].left <
+               listing.labels[static_cast<size_t>(b)].left;
+    });
+    return headers;
+}
+
 std::string_view ColumnText(std::string_view line, const ColumnSpan& column) {
     const size_t first = CutAt(line, column.first);
     const size_t end = std::max(first, CutAt(line, column.end));

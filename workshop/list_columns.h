@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalog/listing.h"
 
@@ -43,6 +44,10 @@ struct ColumnSpan {
 // read their column in their own way (list_columns.cpp). Nothing for a label
 // without a caption.
 std::optional<ColumnSpan> HeaderColumn(const Listing& listing, int header);
+
+// The columns of a listing from left to right, each by its top header label
+// (0..8): the first is the one the first column key sorts by.
+std::vector<int> ColumnHeaders(const Listing& listing);
 
 // The value a line shows in the column, without the blanks around it. A word
 // that runs across the column's left edge belongs to it (a right-aligned

@@ -143,6 +143,9 @@ TEST(ListSort, PressesCycleThroughTheOrders) {
         sort = PressHeader(fauna, sort, header);
         EXPECT_TRUE(sort == after) << header;
     }
+    // The column keys' order: one for each column, left to right.
+    EXPECT_EQ(ColumnHeaders(fauna), (std::vector<int>{0, 1, 2, 3, 5, 7}));
+    EXPECT_EQ(ColumnHeaders(ListJobs(BuiltTable())), (std::vector<int>{0, 1, 5, 7}));
 }
 
 // The analysis by profit per week, largest or smallest first, equal profits

@@ -20,6 +20,7 @@
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
 #include "workshop/combination_rules.h"
+#include "workshop/pick_place.h"
 #include "workshop/workshop_state.h"
 
 namespace {
@@ -71,6 +72,31 @@ TEST(PickLineStart, StartOfTheLineHoldingTheCaret) {
         {374, 250}, {375, 375}, {12499, 12375}, {-3, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(PickLineStart(c.caret), c.start) << c.caret;
+}
+
+// What a press selects, worked out on a list's lines: the line's first 28
+// characters where every line is 123 long, elsewhere wherever the 125-stride
+// start and the line breaks (two positions each) put them.
+TEST(PickSelectionAt, SelectsWhatThePaneWould) {
+    const std::string b(123, 'b'), c(123, 'c'), x(124, 'x');
+    struct Case {
+        std::vector<std::string> lines;
+        LinePlace pressed, start;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{b, c}, {1, 40}, {1, 0}, c.substr(0, 28)},
+        {{"short", b, c}, {1, 3}, {0, 0}, "short\r\n" + b.substr(0, 21)},
+        {{"short", b, c}, {2, 0}, {1, 118}, b.substr(0, 5) + "\r\n" + c.substr(0, 21)},
+        {{x, b}, {1, 0}, {0, 124}, "\r\n" + b.substr(0, 26)},  // from inside a line break
+        {{"short"}, {0, 3}, {0, 0}, "short"},                  // to the text's end
+    };
+    for (const Case& k : cases) {
+        const PickSelection pick = PickSelectionAt(k.lines, k.pressed);
+        EXPECT_EQ(pick.start.line, k.start.line) << k.text;
+        EXPECT_EQ(pick.start.column, k.start.column) << k.text;
+        EXPECT_EQ(pick.text, k.text);
+    }
 }
 
 class PickingTest : public ::testing::Test {

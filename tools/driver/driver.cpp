@@ -264,9 +264,11 @@ int Driver::Run(std::istream& script) {
 }
 
 void Driver::Press(const std::string& name) {
-    CommandButton* button = ButtonNamed(form_, name);
-    if (button == nullptr) throw ScriptError{"unknown button '" + name + "'"};
-    QTest::mouseClick(button, Qt::LeftButton);
+    // A command button, or a column header label (Label1 to Label9).
+    QWidget* target = ButtonNamed(form_, name);
+    if (target == nullptr) target = Named<ColumnHeader>(form_, name);
+    if (target == nullptr) throw ScriptError{"unknown button '" + name + "'"};
+    QTest::mouseClick(target, Qt::LeftButton);
 }
 
 void Driver::Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
