@@ -55,16 +55,27 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     // Select the first 28 characters of the clicked line and leave them
     // selected, then compare them with the entries of the list on show.
     RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
+    const int line = RichEdit1->CaretLine();
     RichEdit1->SetSelLength(kPickTextLength);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
-    PickFromPane(catalogs_, workshop_, workshop_.shown, RichEdit1->SelText(),
-                 button == Qt::RightButton);
+    if (workshop_.shown == ShownList::Hoard) {
+        PickHoardLine(line);  // by its place in the hoard, not by name
+    } else {
+        PickFromPane(catalogs_, workshop_, workshop_.shown, RichEdit1->SelText(),
+                     button == Qt::RightButton);
+    }
     RecordWorkbenchChange(before);
     Print_OutPut();
 }
 
 void TForm1::Button_RandomClick() {
+    // Shift held with the mouse's click asks for a hoard instead.
+    if (Button_Random->ClickModifiers() & Qt::ShiftModifier) {
+        OpenHoard();
+        return;
+    }
     CloseFind(false);
+    CloseHoard(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
     RecordWorkbenchChange(before);
@@ -73,6 +84,7 @@ void TForm1::Button_RandomClick() {
 
 void TForm1::Button_MakeClick() {
     CloseFind(false);
+    CloseHoard(false);
     ShowHeaders(MakingReportLabels());
     // The name goes on the item as it was made, whatever picks or a random
     // item put on the bench while the name box was open.
