@@ -93,8 +93,8 @@ void Driver::Register() {
         commands_[name] = Command{std::move(run)};
     };
     add("press", [this](const std::string&, const Args& a) {
-        ExpectArgs(a, 1, 1);
-        Press(a[0]);
+        ExpectArgs(a, 1, 2);
+        Press(a[0], ParseModifier(a, 1));
     });
     add("pick", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 2, 4);
@@ -263,10 +263,10 @@ int Driver::Run(std::istream& script) {
     return 0;
 }
 
-void Driver::Press(const std::string& name) {
+void Driver::Press(const std::string& name, Qt::KeyboardModifiers modifiers) {
     CommandButton* button = ButtonNamed(form_, name);
     if (button == nullptr) throw ScriptError{"unknown button '" + name + "'"};
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton, modifiers);
 }
 
 void Driver::Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
