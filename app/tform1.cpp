@@ -38,6 +38,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     WireKeys();
     WireFind();
     WireSort();
+    WireHoard();
     FormCreate();
 }
 
@@ -64,6 +65,7 @@ void TForm1::FormDestroy() {
 
 void TForm1::ShowListing(Listing listing) {
     CloseFind(false);
+    if (listing.shown != ShownList::Hoard) CloseHoard(false);
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     EndSort();  // a list comes in catalog order

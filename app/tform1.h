@@ -12,6 +12,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/listing.h"
 #include "dice/random_source.h"
+#include "random/hoard_list.h"
 #include "ui/column_header.h"
 #include "ui/controls.h"
 #include "ui/find_field.h"
@@ -23,6 +24,8 @@
 #include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
+
+class HoardField;
 
 // The program's one window. It owns the controls, made from one table of
 // them, and the catalog table, and wires every event to its handler; the
@@ -110,6 +113,14 @@ public:
     void ColumnHeaderPress(int header);
     // The line's place in the list as it was listed; a sorted list maps it back.
     size_t CatalogLineOf(size_t shownLine) const;
+    // Rolling a hoard (tform1_hoard.cpp). Shift with a press of Random, or
+    // Shift+Alt+R, opens the hoard field where the find field opens: "Roll
+    // [10] items". Enter rolls that many items, each as Random rolls one, and
+    // lists them in the pane; the bench stays as it was. A pick on an item's
+    // line (or its note lines) puts the item on the bench as it was rolled.
+    // Esc closes the field, and the focus goes back as from the find field.
+    void OpenHoard();
+    void CloseHoard(bool restoreFocus);
 
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
@@ -174,6 +185,14 @@ private:
     // After the making report is redrawn: the places found anew, and the
     // caret back on the place it was on where that still exists.
     void FindAgainAfterRedraw(std::optional<size_t> place);
+    void WireHoard();
+    bool HoardOpen() const;
+    // Enter in the hoard field: a hoard of the count typed, or the count
+    // refused when it is none the field takes.
+    void RollHoardFromField();
+    // A pick on a line of the hoard on show (counted from 0): the item it
+    // belongs to goes on the bench; the sum line picks nothing.
+    void PickHoardLine(int line);
     // Where the caret is, as a place in the pane's lines.
     TextMatch CaretPlace() const;
     // Type to jump: the caret to a line of the list starting with the typed
@@ -248,4 +267,9 @@ private:
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;
     std::vector<size_t> catalogLineOf_;  // a sorted list's shown lines: their lines as listed
+    HoardField* hoardField_ = nullptr;   // made at the first Shift+Random
+    int32_t hoardCount_ = 10;            // the count last rolled, offered again
+    std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
+    HoardList hoardList_;
+    QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
 };

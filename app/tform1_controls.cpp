@@ -138,7 +138,9 @@ const TForm1::ControlDesign TForm1::kControls[] = {
      &TForm1::Button_JobClick, "Lists the jobs (Alt+J).", ListTip::PickAndFind},
     {&TForm1::Button_Random, "Button_Random", {544, 104, 75, 25}, "&Random", Look::Window,
      &TForm1::Button_RandomClick,
-     "Rolls a random treasure onto the workbench (Alt+R).\nCtrl+Z takes it back."},
+     "Rolls a random treasure onto the workbench (Alt+R).\nCtrl+Z takes it back.\n"
+     "Shift+click, or Shift+Alt+R, rolls a hoard of many items into the pane;\n"
+     "click an item's line, or press Enter on it, to put it on the workbench."},
     {&TForm1::Button_Analyze, "Button_Analyze", {544, 136, 75, 25}, "&Analyze", Look::Window,
      &TForm1::Button_AnalyzeClick,
      "Lists every magic item with its profit per week of making, in catalog order (Alt+A).\n"

@@ -41,6 +41,7 @@ void TForm1::JumpTo(const TypeAhead::Search& search) {
 }
 
 void TForm1::OpenFind() {
+    CloseHoard(false);  // one field at a time below the pane
     if (findField_ == nullptr) {
         findField_ = new FindField(RichEdit1);
         connect(findField_, &QLineEdit::textEdited, this, [this](const QString& text) {

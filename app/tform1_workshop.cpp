@@ -2,6 +2,11 @@
 // The workshop's handlers: picking from the pane, the item sheet, making an
 // item week by week, and random treasure.
 #include "app/tform1.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
 #include "random/random_item.h"
 #include "ui/accessible_controls.h"
 #include "workshop/combination_rules.h"
@@ -59,13 +64,25 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     // (On a sorted list, what that line selects in catalog order.)
     const std::string selected = SelectPickText();
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
-    PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
+    if (workshop_.shown == ShownList::Hoard) {
+        // By its place in the hoard, not by name: the line the selection starts on.
+        const QTextCursor selection = RichEdit1->textCursor();
+        PickHoardLine(RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber());
+    } else {
+        PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
+    }
     RecordWorkbenchChange(before);
     Print_OutPut();
 }
 
 void TForm1::Button_RandomClick() {
+    // Shift held with the mouse's click asks for a hoard instead.
+    if (Button_Random->ClickModifiers() & Qt::ShiftModifier) {
+        OpenHoard();
+        return;
+    }
     CloseFind(false);
+    CloseHoard(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
     RecordWorkbenchChange(before);
@@ -74,6 +91,7 @@ void TForm1::Button_RandomClick() {
 
 void TForm1::Button_MakeClick() {
     CloseFind(false);
+    CloseHoard(false);
     ShowHeaders(MakingReportLabels());
     // The name goes on the item as it was made, whatever picks or a random
     // item put on the bench while the name box was open.

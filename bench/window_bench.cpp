@@ -8,6 +8,8 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 #include <cstdio>
 #include <memory>
@@ -143,6 +145,22 @@ void BM_RandomItemCommand(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RandomItemCommand)->Unit(benchmark::kMicrosecond);
+
+// A hoard of 1,000 items as Enter in the hoard field rolls it: rolled,
+// listed and shown in the pane (2,000 lines and more).
+void BM_HoardCommand(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    form.OpenHoard();
+    auto* count = form.findChild<QLineEdit*>(QStringLiteral("HoardCount"));
+    count->setText(QStringLiteral("1000"));
+    for (auto _ : state) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(count, &enter);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_HoardCommand)->Unit(benchmark::kMillisecond);
 
 // Peak resident memory, in KiB, of a fresh process that opens one window.
 long PeakMemoryOf(bool tharnwell, int argc, char** argv) {

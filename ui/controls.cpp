@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -46,6 +47,13 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent* event) {
+    // The click happens in the release: its handler reads the keys held.
+    clickModifiers_ = event->modifiers();
+    QPushButton::mouseReleaseEvent(event);
+    clickModifiers_ = Qt::NoModifier;
 }
 
 int NameBox::UndoDirection(const QKeyEvent* event) {

@@ -42,9 +42,16 @@ public:
     using QPushButton::QPushButton;
     void SetCaption(const std::string& caption) { setText(ToQt(caption)); }
     std::string Caption() const { return FromQt(text()); }
+    // While a click of the mouse is handled: the keys held with it (Shift,
+    // Ctrl). A click by a key or an accelerator has none.
+    Qt::KeyboardModifiers ClickModifiers() const { return clickModifiers_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Qt::KeyboardModifiers clickModifiers_ = Qt::NoModifier;
 };
 
 // The single-line name box. It takes any text a person can type or paste;

@@ -249,6 +249,7 @@ TEST(DriverContract, NewCommandsRejectBadArguments) {
         "clipboard now\n",       "focused RichEdit1\n",
         "accessible\n",          "accessible Nothing\n",
         "accessible Timer1\n",   "accessible Window now\n",
+        "press Button_Gem x\n",  "press Button_Gem shift ctrl\n",
     };
     for (const char* script : scripts) {
         const DriverRun run = RunDriver(script);

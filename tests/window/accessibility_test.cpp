@@ -108,6 +108,12 @@ void Hear(QAccessibleEvent* event) {
         g_heard->push_back(event->object()->objectName().toStdString() + " " + FromQt(text));
 }
 
+// Opens the hoard field and types into its count ("\r" is Enter).
+void HoardKeys(TForm1& form, const char* keys) {
+    form.OpenHoard();
+    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("HoardCount")), keys);
+}
+
 TEST(Accessible, AScreenReaderHearsOfEachChange) {
     TForm1 form;
     form.SetTimerHeld(true);
@@ -145,6 +151,8 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
              QTest::keyClick(form.findChild<QLineEdit*>(QStringLiteral("FindField")), '#');
          },
          "FindField not found"},
+        {"a refused hoard", [&] { HoardKeys(form, "0\r"); }, "HoardCount only 1 to 1,000"},
+        {"a hoard", [&] { HoardKeys(form, "3\r"); }, "RichEdit1 Treasure hoard"},
         {"the analysis", [&] { form.Button_AnalyzeClick(); }, "RichEdit1 Analysis"},
         {"make", [&] { form.Button_MakeClick(); }, "RichEdit1 Making report"},
         {"a week", [&] { form.Timer1Timer(); }, ""},

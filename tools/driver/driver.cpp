@@ -93,8 +93,8 @@ void Driver::Register() {
         commands_[name] = Command{std::move(run)};
     };
     add("press", [this](const std::string&, const Args& a) {
-        ExpectArgs(a, 1, 1);
-        Press(a[0]);
+        ExpectArgs(a, 1, 2);
+        Press(a[0], ParseModifier(a, 1));
     });
     add("pick", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 2, 4);
@@ -263,12 +263,12 @@ int Driver::Run(std::istream& script) {
     return 0;
 }
 
-void Driver::Press(const std::string& name) {
+void Driver::Press(const std::string& name, Qt::KeyboardModifiers modifiers) {
     // A command button, or a column header label (Label1 to Label9).
     QWidget* target = ButtonNamed(form_, name);
     if (target == nullptr) target = Named<ColumnHeader>(form_, name);
     if (target == nullptr) throw ScriptError{"unknown button '" + name + "'"};
-    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::mouseClick(target, Qt::LeftButton, modifiers);
 }
 
 void Driver::Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {

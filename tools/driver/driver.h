@@ -33,7 +33,8 @@ private:
     };
 
     void Register();
-    void Press(const std::string& button);
+    // A left click on the button, with Shift or Ctrl held when asked.
+    void Press(const std::string& button, Qt::KeyboardModifiers modifiers);
     void Pick(int line, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // A press where no character need be, at a point of the pane's visible area.
     void PressAt(QPoint point, Qt::MouseButton button);
