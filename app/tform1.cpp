@@ -36,6 +36,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     connect(reportNews_, &QTimer::timeout, this, &TForm1::AnnounceReport);
     WireKeys();
     WireFind();
+    WirePlans();
     FormCreate();
 }
 
@@ -62,6 +63,7 @@ void TForm1::FormDestroy() {
 
 void TForm1::ShowListing(const Listing& listing) {
     CloseFind(false);
+    ClosePlanMessage();
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     ShowHeaders(listing.labels);

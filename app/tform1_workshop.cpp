@@ -56,6 +56,10 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     // selected, then compare them with the entries of the list on show.
     RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
     RichEdit1->SetSelLength(kPickTextLength);
+    if (workshop_.shown == ShownList::MadeItems) {
+        PickMadeItem();
+        return;
+    }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     PickFromPane(catalogs_, workshop_, workshop_.shown, RichEdit1->SelText(),
                  button == Qt::RightButton);
@@ -78,12 +82,14 @@ void TForm1::Button_MakeClick() {
     // item put on the bench while the name box was open.
     const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
     if (Moment() == WindowMoment::Planning) {
+        BeginMadeItem();
         workshop_.MadeItemName.clear();
         workshop_.NameBoxOpen = true;
         StartMaking(catalogs_, workshop_);
     } else {
         workshop_.MadeItemName = Edit1->Text();
         workshop_.NameBoxOpen = false;
+        MadeItemNamed();
     }
     if (madeItemNamed) {
         workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
@@ -104,7 +110,10 @@ void TForm1::Timer1Timer() {
         Update_OutPut();
         if (!reportNews_->isActive()) reportNews_->start();
     }
-    if (wasMaking && !workshop_.Making) AnnounceReport();
+    if (wasMaking && !workshop_.Making) {
+        AnnounceReport();
+        MadeItemEnded();
+    }
     // The last week ends the making: from making to naming, or, for an item
     // named before its end, with no other change than the timer's stop.
     if (Moment() != before) {
