@@ -20,7 +20,10 @@ PaneMessage::PaneMessage(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
-    parent->installEventFilter(this);
+    // The parent lays its text out anew before its text area hears of a
+    // new size: follow the text area, where there is one.
+    const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(parent);
+    (scrolled != nullptr ? scrolled->viewport() : parent)->installEventFilter(this);
 }
 
 void PaneMessage::SetMessage(const QString& message) {
@@ -31,7 +34,7 @@ void PaneMessage::SetMessage(const QString& message) {
 int PaneMessage::StripHeight() const { return fontMetrics().height() + 2 * kMargin; }
 
 bool PaneMessage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize) PlaceOverParent();
+    if (event->type() == QEvent::Resize && watched != this) PlaceOverParent();
     return QLabel::eventFilter(watched, event);
 }
 
