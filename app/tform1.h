@@ -113,7 +113,6 @@ public:
     // puts its plan back on the bench, as Ctrl+V would.
     void PastePlan();
     void ListMadeItems();
-    const MadeItems& ItemsMade() const { return madeItems_; }
 
     // The line's place in the list as it was listed; a sorted list maps it back.
     size_t CatalogLineOf(size_t shownLine) const { return shownLine; }

@@ -34,7 +34,7 @@ void PaneMessage::SetMessage(const QString& message) {
 int PaneMessage::StripHeight() const { return fontMetrics().height() + 2 * kMargin; }
 
 bool PaneMessage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && watched != this) PlaceOverParent();
+    if (watched != this && event->type() == QEvent::Resize) PlaceOverParent();
     return QLabel::eventFilter(watched, event);
 }
 
