@@ -39,6 +39,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     WireFind();
     WireSort();
     WireHoard();
+    WirePlans();
     FormCreate();
 }
 
@@ -66,6 +67,7 @@ void TForm1::FormDestroy() {
 void TForm1::ShowListing(Listing listing) {
     CloseFind(false);
     if (listing.shown != ShownList::Hoard) CloseHoard(false);
+    ClosePlanMessage();
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     EndSort();  // a list comes in catalog order

@@ -21,11 +21,13 @@
 #include "ui/up_down.h"
 #include "workshop/line_search.h"
 #include "workshop/list_sort.h"
+#include "workshop/made_items.h"
 #include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
 
 class HoardField;
+class PaneMessage;
 
 // The program's one window. It owns the controls, made from one table of
 // them, and the catalog table, and wires every event to its handler; the
@@ -121,6 +123,14 @@ public:
     // Esc closes the field, and the focus goes back as from the find field.
     void OpenHoard();
     void CloseHoard(bool restoreFocus);
+    // Keeping plans (tform1_plans.cpp). Ctrl+V puts the plan of an item
+    // sheet copied to the clipboard on the bench, as one undo step; from
+    // Make until the name is stored, or for anything but a sheet, it is
+    // refused with a message below the pane, and nothing changes. Ctrl+H
+    // lists the items made and named in this run; a pick on one of them
+    // puts its plan back on the bench, as Ctrl+V would.
+    void PastePlan();
+    void ListMadeItems();
 
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
@@ -214,6 +224,22 @@ private:
     // on a sorted list, the text that press would select in catalog order.
     std::string SelectPickText();
     std::array<ColumnHeader*, 9> Headers() const;
+    void WirePlans();
+    // A press on a line of the items made: that item's plan onto the bench.
+    void PickMadeItem();
+    // The plan on the bench in place of before, as one undo step.
+    void PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan);
+    // Why a plan was not put on the bench, below the pane and told to a
+    // screen reader as the pane's description; closed by the next change of
+    // the bench, the moment or the list, or by the find field.
+    void ShowPlanMessage(const std::string& message);
+    void ClosePlanMessage();
+    // The item being made, kept among the items made once it is both named
+    // and made: Make takes its plan, and the end of the making its money and
+    // weeks, in whichever order the name comes.
+    void BeginMadeItem();
+    void MadeItemNamed();
+    void MadeItemEnded();
 
     // The controls, named as on the form. Tests and scripts find them by
     // these names (ui/control_names.h).
@@ -272,4 +298,13 @@ private:
     std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
     HoardList hoardList_;
     QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
+    MadeItems madeItems_;
+    struct ItemInMaking {
+        MadeItem item;
+        bool named = false;
+        bool made = false;
+    };
+    std::optional<ItemInMaking> inMaking_;
+    PaneMessage* planMessage_ = nullptr;  // made at the first refusal
+    QString paneDescription_;             // the pane's, for when the message closes
 };

@@ -101,10 +101,12 @@ const TForm1::ControlDesign TForm1::kControls[] = {
      "right-click, or Shift+Enter, to step an enchantment down.\n"
      "Shift or Ctrl with a click or a drag only selects; Ctrl+C copies.\n"
      "Type a name to jump to its line; Ctrl+F finds any text, F3 the next.\n"
-     "Ctrl+1 to Ctrl+9 sort a list by its first to ninth column, as a click on its header does."},
+     "Ctrl+1 to Ctrl+9 sort a list by its first to ninth column, as a click on its header does.\n"
+     "Ctrl+H lists the items made this run; a pick on one puts its plan back."},
     {&TForm1::ListBox1, "ListBox1", {0, 40, 377, 137}, nullptr, Look::Window, {},
      "The item sheet: the base item, the enchantments and the totals.\n"
-     "Ctrl+C here, or Ctrl+Shift+C anywhere, copies it.\n"
+     "Ctrl+C here, or Ctrl+Shift+C anywhere, copies it;\n"
+     "Ctrl+V puts a copied sheet back on the workbench, to keep a plan between runs.\n"
      "Ctrl+Z undoes a change of the workbench; Ctrl+Shift+Z or Ctrl+Y redoes it.",
      ListTip::None, "Item sheet"},
     {&TForm1::Button_Weapon, "Button_Weapon", {384, 8, 75, 25}, "&Weapon", Look::Window,
@@ -261,6 +263,8 @@ std::array<Label*, 13> TForm1::Labels() const {
 void TForm1::ApplyMoment() {
     const WindowMoment moment = Moment();
     const bool planning = moment == WindowMoment::Planning;
+    // A message on a plan not put on the bench is old news by now.
+    ClosePlanMessage();
     Button_Make->SetCaption(MakeButtonCaption(moment));
     // From Make until the name is stored the name box stands in the
     // spinner's place. It opens and closes empty, with nothing to undo, and
@@ -283,7 +287,7 @@ void TForm1::ApplyMoment() {
         Button_Make->setToolTip(forecast +
                                 QStringLiteral("\nMakes the item on the workbench week by week, "
                                                "rolling 3d6 against DX,\nand opens a box to name "
-                                               "it (Alt+M)."));
+                                               "it (Alt+M). Ctrl+H lists the items made."));
     } else {
         Button_Make->setToolTip(
             QStringLiteral("Stores the name typed in the box (Alt+N, or Enter in the box)."));

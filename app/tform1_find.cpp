@@ -54,6 +54,7 @@ void TForm1::OpenFind() {
     }
     // Esc gives the focus back to where it was (the name box while naming).
     if (QWidget* focus = QApplication::focusWidget(); focus != findField_) focusBeforeFind_ = focus;
+    ClosePlanMessage();  // the strip below the pane holds one field at a time
     RichEdit1->SetBottomStrip(findField_->sizeHint().height());
     findField_->show();
     findField_->raise();

@@ -22,6 +22,7 @@ bool TForm1::HoardOpen() const { return hoardField_ != nullptr && hoardField_->i
 void TForm1::OpenHoard() {
     // One field at a time in the strip below the pane.
     CloseFind(false);
+    ClosePlanMessage();
     if (hoardField_ == nullptr) {
         hoardField_ = new HoardField(RichEdit1, kHoardMinItems, kHoardMaxItems);
         connect(hoardField_, &HoardField::roll, this, &TForm1::RollHoardFromField);

@@ -63,6 +63,10 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     // selected, then compare them with the entries of the list on show.
     // (On a sorted list, what that line selects in catalog order.)
     const std::string selected = SelectPickText();
+    if (workshop_.shown == ShownList::MadeItems) {
+        PickMadeItem();
+        return;
+    }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     if (workshop_.shown == ShownList::Hoard) {
         // By its place in the hoard, not by name: the line the selection starts on.
@@ -97,12 +101,14 @@ void TForm1::Button_MakeClick() {
     // item put on the bench while the name box was open.
     const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
     if (Moment() == WindowMoment::Planning) {
+        BeginMadeItem();
         workshop_.MadeItemName.clear();
         workshop_.NameBoxOpen = true;
         StartMaking(catalogs_, workshop_);
     } else {
         workshop_.MadeItemName = Edit1->Text();
         workshop_.NameBoxOpen = false;
+        MadeItemNamed();
     }
     if (madeItemNamed) {
         workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
@@ -123,7 +129,10 @@ void TForm1::Timer1Timer() {
         Update_OutPut();
         if (!reportNews_->isActive()) reportNews_->start();
     }
-    if (wasMaking && !workshop_.Making) AnnounceReport();
+    if (wasMaking && !workshop_.Making) {
+        AnnounceReport();
+        MadeItemEnded();
+    }
     // The last week ends the making: from making to naming, or, for an item
     // named before its end, with no other change than the timer's stop.
     if (Moment() != before) {

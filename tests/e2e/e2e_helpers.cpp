@@ -35,6 +35,12 @@ int EntryLine(const std::string& button, const std::string& text) {
     return 0;
 }
 
+std::string SetClipboard(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\\n";
+    return "setclipboard " + QString::fromLatin1(text.c_str()).toStdString() + "\n";
+}
+
 std::vector<std::string> Prefixed(const DriverRun& run, const std::string& prefix) {
     std::vector<std::string> lines;
     for (const std::string& line : run.out) {

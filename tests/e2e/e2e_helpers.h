@@ -20,6 +20,10 @@ const std::vector<std::string>& ListedPane(const std::string& button);
 // out with blanks; fails the test when there is none.
 int EntryLine(const std::string& button, const std::string& text);
 
+// The driver command that puts these lines on the clipboard as a copy of
+// them would: each line followed by a line break.
+std::string SetClipboard(const std::vector<std::string>& lines);
+
 // The printed lines that start with prefix, in order.
 std::vector<std::string> Prefixed(const DriverRun& run, const std::string& prefix);
 

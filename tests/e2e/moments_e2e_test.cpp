@@ -71,6 +71,7 @@ std::vector<Row> Rows() {
     rows.push_back(
         {"box Ctrl+Y", "focus Edit1\ntype Bat\nkey Ctrl+Z\nkey Ctrl+Y\n", box, "", "Bat"});
     rows.push_back({"fresh box Ctrl+Z", "focus Edit1\nkey Ctrl+Z\n", box, "", ""});
+    rows.push_back({"box Ctrl+V", "setclipboard Bat\nfocus Edit1\nkey Ctrl+V\n", box, "", "Bat"});
     rows.push_back({"press inside Ctrl+A", list + "focus RichEdit1\nkey Ctrl+A\n" + weapon,
                     asReference, list + weapon});
     rows.push_back({"press inside a drag",
@@ -86,6 +87,10 @@ std::vector<Row> Rows() {
     const std::string hoard = "press Button_Random shift\nkey Return\n";
     rows.push_back({"a hoard", hoard, {kBenchKept, kBenchKept, kBenchKept}});
     rows.push_back({"a hoard's item", hoard + "pick 0 3\n", {kChanges, kChanges, kChanges}});
+    const std::string rapier = "press Button_Weapon\npick " +
+                               std::to_string(EntryLine("Button_Weapon", "rapier")) + " 3\nsheet\n";
+    rows.push_back(
+        {"Ctrl+V", SetClipboard(Block(RunFine(rapier), "sheet")) + "key Ctrl+V\n", undo});
     const std::array<Effect, 3> changes = {kChanges, kChanges, kChanges};
     rows.push_back({"a base item",
                     "press Button_Weapon\npick " +

@@ -3,6 +3,9 @@
 // what it hears after each change, and which control says it has the focus.
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -154,6 +157,12 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
         {"a refused hoard", [&] { HoardKeys(form, "0\r"); }, "HoardCount only 1 to 1,000"},
         {"a hoard", [&] { HoardKeys(form, "3\r"); }, "RichEdit1 Treasure hoard"},
         {"the analysis", [&] { form.Button_AnalyzeClick(); }, "RichEdit1 Analysis"},
+        {"an image pasted",
+         [&] {
+             QApplication::clipboard()->setImage(QImage(2, 2, QImage::Format_RGB32));
+             form.PastePlan();
+         },
+         "RichEdit1 No plan pasted: the clipboard holds no text"},
         {"make", [&] { form.Button_MakeClick(); }, "RichEdit1 Making report"},
         {"a week", [&] { form.Timer1Timer(); }, ""},
         {"the end of the making",

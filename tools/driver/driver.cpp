@@ -2,6 +2,7 @@
 #include "tools/driver/driver.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTest>
@@ -136,6 +137,12 @@ void Driver::Register() {
     add("down", [this](const std::string&, const Args& a) { Spin(false, OptionalCount(a)); });
     add("type", [this](const std::string& rest, const Args&) { Type(rest); });
     add("keys", [this](const std::string& rest, const Args&) { Keys(rest); });
+    add("setclipboard", [](const std::string& rest, const Args&) {
+        // Each "\n" in the text stands for a line break.
+        QString text = QString::fromUtf8(rest.c_str());
+        text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        QGuiApplication::clipboard()->setText(text);
+    });
     add("tick", [this](const std::string&, const Args& a) {
         for (int n = OptionalCount(a); n > 0; --n) form_.Timer1Timer();
     });
