@@ -20,21 +20,10 @@
 #include "workshop/enchantment_list.h"
 #include "workshop/wizard_dx.h"
 
-namespace {
-
-// The least time between two news of a running making's report.
-constexpr int kReportNewsMs = 400;
-
-}  // namespace
-
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
     InstallAccessibility();
     BuildControls();
-    reportNews_ = new QTimer(this);
-    reportNews_->setSingleShot(true);
-    reportNews_->setInterval(kReportNewsMs);
-    connect(reportNews_, &QTimer::timeout, this, &TForm1::AnnounceReport);
     WireKeys();
     WireFind();
     WireSort();

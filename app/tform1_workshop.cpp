@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "random/random_item.h"
 #include "ui/accessible_controls.h"
@@ -14,6 +15,13 @@
 #include "workshop/item_sheet.h"
 #include "workshop/making.h"
 #include "workshop/picking.h"
+
+namespace {
+
+// The least time between two news of a running making's report.
+constexpr int kReportNewsMs = 400;
+
+}  // namespace
 
 int32_t TForm1::GetEnchant(bool enabled) { return ::GetEnchant(random_, enabled); }
 
@@ -127,6 +135,13 @@ void TForm1::Timer1Timer() {
         // report a few times a second at most, and once when it is done.
         const MutedAccessibleEvents muted(RichEdit1);
         Update_OutPut();
+        if (reportNews_ == nullptr) {
+            // Made at the first week, so that starting the program costs nothing.
+            reportNews_ = new QTimer(this);
+            reportNews_->setSingleShot(true);
+            reportNews_->setInterval(kReportNewsMs);
+            connect(reportNews_, &QTimer::timeout, this, &TForm1::AnnounceReport);
+        }
         if (!reportNews_->isActive()) reportNews_->start();
     }
     if (wasMaking && !workshop_.Making) {
@@ -143,7 +158,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::AnnounceReport() {
-    reportNews_->stop();
+    if (reportNews_ != nullptr) reportNews_->stop();
     // The report as it reads now, by its total line, as the sheet tells its own.
     const std::vector<std::string>& report = RichEdit1->Lines();
     AnnounceDescription(RichEdit1, report.empty() ? QString() : ToQt(report.back()));
