@@ -38,4 +38,7 @@ struct Listing {
     std::vector<std::string> lines;
     bool returnToTop = true;
     ShownList shown = ShownList::None;
+    // How many lines at the end sum the list up (a hoard's total): they are
+    // no entries, and stay last when the list is sorted.
+    size_t sumLines = 0;
 };

@@ -77,7 +77,7 @@ HoardList ListHoard(const std::vector<HoardItem>& hoard) {
     listing.labels = {{{LabelLeft(0), "Treasure"},
                        {LabelLeft(kValueCaptionColumn), "Value"},
                        {LabelLeft(kWeeksCaptionColumn), "Weeks"},
-                       {enchantmentLeft, "Enchantments"},
+                       {enchantmentLeft, "Magic"},  // short enough to clear the Make button
                        {enchantmentLeft, ""},
                        {enchantmentLeft, ""},
                        {enchantmentLeft, ""},
@@ -108,6 +108,7 @@ HoardList ListHoard(const std::vector<HoardItem>& hoard) {
                                 .PadTo(textfmt::kListLineWidth)
                                 .Take());
     list.itemOfLine.push_back(std::nullopt);
+    listing.sumLines = 1;
     listing.returnToTop = true;
     listing.shown = ShownList::Hoard;
     return list;

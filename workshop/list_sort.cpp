@@ -60,7 +60,8 @@ std::vector<LineRun> SplitRuns(const Listing& listing, const ColumnSpan& column)
     const ListShape shape = ShapeOf(listing.shown);
     std::vector<LineRun> runs;
     runs.reserve(listing.lines.size());
-    for (size_t i = 0; i < listing.lines.size(); ++i) {
+    const size_t entries = listing.lines.size() - std::min(listing.sumLines, listing.lines.size());
+    for (size_t i = 0; i < entries; ++i) {
         const std::string& line = listing.lines[i];
         if (shape.noteLines && !runs.empty() && IsNoteLine(line)) {
             runs.back().end = i + 1;
@@ -205,6 +206,7 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     sorted.listing.labels = listing.labels;
     sorted.listing.returnToTop = listing.returnToTop;
     sorted.listing.shown = listing.shown;
+    sorted.listing.sumLines = listing.sumLines;
     sorted.listing.lines.reserve(listing.lines.size());
     sorted.state = StateText(*column, figures, order);
     sorted.catalogLine.reserve(listing.lines.size());
@@ -218,5 +220,10 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
         if (group.title) emit(*group.title);
         for (const LineRun& run : group.entries) emit(run);
     }
+    // The sum stays under the list.
+    LineRun sum;
+    sum.first = listing.lines.size() - std::min(listing.sumLines, listing.lines.size());
+    sum.end = listing.lines.size();
+    emit(sum);
     return sorted;
 }

@@ -14,6 +14,7 @@
 #include "random/random_item.h"
 #include "workshop/combination_rules.h"
 #include "workshop/item_sheet.h"
+#include "workshop/list_sort.h"
 
 namespace {
 
@@ -63,6 +64,11 @@ TEST(Hoard, IsTheItemsRandomRollsOneAfterAnotherFromOneSeedListedAndSummed) {
         ASSERT_EQ(list.itemOfLine.size(), lines.size());
         EXPECT_EQ(list.ItemAt(-1), std::nullopt);
         EXPECT_EQ(list.ItemAt(static_cast<int32_t>(lines.size()) - 1), std::nullopt);  // the sum
+        // Sorted by value, largest first, the sum stays under the items.
+        if (!hoard.empty()) {
+            EXPECT_EQ(SortListing(list.listing, 1, SortOrder::Descending).listing.lines.back(),
+                      lines.back());
+        }
         std::vector<std::string> shown(hoard.size());  // each item's enchantment column
         size_t items = 0;
         double total = 0;
