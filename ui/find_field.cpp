@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/find_field.h"
 
-#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
@@ -10,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/accessible_controls.h"
+#include "ui/pane_strip.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ FindField::FindField(QWidget* parent) : QLineEdit(parent), status_(new QLabel(th
     setClearButtonEnabled(false);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     status_->setForegroundRole(QPalette::Text);
-    parent->installEventFilter(this);
+    TextAreaOf(parent)->installEventFilter(this);
     PlaceOverParent();
 }
 
@@ -70,7 +70,9 @@ void FindField::showEvent(QShowEvent* event) {
 }
 
 bool FindField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize) PlaceOverParent();
+    if (watched == TextAreaOf(parentWidget()) && event->type() == QEvent::Resize) {
+        PlaceOverParent();
+    }
     return QLineEdit::eventFilter(watched, event);
 }
 
@@ -80,12 +82,5 @@ void FindField::resizeEvent(QResizeEvent* event) {
 }
 
 void FindField::PlaceOverParent() {
-    const QWidget* area = parentWidget();
-    QRect text = area->rect();
-    if (const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(area)) {
-        text = scrolled->viewport()->geometry();
-    }
-    // The pane keeps a strip of the field's height free below its text.
-    setGeometry(text.left(), text.bottom() + 1, std::min(kWidth, text.width()),
-                sizeHint().height());
+    setGeometry(StripBelowText(parentWidget(), kWidth, sizeHint().height()));
 }

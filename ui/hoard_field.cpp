@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/hoard_field.h"
 
-#include <QAbstractScrollArea>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/accessible_controls.h"
+#include "ui/pane_strip.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ HoardField::HoardField(QWidget* parent, int minimum, int maximum)
     QPalette warning = sign_->palette();
     warning.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
     sign_->setPalette(warning);
-    parent->installEventFilter(this);
+    TextAreaOf(parent)->installEventFilter(this);
     PlaceOverParent();
 }
 
@@ -90,7 +90,9 @@ void HoardField::ShowSign(const QString& sign) {
 }
 
 bool HoardField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize) PlaceOverParent();
+    if (watched == TextAreaOf(parentWidget()) && event->type() == QEvent::Resize) {
+        PlaceOverParent();
+    }
     if (watched == count_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -111,12 +113,5 @@ void HoardField::showEvent(QShowEvent* event) {
 }
 
 void HoardField::PlaceOverParent() {
-    const QWidget* area = parentWidget();
-    QRect text = area->rect();
-    if (const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(area)) {
-        text = scrolled->viewport()->geometry();
-    }
-    // As the find field: the pane keeps a strip of the field's height free.
-    setGeometry(text.left(), text.bottom() + 1, std::min(kWidth, text.width()),
-                sizeHint().height());
+    setGeometry(StripBelowText(parentWidget(), kWidth, sizeHint().height()));
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pane_message.h"
 
-#include <QAbstractScrollArea>
 #include <QEvent>
 
 #include <algorithm>
+
+#include "ui/pane_strip.h"
 
 namespace {
 
@@ -20,10 +21,7 @@ PaneMessage::PaneMessage(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
-    // The parent lays its text out anew before its text area hears of a
-    // new size: follow the text area, where there is one.
-    const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(parent);
-    (scrolled != nullptr ? scrolled->viewport() : parent)->installEventFilter(this);
+    TextAreaOf(parent)->installEventFilter(this);
 }
 
 void PaneMessage::SetMessage(const QString& message) {
@@ -44,12 +42,7 @@ void PaneMessage::showEvent(QShowEvent* event) {
 }
 
 void PaneMessage::PlaceOverParent() {
-    const QWidget* area = parentWidget();
-    QRect text = area->rect();
-    if (const auto* scrolled = qobject_cast<const QAbstractScrollArea*>(area)) {
-        text = scrolled->viewport()->geometry();
-    }
-    setGeometry(text.left(), text.bottom() + 1, text.width(), StripHeight());
+    setGeometry(StripBelowText(parentWidget(), parentWidget()->width(), StripHeight()));
     Fit();
 }
 
