@@ -10,10 +10,12 @@ namespace {
 
 // The columns: name and base item left-aligned, the money ending at column
 // 86 and the weeks at column 96, as the making report's total line shows them.
-constexpr int kNameWidth = 32;
-constexpr int kBaseWidth = 40;
-constexpr int kMoneyEnd = 86;
-constexpr int kWeeksWidth = 10;
+// Narrow enough that the money and the weeks show in the pane as the window
+// opens, and their captions stand clear of the Make button.
+constexpr int kNameWidth = 20;
+constexpr int kBaseWidth = 26;
+constexpr int kMoneyEnd = 58;
+constexpr int kWeeksWidth = 8;
 constexpr int kFixedMinWidth = 3;
 
 // Header labels stand 8 pixels in and 8 pixels per character of the pane.

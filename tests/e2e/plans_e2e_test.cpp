@@ -94,7 +94,7 @@ TEST(KeepPlans, TheItemsMadeAreListedAndPickedBack) {
     ASSERT_EQ(panes.size(), 3u);
     ASSERT_EQ(panes[2].size(), 2u);
     EXPECT_EQ(panes[2][0].rfind("Glimmer", 0), 0u);
-    EXPECT_EQ(panes[2][1].substr(32, 14), "dagger        ");
+    EXPECT_EQ(panes[2][1].substr(20, 14), "dagger        ");
     EXPECT_EQ(Totals(panes[2][0]), Totals(panes[0].back()));
     EXPECT_EQ(Totals(panes[2][1]), Totals(panes[1].back()));
     EXPECT_TRUE(Prints(run, "accessible RichEdit1 editabletext |Items made|"));

@@ -31,9 +31,9 @@ TEST(MadeItems, OneLinePerItemInMakingOrderEachPickingItsOwn) {
     const Listing listing = made.List();
     EXPECT_EQ(listing.shown, ShownList::MadeItems);
     const std::vector<std::string> expected = {
-        Padded("Glimmer" + B(25) + "dirk (dagger)" + B(27) + B(7) + "3250.00" + B(6) + "9.50", 123),
-        Padded(std::string(31, 'n') + B(1) + std::string(39, 'b') + B(1) + B(5) + "123456.79" +
-                   B(3) + "1000.00",
+        Padded("Glimmer" + B(13) + "dirk (dagger)" + B(13) + B(5) + "3250.00" + B(4) + "9.50", 123),
+        Padded(std::string(19, 'n') + B(1) + std::string(25, 'b') + B(1) + B(3) + "123456.79" +
+                   B(1) + "1000.00",
                123),
     };
     EXPECT_EQ(listing.lines, expected);
