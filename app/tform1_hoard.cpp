@@ -61,15 +61,7 @@ void TForm1::RollHoardFromField() {
     }
     hoardCount_ = *count;
     hoard_ = RollHoard(catalogs_, workshop_, random_, *count);
-    hoardList_ = ListHoard(hoard_);
-    ShowListing(hoardList_.listing, "Treasure hoard");
+    ShowListing(ListHoard(hoard_), "Treasure hoard");
     // The field stays open, its count ready for another roll.
     hoardField_->SetCount(*count);
-}
-
-void TForm1::PickHoardLine(int line) {
-    if (line < 0) return;
-    const auto item =
-        hoardList_.ItemAt(static_cast<int32_t>(CatalogLineOf(static_cast<size_t>(line))));
-    if (item) PutHoardItem(hoard_[*item], catalogs_, workshop_);
 }

@@ -53,10 +53,9 @@ void TForm1::PastePlan() {
 
 void TForm1::ListMadeItems() { ShowListing(madeItems_.List(), "Items made"); }
 
-void TForm1::PickMadeItem() {
+void TForm1::PickMadeItem(const RowPick& pick) {
     // The items made are picked by their place in the list, not by a name.
-    const MadeItem* item =
-        madeItems_.AtLine(static_cast<int32_t>(CatalogLineOf(size_t(RichEdit1->CaretLine()))));
+    const MadeItem* item = madeItems_.At(pick);
     if (item == nullptr) return;
     if (Moment() != WindowMoment::Planning) {
         ShowPlanMessage(std::string("No plan put back: ") + kBenchTaken);
