@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/base_item_sources.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <string_view>
 
 #include "catalog/carpet.h"
 #include "catalog/catalog_table.h"
@@ -172,20 +173,40 @@ std::vector<PickCandidate> PickCandidates(const CatalogTable& table, ShownList s
     return candidates;
 }
 
+namespace {
+
+// Compares a candidate, filled out with blanks, with 28 characters of a line.
+int ComparePadded(std::string_view candidate, std::string_view selected) {
+    const int common = candidate.compare(0, selected.size(), selected.substr(0, candidate.size()));
+    if (common != 0 || candidate.size() >= selected.size()) return common;
+    const size_t rest = selected.find_first_not_of(' ', candidate.size());
+    return rest == std::string_view::npos
+               ? 0
+               : (' ' < static_cast<unsigned char>(selected[rest]) ? -1 : 1);
+}
+
+}  // namespace
+
 void FinishCatalogList(const CatalogTable& table, Listing& listing) {
     listing.Format();
-    // Each candidate by the 28 characters it matches; a later one replaces
-    // an earlier one of the same text.
-    std::unordered_map<std::string, RowPick> picks;
-    for (PickCandidate& candidate : PickCandidates(table, listing.shown)) {
-        std::string& text = candidate.text;
+    // The lines by their first 28 characters; each candidate in turn gives
+    // its pick to the lines it matches, so that the last match stays.
+    std::vector<std::pair<std::string_view, size_t>> starts;
+    starts.reserve(listing.lines.size());
+    for (size_t i = 0; i < listing.lines.size(); ++i) {
+        starts.emplace_back(std::string_view(listing.lines[i]).substr(0, kPickTextLength), i);
+    }
+    std::sort(starts.begin(), starts.end());
+    for (const PickCandidate& candidate : PickCandidates(table, listing.shown)) {
+        const std::string& text = candidate.text;
         if (text.size() > kPickTextLength || text.find_first_not_of(' ') == std::string::npos)
             continue;
-        text.resize(kPickTextLength, ' ');
-        picks[text] = candidate.pick;
-    }
-    for (size_t i = 0; i < listing.rows.size(); ++i) {
-        const auto found = picks.find(listing.lines[i].substr(0, kPickTextLength));
-        listing.rows[i].pick = found != picks.end() ? found->second : RowPick{};
+        auto at = std::lower_bound(starts.begin(), starts.end(), text,
+                                   [](const auto& start, const std::string& c) {
+                                       return ComparePadded(c, start.first) > 0;
+                                   });
+        for (; at != starts.end() && ComparePadded(text, at->first) == 0; ++at) {
+            listing.rows[at->second].pick = candidate.pick;
+        }
     }
 }

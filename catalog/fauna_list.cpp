@@ -37,11 +37,9 @@ Listing ListFauna(const CatalogTable& table) {
             if (kind.VariantName[slot].empty()) continue;
             const TStatKest& stats = kind.Stats[slot];
             const int64_t statTotal = int64_t{stats.ST} + stats.DX + stats.IQ + stats.ExtraPoints;
-            listing.Add({Cell::Text(VariantLabel(kind, n, k)),
-                         Cell::Figure(textfmt::Int(stats.Cost)),
-                         Cell::Figure(textfmt::Int(stats.Hexes)),
-                         Cell::Figure(textfmt::Fixed2(stats.Weight, 4)),
-                         Cell::Figure(textfmt::Int(statTotal)), Cell::Text(FaunaPartsText(stats))});
+            listing.Add({Cell::Text(VariantLabel(kind, n, k)), Cell::Int(stats.Cost),
+                         Cell::Int(stats.Hexes), Cell::Figure(textfmt::Fixed2(stats.Weight, 4)),
+                         Cell::Int(statTotal), Cell::Text(FaunaPartsText(stats))});
         }
     }
     listing.returnToTop = true;

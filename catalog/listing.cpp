@@ -49,6 +49,10 @@ Cell Cell::Figure(std::string text, double value) {
     return {std::move(text), key, value};
 }
 
+Cell Cell::Int(int64_t value) {
+    return {textfmt::Int(value), KeyKind::Figure, static_cast<double>(value)};
+}
+
 ListHeader HeaderOf(const ListForm& form) {
     ListHeader header;
     std::array<bool, 9> placed{};

@@ -91,6 +91,8 @@ struct Cell {
     static Cell Figure(std::string text);
     // A figure shown in some other form (weapon dice) with its value.
     static Cell Figure(std::string text, double value);
+    // A whole number.
+    static Cell Int(int64_t value);
 };
 
 // What a pick on a row means.

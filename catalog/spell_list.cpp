@@ -35,7 +35,7 @@ Listing ListSpells(const CatalogTable& table, bool scrolls) {
         listing.Add({Cell::Text(scrolls ? spell.Name + ",S" : spell.Name),
                      Cell::Figure(textfmt::General(scrolls ? spell.ScrollPrice : spell.BookPrice)),
                      Cell::Figure(textfmt::Fixed2(scrolls ? kScrollWeight : spell.BookWeight, 4)),
-                     Cell::Figure(textfmt::Int(spell.IQ))});
+                     Cell::Int(spell.IQ)});
     }
     FinishCatalogList(table, listing);
     return listing;

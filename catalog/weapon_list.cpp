@@ -28,8 +28,7 @@ void AddEntry(Listing& listing, std::string name, const TWeaponKest& numbers) {
     listing.Add({Cell::Text(std::move(name)),
                  Cell::Figure(GetDiceText(numbers.Dice, numbers.Adds),
                               numbers.Dice * kMeanDieRoll + numbers.Adds),
-                 Cell::Figure(textfmt::Int(numbers.ST)),
-                 Cell::Figure(textfmt::General(numbers.Cost)),
+                 Cell::Int(numbers.ST), Cell::Figure(textfmt::General(numbers.Cost)),
                  Cell::Figure(textfmt::Fixed2(numbers.Weight, 4)), Cell::Text(numbers.Note1)});
     for (const std::string* note : {&numbers.Note2, &numbers.Note3}) {
         if (!note->empty()) listing.AddNote(kNotes, *note);

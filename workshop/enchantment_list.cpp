@@ -59,11 +59,11 @@ std::vector<Cell> EnchantmentCells(const TMagicItemKest& item) {
     std::vector<Cell> cells;
     cells.reserve(kEnchantmentForm.columns.size() + 1);
     cells.push_back(Cell::Text(item.Name));
-    cells.push_back(Figure(item.Price, textfmt::Int(item.Price)));
+    cells.push_back(item.Price == 0 ? Cell::Text("-") : Cell::Int(item.Price));
     cells.push_back(Cell::Text(std::string(1, code)));
     cells.push_back(Figure(item.Weeks, textfmt::General(item.Weeks)));
-    cells.push_back(Cell::Figure(textfmt::Int(item.STPerDay)));
-    cells.push_back(Figure(item.IngredientCost, textfmt::Int(item.IngredientCost)));
+    cells.push_back(Cell::Int(item.STPerDay));
+    cells.push_back(item.IngredientCost == 0 ? Cell::Text("-") : Cell::Int(item.IngredientCost));
     return cells;
 }
 
