@@ -29,6 +29,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     WireSort();
     WireHoard();
     WirePlans();
+    WireAnalysisAtDX();
     FormCreate();
 }
 
@@ -60,6 +61,7 @@ void TForm1::ShowListing(Listing listing) {
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     EndSort();  // a list comes in catalog order
+    analysisDX_.reset();
     listed_ = std::move(listing);
     ShowHeaders(listed_.labels);
     RichEdit1->SetLines(listed_.lines);
@@ -95,7 +97,14 @@ void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_), "Job list"); }
 void TForm1::Button9_EnchantClick() {
     ShowListing(ListEnchantments(catalogs_), "Enchantment list");
 }
-void TForm1::Button_AnalyzeClick() { ShowListing(Analyze(catalogs_), "Analysis"); }
+void TForm1::Button_AnalyzeClick() {
+    // Shift held with the mouse's click asks for the analysis at the DX.
+    if (Button_Analyze->ClickModifiers() & Qt::ShiftModifier) {
+        ShowAnalysisAtDX();
+        return;
+    }
+    ShowListing(Analyze(catalogs_), "Analysis");
+}
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
 
@@ -108,6 +117,7 @@ void TForm1::FormResize() {
 void TForm1::UpDown1Click(UpDown::Arrow /*button*/) {
     workshop_.DX = DXFromSpinner(UpDown1->Position());
     ApplyMoment();
+    AnalysisFollowsDX();
 }
 
 void TForm1::SetTimerHeld(bool held) {

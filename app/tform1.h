@@ -131,6 +131,11 @@ public:
     // puts its plan back on the bench, as Ctrl+V would.
     void PastePlan();
     void ListMadeItems();
+    // Shift with a press of Analyze, or Shift+Alt+A: the analysis at the DX
+    // the making uses (tform1_analysis.cpp). While it is on show, a step of
+    // the spinner lists it again at the new DX, keeping its sort and the
+    // caret's item.
+    void ShowAnalysisAtDX();
 
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
@@ -225,6 +230,9 @@ private:
     std::string SelectPickText();
     std::array<ColumnHeader*, 9> Headers() const;
     void WirePlans();
+    void WireAnalysisAtDX();
+    // The analysis at the DX on show lists itself again at the DX now kept.
+    void AnalysisFollowsDX();
     // A press on a line of the items made: that item's plan onto the bench.
     void PickMadeItem();
     // The plan on the bench in place of before, as one undo step.
@@ -305,6 +313,9 @@ private:
         bool made = false;
     };
     std::optional<ItemInMaking> inMaking_;
+    // The DX of the analysis at a DX on show; none while the pane shows
+    // anything else.
+    std::optional<int32_t> analysisDX_;
     PaneMessage* planMessage_ = nullptr;  // made at the first refusal
     QString paneDescription_;             // the pane's, for when the message closes
 };

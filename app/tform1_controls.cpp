@@ -146,6 +146,8 @@ const TForm1::ControlDesign TForm1::kControls[] = {
     {&TForm1::Button_Analyze, "Button_Analyze", {544, 136, 75, 25}, "&Analyze", Look::Window,
      &TForm1::Button_AnalyzeClick,
      "Lists every magic item with its profit per week of making, in catalog order (Alt+A).\n"
+     "Shift+click, or Shift+Alt+A, lists it at the DX on the spinner: the weeks and money\n"
+     "of making each item alone, lost weeks included, and what it pays a week.\n"
      "Click a line, or press Enter on it, to put it on the workbench.", ListTip::Find},
     {&TForm1::Button_Make, "Button_Make", {544, 168, 75, 25}, "&Make", Look::Window,
      &TForm1::Button_MakeClick},

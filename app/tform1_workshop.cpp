@@ -59,6 +59,7 @@ void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     workshop_.shown = ShownList::None;
     EndSort();
     listed_ = Listing{};
+    analysisDX_.reset();
     // An open find field marks the places in the report as it now reads,
     // and the caret goes back to the place it was on where that still exists.
     FindAgainAfterRedraw(place);

@@ -15,25 +15,13 @@ constexpr int kUnitsWidth = 7;
 
 // What making the item earns per week: its price less the weekly ingredients
 // and ST over all its weeks, less the material it starts from, spread over
-// the weeks. Items that only make sense in pairs or as costly variants ('c',
-// 'I', 'J') are discounted.
+// the weeks, of which a pair's or a costly variant's share counts.
 double WeeklyProfit(const TMagicItemKest& item, int32_t units) {
     double profit = item.Price - (WeeklySTCost(units) + item.IngredientCost) * item.Weeks;
     const double material = MaterialCost(item) * NoteCodePriceFactor(item.NoteCode);
     profit -= material;
     if (item.Weeks > 0) profit /= item.Weeks;
-    switch (item.NoteCode) {
-        case 'c':
-        case 'I':
-            profit *= 0.5;
-            break;
-        case 'J':
-            profit *= 0.2;
-            break;
-        default:
-            break;
-    }
-    return profit;
+    return profit * ProfitShareFactor(item.NoteCode);
 }
 
 }  // namespace

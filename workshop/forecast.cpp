@@ -42,7 +42,13 @@ int32_t GoodRollsAt(int32_t dx) {
     return good;
 }
 
-MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& state, int32_t dx) {
+namespace {
+
+// The forecast of a making of these slots on a base item whose price the
+// slots' note codes have already made dearer.
+MakingForecast ForecastOf(const CatalogTable& table,
+                          const std::vector<const TMagicItemKest*>& slots, double basePrice,
+                          int32_t hexCount, int32_t dx) {
     MakingForecast forecast;
     forecast.dx = dx;
     forecast.goodRolls = GoodRollsAt(dx);
@@ -51,12 +57,11 @@ MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& st
 
     // What Make sets before the first week: the base item at its adjusted
     // price and weeks, and every slot at its starting cost.
-    const double basePrice = AdjustedBasePriceFor(table, state.BaseItemPrice);
     const double baseWeeks = WeeksOfMakingFor(basePrice);
     double fixedMoney = basePrice;
     std::vector<WeeklyCharge> charges;
-    for (int k = 1; k <= entries::kSlotCount; ++k) {
-        const TMagicItemKest& slot = table.Slot(k);
+    for (const TMagicItemKest* filled : slots) {
+        const TMagicItemKest& slot = *filled;
         if (!slot.Name.empty()) ++forecast.filledSlots;
         fixedMoney += SlotStartingCost(slot);
         const int64_t weeks = SuccessfulWeeksNeeded(slot);
@@ -104,7 +109,7 @@ MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& st
         varianceCharged += charge.cost * charge.cost * n * (1 - p) / (p * p);
         parts.push_back({charge.cost, charge.weeks});
     }
-    forecast.expectedMoney = TotalLinePrice(state.HexCount, fixedMoney + meanCharged);
+    forecast.expectedMoney = TotalLinePrice(hexCount, fixedMoney + meanCharged);
     // Roughly the least money 9 makings in 10 come to: the mean less 1.3
     // standard deviations, and no less than a tenth of the mean (a single
     // slot of one week at a low DX, where the weeks spread widely).
@@ -113,7 +118,23 @@ MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& st
     const GridDistribution charged = ChargedSum(parts, p, kMoneyResolution * low);
     for (size_t i = 0; i < kForecastLevels.size(); ++i) {
         forecast.money[i] =
-            TotalLinePrice(state.HexCount, fixedMoney + GridQuantile(charged, kForecastLevels[i]));
+            TotalLinePrice(hexCount, fixedMoney + GridQuantile(charged, kForecastLevels[i]));
     }
     return forecast;
+}
+
+}  // namespace
+
+MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& state, int32_t dx) {
+    std::vector<const TMagicItemKest*> slots;
+    for (int k = 1; k <= entries::kSlotCount; ++k) slots.push_back(&table.Slot(k));
+    return ForecastOf(table, slots, AdjustedBasePriceFor(table, state.BaseItemPrice),
+                      state.HexCount, dx);
+}
+
+MakingForecast ForecastMaking(const CatalogTable& table, const std::vector<TMagicItemKest>& slots,
+                              double baseItemPrice, int32_t hexCount, int32_t dx) {
+    std::vector<const TMagicItemKest*> kept;
+    for (const TMagicItemKest& slot : slots) kept.push_back(&slot);
+    return ForecastOf(table, kept, AdjustedBasePriceFor(slots, baseItemPrice), hexCount, dx);
 }

@@ -3,10 +3,12 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "workshop/workshop_state.h"
 
 class CatalogTable;
+class TMagicItemKest;
 
 // What a making of the workbench as it stands would come to, before Make is
 // pressed: the figures the making report's total line shows at the end (the
@@ -42,3 +44,8 @@ int32_t GoodRollsAt(int32_t dx);
 // the state and changes neither. When it never finishes, the figures are
 // infinite.
 MakingForecast ForecastMaking(const CatalogTable& table, const WorkshopState& state, int32_t dx);
+
+// The same for slots kept aside (slot 1 first) on a base item of that price
+// covering that many hexes: the making as it would go were they on the bench.
+MakingForecast ForecastMaking(const CatalogTable& table, const std::vector<TMagicItemKest>& slots,
+                              double baseItemPrice, int32_t hexCount, int32_t dx);

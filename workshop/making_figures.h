@@ -43,3 +43,17 @@ inline double NoteCodePriceFactor(char noteCode) {
             return 1.0;
     }
 }
+
+// The share of an item's profit the analysis counts: items that only make
+// sense in pairs or as costly variants ('c', 'I') earn half, 'J' a fifth.
+inline double ProfitShareFactor(char noteCode) {
+    switch (noteCode) {
+        case 'c':
+        case 'I':
+            return 0.5;
+        case 'J':
+            return 0.2;
+        default:
+            return 1.0;
+    }
+}
