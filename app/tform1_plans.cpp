@@ -20,6 +20,9 @@ namespace {
 
 // Why no plan goes on the bench from Make until the name is stored.
 const char* const kBenchTaken = "the bench belongs to the item being made until its name is stored";
+// Why nothing changes the bench while a making runs.
+const char* const kBenchBeingMade =
+    "The bench is being made: it is free again when the making ends";
 
 }  // namespace
 
@@ -35,10 +38,7 @@ void TForm1::WirePlans() {
 }
 
 void TForm1::PastePlan() {
-    if (Moment() != WindowMoment::Planning) {
-        ShowPlanMessage(std::string("No plan pasted: ") + kBenchTaken);
-        return;
-    }
+    if (!BenchFreeFor(BenchInput::Paste, "No plan pasted: ")) return;
     // An image or nothing on the clipboard reads as no text.
     const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
@@ -58,10 +58,7 @@ void TForm1::PickMadeItem() {
     const MadeItem* item =
         madeItems_.AtLine(static_cast<int32_t>(CatalogLineOf(size_t(RichEdit1->CaretLine()))));
     if (item == nullptr) return;
-    if (Moment() != WindowMoment::Planning) {
-        ShowPlanMessage(std::string("No plan put back: ") + kBenchTaken);
-        return;
-    }
+    if (!BenchFreeFor(BenchInput::Paste, "No plan put back: ")) return;
     PutPlanOnBench(CaptureWorkbench(catalogs_, workshop_), item->plan);
 }
 
@@ -69,6 +66,22 @@ void TForm1::PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnap
     history_.Record(before, plan);
     RestoreWorkbench(plan, catalogs_, workshop_);
     Print_OutPut();
+}
+
+bool TForm1::BenchFreeFor(BenchInput input, const char* refusal) {
+    switch (AnswerTo(input, workshop_)) {
+        case BenchAnswer::Change:
+            return true;
+        case BenchAnswer::BeingMade:
+            ShowPlanMessage(kBenchBeingMade);
+            return false;
+        case BenchAnswer::UntilNamed:
+            ShowPlanMessage(refusal + std::string(kBenchTaken));
+            return false;
+        case BenchAnswer::Nothing:
+            return false;
+    }
+    return false;
 }
 
 void TForm1::ShowPlanMessage(const std::string& message) {

@@ -79,9 +79,16 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     if (workshop_.shown == ShownList::Hoard) {
         // By its place in the hoard, not by name: the line the selection starts on.
         const QTextCursor selection = RichEdit1->textCursor();
-        PickHoardLine(RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber());
+        const int line = RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber();
+        if (!PickHoardLine(line)) return;
     } else {
         PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
+        // A pick that would change the bench it may not change is taken back
+        // whole; one that changes nothing is no news.
+        if (CaptureWorkbench(catalogs_, workshop_) != before && !BenchFreeFor(BenchInput::Plan)) {
+            RestoreWorkbench(before, catalogs_, workshop_);
+            return;
+        }
     }
     RecordWorkbenchChange(before);
     Print_OutPut();
@@ -93,6 +100,7 @@ void TForm1::Button_RandomClick() {
         OpenHoard();
         return;
     }
+    if (!BenchFreeFor(BenchInput::Plan)) return;
     CloseFind(false);
     CloseHoard(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
@@ -147,6 +155,8 @@ void TForm1::Timer1Timer() {
     if (wasMaking && !workshop_.Making) {
         AnnounceReport();
         MadeItemEnded();
+        // The bench is free again: a refusal below the pane is old news.
+        ClosePlanMessage();
     }
     // The last week ends the making: from making to naming, or, for an item
     // named before its end, with no other change than the timer's stop.
