@@ -21,7 +21,7 @@
 #include "ui/up_down.h"
 #include "workshop/line_search.h"
 #include "workshop/list_sort.h"
-#include "workshop/made_items.h"
+#include "workshop/making_log.h"
 #include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
@@ -241,12 +241,6 @@ private:
     // as a refused paste does (undo while the name waits does nothing).
     // refusal starts the message of a plan refused while the name waits.
     bool BenchFreeFor(BenchInput input, const char* refusal = "");
-    // The item being made, kept among the items made once it is both named
-    // and made: Make takes its plan, and the end of the making its money and
-    // weeks, in whichever order the name comes.
-    void BeginMadeItem();
-    void MadeItemNamed();
-    void MadeItemEnded();
 
     // The controls, named as on the form. Tests and scripts find them by
     // these names (ui/control_names.h).
@@ -305,13 +299,7 @@ private:
     std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
     HoardList hoardList_;
     QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
-    MadeItems madeItems_;
-    struct ItemInMaking {
-        MadeItem item;
-        bool named = false;
-        bool made = false;
-    };
-    std::optional<ItemInMaking> inMaking_;
+    MakingLog makingLog_;                 // the item being made and the items made this run
     PaneMessage* planMessage_ = nullptr;  // made at the first refusal
     QString paneDescription_;             // the pane's, for when the message closes
 };

@@ -8,7 +8,6 @@
 #include <QShortcut>
 
 #include <string_view>
-#include <utility>
 
 #include "app/tform1.h"
 #include "ui/accessible_controls.h"
@@ -51,12 +50,12 @@ void TForm1::PastePlan() {
     PutPlanOnBench(before, *reading.plan);
 }
 
-void TForm1::ListMadeItems() { ShowListing(madeItems_.List(), "Items made"); }
+void TForm1::ListMadeItems() { ShowListing(makingLog_.Made().List(), "Items made"); }
 
 void TForm1::PickMadeItem() {
     // The items made are picked by their place in the list, not by a name.
-    const MadeItem* item =
-        madeItems_.AtLine(static_cast<int32_t>(CatalogLineOf(size_t(RichEdit1->CaretLine()))));
+    const MadeItem* item = makingLog_.Made().AtLine(
+        static_cast<int32_t>(CatalogLineOf(size_t(RichEdit1->CaretLine()))));
     if (item == nullptr) return;
     if (!BenchFreeFor(BenchInput::Paste, "No plan put back: ")) return;
     PutPlanOnBench(CaptureWorkbench(catalogs_, workshop_), item->plan);
@@ -105,31 +104,4 @@ void TForm1::ClosePlanMessage() {
     if (RichEdit1->accessibleDescription() == planMessage_->Message()) {
         RichEdit1->setAccessibleDescription(paneDescription_);
     }
-}
-
-void TForm1::BeginMadeItem() {
-    // The plan as Make finds it, before the making sets the base item's weeks.
-    inMaking_ = ItemInMaking{};
-    inMaking_->item.plan = CaptureWorkbench(catalogs_, workshop_);
-}
-
-void TForm1::MadeItemNamed() {
-    if (!inMaking_) return;
-    inMaking_->item.name = workshop_.MadeItemName;
-    inMaking_->named = true;
-    if (!inMaking_->made) return;
-    madeItems_.Add(std::move(inMaking_->item));
-    inMaking_.reset();
-}
-
-void TForm1::MadeItemEnded() {
-    if (!inMaking_) return;
-    // What the report's total line ends on.
-    const MakingTotals totals = MakingTotalsOf(workshop_);
-    inMaking_->item.money = totals.money;
-    inMaking_->item.weeks = totals.weeks;
-    inMaking_->made = true;
-    if (!inMaking_->named) return;
-    madeItems_.Add(std::move(inMaking_->item));
-    inMaking_.reset();
 }

@@ -14,6 +14,7 @@
 #include "workshop/enchantment_list.h"
 #include "workshop/item_sheet.h"
 #include "workshop/making.h"
+#include "workshop/making_log.h"
 #include "workshop/picking.h"
 
 namespace {
@@ -113,24 +114,11 @@ void TForm1::Button_MakeClick() {
     CloseFind(false);
     CloseHoard(false);
     ShowHeaders(MakingReportLabels());
-    // The name goes on the item as it was made, whatever picks or a random
-    // item put on the bench while the name box was open.
-    const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
     if (Moment() == WindowMoment::Planning) {
-        BeginMadeItem();
-        workshop_.MadeItemName.clear();
-        workshop_.NameBoxOpen = true;
-        StartMaking(catalogs_, workshop_);
-    } else {
-        workshop_.MadeItemName = Edit1->Text();
-        workshop_.NameBoxOpen = false;
-        MadeItemNamed();
-    }
-    if (madeItemNamed) {
-        workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
-        ShowMakingReport(WithItemName(workshop_.MadeItemName, workshop_.MadeReport));
-    } else {
+        MakeItem(catalogs_, workshop_, makingLog_);
         Update_OutPut();
+    } else {
+        ShowMakingReport(NameItem(catalogs_, workshop_, makingLog_, Edit1->Text()));
     }
     ApplyMoment();
 }
@@ -138,7 +126,7 @@ void TForm1::Button_MakeClick() {
 void TForm1::Timer1Timer() {
     const WindowMoment before = Moment();
     const bool wasMaking = workshop_.Making;
-    if (MakingWeek(catalogs_, workshop_, random_)) {
+    if (LoggedMakingWeek(catalogs_, workshop_, random_, makingLog_)) {
         // A week's redraw is no news by itself: a screen reader hears of the
         // report a few times a second at most, and once when it is done.
         const MutedAccessibleEvents muted(RichEdit1);
@@ -154,7 +142,6 @@ void TForm1::Timer1Timer() {
     }
     if (wasMaking && !workshop_.Making) {
         AnnounceReport();
-        MadeItemEnded();
         // The bench is free again: a refusal below the pane is old news.
         ClosePlanMessage();
     }
