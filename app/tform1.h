@@ -21,7 +21,7 @@
 #include "ui/up_down.h"
 #include "workshop/line_search.h"
 #include "workshop/list_sort.h"
-#include "workshop/made_items.h"
+#include "workshop/making_log.h"
 #include "workshop/window_moment.h"
 #include "workshop/workbench_history.h"
 #include "workshop/workshop_state.h"
@@ -83,7 +83,8 @@ public:
     // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y: the workbench back to before the last
     // pick that changed it or the last random item, and forward again. The
     // sheet is rebuilt as after a pick; the pane and the catalogs stay.
-    // While planning only; otherwise they do nothing.
+    // While planning only: while a making runs they say why not, and while
+    // the name waits they do nothing.
     void UndoWorkbench();
     void RedoWorkbench();
     // Ctrl+Shift+C: every line of the item sheet to the clipboard.
@@ -125,8 +126,9 @@ public:
     void CloseHoard(bool restoreFocus);
     // Keeping plans (tform1_plans.cpp). Ctrl+V puts the plan of an item
     // sheet copied to the clipboard on the bench, as one undo step; from
-    // Make until the name is stored, or for anything but a sheet, it is
-    // refused with a message below the pane, and nothing changes. Ctrl+H
+    // Make until the name is stored (and while a making runs), or for
+    // anything but a sheet, it is refused with a message below the pane, and
+    // nothing changes. Ctrl+H
     // lists the items made and named in this run; a pick on one of them
     // puts its plan back on the bench, as Ctrl+V would.
     void PastePlan();
@@ -206,8 +208,9 @@ private:
     // refused when it is none the field takes.
     void RollHoardFromField();
     // A pick on a line of the hoard on show (counted from 0): the item it
-    // belongs to goes on the bench; the sum line picks nothing.
-    void PickHoardLine(int line);
+    // belongs to goes on the bench; the sum line picks nothing. False when
+    // the bench refused the item.
+    bool PickHoardLine(int line);
     // Where the caret is, as a place in the pane's lines.
     TextMatch CaretPlace() const;
     // Type to jump: the caret to a line of the list starting with the typed
@@ -242,12 +245,10 @@ private:
     // the bench, the moment or the list, or by the find field.
     void ShowPlanMessage(const std::string& message);
     void ClosePlanMessage();
-    // The item being made, kept among the items made once it is both named
-    // and made: Make takes its plan, and the end of the making its money and
-    // weeks, in whichever order the name comes.
-    void BeginMadeItem();
-    void MadeItemNamed();
-    void MadeItemEnded();
+    // Whether the input may change the bench now; when it may not, says why
+    // as a refused paste does (undo while the name waits does nothing).
+    // refusal starts the message of a plan refused while the name waits.
+    bool BenchFreeFor(BenchInput input, const char* refusal = "");
 
     // The controls, named as on the form. Tests and scripts find them by
     // these names (ui/control_names.h).
@@ -306,13 +307,7 @@ private:
     std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
     HoardList hoardList_;
     QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
-    MadeItems madeItems_;
-    struct ItemInMaking {
-        MadeItem item;
-        bool named = false;
-        bool made = false;
-    };
-    std::optional<ItemInMaking> inMaking_;
+    MakingLog makingLog_;                 // the item being made and the items made this run
     // The DX of the analysis at a DX on show; none while the pane shows
     // anything else.
     std::optional<int32_t> analysisDX_;

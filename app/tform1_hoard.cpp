@@ -67,9 +67,12 @@ void TForm1::RollHoardFromField() {
     hoardField_->SetCount(*count);
 }
 
-void TForm1::PickHoardLine(int line) {
-    if (line < 0) return;
+bool TForm1::PickHoardLine(int line) {
+    if (line < 0) return true;
     const auto item =
         hoardList_.ItemAt(static_cast<int32_t>(CatalogLineOf(static_cast<size_t>(line))));
-    if (item) PutHoardItem(hoard_[*item], catalogs_, workshop_);
+    if (!item) return true;
+    if (!BenchFreeFor(BenchInput::Plan)) return false;
+    PutHoardItem(hoard_[*item], catalogs_, workshop_);
+    return true;
 }

@@ -14,6 +14,7 @@
 #include "workshop/enchantment_list.h"
 #include "workshop/item_sheet.h"
 #include "workshop/making.h"
+#include "workshop/making_log.h"
 #include "workshop/picking.h"
 
 namespace {
@@ -80,9 +81,16 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     if (workshop_.shown == ShownList::Hoard) {
         // By its place in the hoard, not by name: the line the selection starts on.
         const QTextCursor selection = RichEdit1->textCursor();
-        PickHoardLine(RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber());
+        const int line = RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber();
+        if (!PickHoardLine(line)) return;
     } else {
         PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
+        // A pick that would change the bench it may not change is taken back
+        // whole; one that changes nothing is no news.
+        if (CaptureWorkbench(catalogs_, workshop_) != before && !BenchFreeFor(BenchInput::Plan)) {
+            RestoreWorkbench(before, catalogs_, workshop_);
+            return;
+        }
     }
     RecordWorkbenchChange(before);
     Print_OutPut();
@@ -94,6 +102,7 @@ void TForm1::Button_RandomClick() {
         OpenHoard();
         return;
     }
+    if (!BenchFreeFor(BenchInput::Plan)) return;
     CloseFind(false);
     CloseHoard(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
@@ -106,24 +115,11 @@ void TForm1::Button_MakeClick() {
     CloseFind(false);
     CloseHoard(false);
     ShowHeaders(MakingReportLabels());
-    // The name goes on the item as it was made, whatever picks or a random
-    // item put on the bench while the name box was open.
-    const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
     if (Moment() == WindowMoment::Planning) {
-        BeginMadeItem();
-        workshop_.MadeItemName.clear();
-        workshop_.NameBoxOpen = true;
-        StartMaking(catalogs_, workshop_);
-    } else {
-        workshop_.MadeItemName = Edit1->Text();
-        workshop_.NameBoxOpen = false;
-        MadeItemNamed();
-    }
-    if (madeItemNamed) {
-        workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
-        ShowMakingReport(WithItemName(workshop_.MadeItemName, workshop_.MadeReport));
-    } else {
+        MakeItem(catalogs_, workshop_, makingLog_);
         Update_OutPut();
+    } else {
+        ShowMakingReport(NameItem(catalogs_, workshop_, makingLog_, Edit1->Text()));
     }
     ApplyMoment();
 }
@@ -131,7 +127,7 @@ void TForm1::Button_MakeClick() {
 void TForm1::Timer1Timer() {
     const WindowMoment before = Moment();
     const bool wasMaking = workshop_.Making;
-    if (MakingWeek(catalogs_, workshop_, random_)) {
+    if (LoggedMakingWeek(catalogs_, workshop_, random_, makingLog_)) {
         // A week's redraw is no news by itself: a screen reader hears of the
         // report a few times a second at most, and once when it is done.
         const MutedAccessibleEvents muted(RichEdit1);
@@ -147,7 +143,8 @@ void TForm1::Timer1Timer() {
     }
     if (wasMaking && !workshop_.Making) {
         AnnounceReport();
-        MadeItemEnded();
+        // The bench is free again: a refusal below the pane is old news.
+        ClosePlanMessage();
     }
     // The last week ends the making: from making to naming, or, for an item
     // named before its end, with no other change than the timer's stop.

@@ -10,6 +10,7 @@
 #include "catalog/text_format.h"
 #include "workshop/combination_rules.h"
 #include "workshop/item_sheet.h"
+#include "workshop/sheet_figures.h"
 #include "workshop/sheet_lines.h"
 #include "workshop/sheet_text.h"
 
@@ -215,5 +216,6 @@ SheetReading ReadItemSheet(const CatalogTable& table, const WorkbenchSnapshot& b
                            std::string_view utf8) {
     PastedText pasted = SplitPastedText(utf8);
     if (!pasted.error.empty()) return {std::nullopt, pasted.error};
+    ReadFiguresAsWritten(pasted.lines);
     return SheetReader(table, bench, std::move(pasted.lines)).Read();
 }

@@ -44,10 +44,13 @@ struct SheetReading {
 // (the catalog's 0.666 or a making's 0.6666...), and no base item at all (as
 // at start-up, or after a random treasure found the empty jewelry place).
 //
+// The figures may be written with "." or "," (sheet_figures.h), whatever
+// the program's separator is now.
+//
 // Refused, with the reason: an empty text, one of more than
-// kMostSheetTextBytes, a name no catalog has, a figure that is not the one
-// the rules give, a level the steps never reach, a base item below a magic
-// item, a sixth magic item, one item twice, a line out of place, a total that
-// does not add up.
+// kMostSheetTextBytes, a figure that is no number, a name no catalog has, a
+// figure that is not the one the rules give, a level the steps never reach, a
+// base item below a magic item, a sixth magic item, one item twice, a line
+// out of place, a total that does not add up.
 SheetReading ReadItemSheet(const CatalogTable& table, const WorkbenchSnapshot& bench,
                            std::string_view utf8);

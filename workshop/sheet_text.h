@@ -19,8 +19,8 @@ std::string CopiedSheetText(const std::vector<std::string>& latin1Lines);
 constexpr size_t kMostSheetTextBytes = 16384;
 
 // One line of a pasted text: its number in the text (from 1), its Latin-1
-// characters without the trailing blanks, or why it has none (not UTF-8, or
-// a character beyond Latin-1).
+// characters without the trailing blanks, or why it has none (not UTF-8, a
+// character beyond Latin-1, or a figure that is no number).
 struct PastedLine {
     int number = 0;
     std::string text;

@@ -165,6 +165,8 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
          "RichEdit1 No plan pasted: the clipboard holds no text"},
         {"make", [&] { form.Button_MakeClick(); }, "RichEdit1 Making report"},
         {"a week", [&] { form.Timer1Timer(); }, ""},
+        {"random while the making runs", [&] { form.Button_RandomClick(); },
+         "RichEdit1 The bench is being made: it is free again when the making ends"},
         {"the end of the making",
          [&] {
              while (form.Workshop().Making) form.Timer1Timer();
