@@ -63,7 +63,7 @@ void TForm1::ShowListing(Listing listing) {
     EndSort();  // a list comes in catalog order
     analysisDX_.reset();
     listed_ = std::move(listing);
-    ShowHeaders(listed_.labels);
+    ShowHeaders(listed_.Header());
     RichEdit1->SetLines(listed_.lines);
     if (listed_.returnToTop) {
         RichEdit1->SetSelLength(0);
@@ -76,10 +76,11 @@ void TForm1::ShowListing(Listing listing) {
     workshop_.shown = listed_.shown;
 }
 
-void TForm1::ShowHeaders(const std::array<HeaderLabel, 9>& headers) {
+void TForm1::ShowHeaders(const ListHeader& headers) {
     const std::array<Label*, 13> labels = Labels();
     for (size_t k = 0; k < headers.size(); ++k) {
-        labels[k]->move(headers[k].left, labels[k]->y());
+        const LabelPlace& place = headers[k].place;
+        labels[k]->move(HeaderLabelLeft(place.column, place.nudge), labels[k]->y());
         labels[k]->SetCaption(headers[k].caption);
     }
 }

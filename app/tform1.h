@@ -186,7 +186,7 @@ private:
     static void InstallAccessibility();
     // The header labels above the pane take a list's (or the report's)
     // places and captions.
-    void ShowHeaders(const std::array<HeaderLabel, 9>& headers);
+    void ShowHeaders(const ListHeader& headers);
     // Runs the making timer exactly while a making runs.
     void UpdateTimer();
     // Tells a screen reader of the making report as it reads now.
@@ -207,10 +207,6 @@ private:
     // Enter in the hoard field: a hoard of the count typed, or the count
     // refused when it is none the field takes.
     void RollHoardFromField();
-    // A pick on a line of the hoard on show (counted from 0): the item it
-    // belongs to goes on the bench; the sum line picks nothing. False when
-    // the bench refused the item.
-    bool PickHoardLine(int line);
     // Where the caret is, as a place in the pane's lines.
     TextMatch CaretPlace() const;
     // Type to jump: the caret to a line of the list starting with the typed
@@ -228,16 +224,13 @@ private:
     void ShowSortState(const std::string& state);
     // Back to no sort, when the pane shows something else.
     void EndSort();
-    // Selects what a press at the selection's start selects, and returns it:
-    // on a sorted list, the text that press would select in catalog order.
-    std::string SelectPickText();
     std::array<ColumnHeader*, 9> Headers() const;
     void WirePlans();
     void WireAnalysisAtDX();
     // The analysis at the DX on show lists itself again at the DX now kept.
     void AnalysisFollowsDX();
     // A press on a line of the items made: that item's plan onto the bench.
-    void PickMadeItem();
+    void PickMadeItem(const RowPick& pick);
     // The plan on the bench in place of before, as one undo step.
     void PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan);
     // Why a plan was not put on the bench, below the pane and told to a
@@ -301,11 +294,10 @@ private:
     TypeAhead typeAhead_;
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;
-    std::vector<size_t> catalogLineOf_;  // a sorted list's shown lines: their lines as listed
-    HoardField* hoardField_ = nullptr;   // made at the first Shift+Random
-    int32_t hoardCount_ = 10;            // the count last rolled, offered again
-    std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
-    HoardList hoardList_;
+    std::vector<size_t> catalogLineOf_;   // a sorted list's shown lines: their lines as listed
+    HoardField* hoardField_ = nullptr;    // made at the first Shift+Random
+    int32_t hoardCount_ = 10;             // the count last rolled, offered again
+    std::vector<HoardItem> hoard_;        // the hoard on show or last shown, for picks
     QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
     MakingLog makingLog_;                 // the item being made and the items made this run
     // The DX of the analysis at a DX on show; none while the pane shows

@@ -23,7 +23,8 @@ void TForm1::WireAnalysisAtDX() {
 
 void TForm1::ShowAnalysisAtDX() {
     const int32_t dx = workshop_.DX;
-    ShowListing(ListAnalysisAtDX(AnalysisAtDXRows(catalogs_, dx)), AnalysisAtDXName(dx).c_str());
+    ShowListing(ListAnalysisAtDX(catalogs_, AnalysisAtDXRows(catalogs_, dx)),
+                AnalysisAtDXName(dx).c_str());
     analysisDX_ = dx;
 }
 
@@ -36,7 +37,7 @@ void TForm1::AnalysisFollowsDX() {
     const int down = RichEdit1->verticalScrollBar()->value();
     const int across = RichEdit1->horizontalScrollBar()->value();
 
-    listed_ = ListAnalysisAtDX(AnalysisAtDXRows(catalogs_, workshop_.DX));
+    listed_ = ListAnalysisAtDX(catalogs_, AnalysisAtDXRows(catalogs_, workshop_.DX));
     ShowSorted();
     const auto shown = std::find(catalogLineOf_.begin(), catalogLineOf_.end(), item);
     const size_t line = catalogLineOf_.empty() ? item : shown - catalogLineOf_.begin();

@@ -61,18 +61,7 @@ void TForm1::RollHoardFromField() {
     }
     hoardCount_ = *count;
     hoard_ = RollHoard(catalogs_, workshop_, random_, *count);
-    hoardList_ = ListHoard(hoard_);
-    ShowListing(hoardList_.listing, "Treasure hoard");
+    ShowListing(ListHoard(hoard_), "Treasure hoard");
     // The field stays open, its count ready for another roll.
     hoardField_->SetCount(*count);
-}
-
-bool TForm1::PickHoardLine(int line) {
-    if (line < 0) return true;
-    const auto item =
-        hoardList_.ItemAt(static_cast<int32_t>(CatalogLineOf(static_cast<size_t>(line))));
-    if (!item) return true;
-    if (!BenchFreeFor(BenchInput::Plan)) return false;
-    PutHoardItem(hoard_[*item], catalogs_, workshop_);
-    return true;
 }

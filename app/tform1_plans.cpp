@@ -52,10 +52,9 @@ void TForm1::PastePlan() {
 
 void TForm1::ListMadeItems() { ShowListing(makingLog_.Made().List(), "Items made"); }
 
-void TForm1::PickMadeItem() {
+void TForm1::PickMadeItem(const RowPick& pick) {
     // The items made are picked by their place in the list, not by a name.
-    const MadeItem* item = makingLog_.Made().AtLine(
-        static_cast<int32_t>(CatalogLineOf(size_t(RichEdit1->CaretLine()))));
+    const MadeItem* item = makingLog_.Made().At(pick);
     if (item == nullptr) return;
     if (!BenchFreeFor(BenchInput::Paste, "No plan put back: ")) return;
     PutPlanOnBench(CaptureWorkbench(catalogs_, workshop_), item->plan);

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting the list on show by a column: a left press on its header label, or
 // Ctrl+1 to Ctrl+9 in the pane. The pane shows the sorted lines; picks, the
-// caret, typing, finding and copying work on them, a pick picking what the
-// same line picks in catalog order. The workbench is never touched.
-#include <algorithm>
-
+// caret, typing, finding and copying work on them, a pick picking the
+// row shown on it. The workbench is never touched.
 #include "app/tform1.h"
-#include "workshop/list_columns.h"
-#include "workshop/pick_place.h"
-#include "workshop/picking.h"
 
 void TForm1::WireSort() {
     const std::array<ColumnHeader*, 9> headers = Headers();
@@ -44,7 +39,7 @@ void TForm1::ShowSorted() {
     catalogLineOf_.clear();
     if (sort_.order != SortOrder::Catalog) catalogLineOf_ = std::move(sorted.catalogLine);
     typeAhead_.End();  // the lines moved: a new search
-    RichEdit1->SetLines(sorted.listing.lines);
+    RichEdit1->SetLines(sorted.lines);
     // The view at the top of the sorted list, where its first entries are.
     RichEdit1->SetSelLength(0);
     RichEdit1->SetSelStart(0);
@@ -66,10 +61,10 @@ void TForm1::ShowSortState(const std::string& state) {
     for (size_t k = 0; k < headers.size(); ++k) {
         // Both of two stacked labels head the column and say so; the arrow
         // goes beside the top one.
-        const auto column = HeaderColumn(listed_, static_cast<int>(k));
-        const bool sortedBy = sorted && column && column->header == sort_.header;
+        const int column = ColumnLabelOf(listed_, static_cast<int>(k));
+        const bool sortedBy = sorted && column >= 0 && column == sort_.header;
         headers[k]->ShowSort(
-            sortedBy && column->header == static_cast<int>(k) ? arrow : ColumnHeader::Arrow::None,
+            sortedBy && column == static_cast<int>(k) ? arrow : ColumnHeader::Arrow::None,
             sortedBy ? ToQt(state) : QString());
     }
 }
@@ -83,25 +78,4 @@ void TForm1::EndSort() {
 
 size_t TForm1::CatalogLineOf(size_t shownLine) const {
     return shownLine < catalogLineOf_.size() ? catalogLineOf_[shownLine] : shownLine;
-}
-
-std::string TForm1::SelectPickText() {
-    if (catalogLineOf_.empty()) {
-        RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
-        RichEdit1->SetSelLength(kPickTextLength);
-        return RichEdit1->SelText();
-    }
-    // The press's place on the shown line, taken to the same line as listed;
-    // the program's arithmetic runs there, and the pane selects the text it
-    // selects where that text now stands.
-    const std::vector<std::string>& shown = RichEdit1->Lines();
-    const LinePlace pressed = PlaceOfPosition(shown, RichEdit1->SelStart());
-    const PickSelection pick =
-        PickSelectionAt(listed_.lines, {CatalogLineOf(pressed.line), pressed.column});
-    const auto shownLine = std::find(catalogLineOf_.begin(), catalogLineOf_.end(), pick.start.line);
-    const LinePlace start{static_cast<size_t>(shownLine - catalogLineOf_.begin()),
-                          pick.start.column};
-    RichEdit1->SetSelStart(PositionOfPlace(shown, start));
-    RichEdit1->SetSelLength(kPickTextLength);
-    return pick.text;
 }

@@ -70,21 +70,23 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     // A pick ends what was typed to find its line.
     typeAhead_.End();
     // Select the first 28 characters of the clicked line and leave them
-    // selected, then compare them with the entries of the list on show.
-    // (On a sorted list, what that line selects in catalog order.)
-    const std::string selected = SelectPickText();
+    // selected; the row shown on the line they start on is picked.
+    RichEdit1->SetSelStart(PickLineStart(RichEdit1->SelStart()));
+    RichEdit1->SetSelLength(kPickTextLength);
+    const int line =
+        RichEdit1->document()->findBlock(RichEdit1->textCursor().selectionStart()).blockNumber();
+    const size_t row = CatalogLineOf(static_cast<size_t>(std::max(0, line)));
+    const RowPick pick = row < listed_.rows.size() ? listed_.rows[row].pick : RowPick{};
     if (workshop_.shown == ShownList::MadeItems) {
-        PickMadeItem();
+        PickMadeItem(pick);
         return;
     }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
-    if (workshop_.shown == ShownList::Hoard) {
-        // By its place in the hoard, not by name: the line the selection starts on.
-        const QTextCursor selection = RichEdit1->textCursor();
-        const int line = RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber();
-        if (!PickHoardLine(line)) return;
+    if (pick.kind == PickKind::HoardItem) {
+        if (!BenchFreeFor(BenchInput::Plan)) return;
+        PutHoardItem(hoard_.at(static_cast<size_t>(pick.index)), catalogs_, workshop_);
     } else {
-        PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
+        PickFromPane(catalogs_, workshop_, pick, button == Qt::RightButton);
         // A pick that would change the bench it may not change is taken back
         // whole; one that changes nothing is no news.
         if (CaptureWorkbench(catalogs_, workshop_) != before && !BenchFreeFor(BenchInput::Plan)) {
@@ -114,7 +116,7 @@ void TForm1::Button_RandomClick() {
 void TForm1::Button_MakeClick() {
     CloseFind(false);
     CloseHoard(false);
-    ShowHeaders(MakingReportLabels());
+    ShowHeaders(MakingReportHeader());
     if (Moment() == WindowMoment::Planning) {
         MakeItem(catalogs_, workshop_, makingLog_);
         Update_OutPut();

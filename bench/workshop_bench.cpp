@@ -13,6 +13,7 @@
 #include "random/hoard_list.h"
 #include "random/random_item.h"
 #include "workshop/combination_rules.h"
+#include "workshop/enchantment_list.h"
 #include "workshop/forecast.h"
 #include "workshop/item_sheet.h"
 #include "workshop/list_sort.h"
@@ -37,14 +38,21 @@ void EmptyBench(CatalogTable& table) {
 
 // A click on "Blur" in the enchantment list, then the sheet rebuilt: puts it
 // on and takes it off in turn.
+// The pick of the list row named `name`, as a click on its line picks it.
+RowPick PickOf(const Listing& listing, const std::string& name) {
+    for (const ListRow& row : listing.rows) {
+        if (!row.cells.empty() && row.cells[0].text == name) return row.pick;
+    }
+    return {};
+}
+
 void BM_PickEnchantment(benchmark::State& state) {
     CatalogTable& table = Table();
     EmptyBench(table);
     WorkshopState workshop;
-    std::string blur = "Blur";
-    blur.resize(kPickTextLength, ' ');
+    const RowPick blur = PickOf(ListEnchantments(table), "Blur");
     for (auto _ : state) {
-        PickFromPane(table, workshop, ShownList::MagicItems, blur, false);
+        PickFromPane(table, workshop, blur, false);
         benchmark::DoNotOptimize(BuildItemSheet(table, workshop));
     }
 }
@@ -54,10 +62,9 @@ BENCHMARK(BM_PickEnchantment)->Unit(benchmark::kMicrosecond);
 void BM_PickCreature(benchmark::State& state) {
     CatalogTable& table = Table();
     WorkshopState workshop;
-    std::string unicorn = " unicorn horse";
-    unicorn.resize(kPickTextLength, ' ');
+    const RowPick unicorn = PickOf(ListFauna(table), " unicorn horse");
     for (auto _ : state) {
-        PickFromPane(table, workshop, ShownList::Fauna, unicorn, false);
+        PickFromPane(table, workshop, unicorn, false);
         benchmark::DoNotOptimize(BuildItemSheet(table, workshop));
     }
 }
@@ -138,11 +145,10 @@ void BM_PickWithUndoStep(benchmark::State& state) {
     WorkshopState workshop;
     for (int index : {101, 98, 100, 108}) Rectify_Magic_Item_list(table, workshop, index);
     WorkbenchHistory history;
-    std::string blur = "Blur";
-    blur.resize(kPickTextLength, ' ');
+    const RowPick blur = PickOf(ListEnchantments(table), "Blur");
     for (auto _ : state) {
         const WorkbenchSnapshot before = CaptureWorkbench(table, workshop);
-        PickFromPane(table, workshop, ShownList::MagicItems, blur, false);
+        PickFromPane(table, workshop, blur, false);
         history.Record(before, CaptureWorkbench(table, workshop));
     }
     EmptyBench(table);

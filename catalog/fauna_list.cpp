@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalog/base_item_sources.h"
 #include "catalog/fauna.h"
 #include "catalog/text_format.h"
 
 namespace {
 
-// Columns of a variant line: label 1-28, cost 29-33, hexes 34-37, weight
-// 38-47, stat total 48-52, four blanks, parts 57-123. A title line is the
-// kind's name alone, padded to the full width.
-constexpr int kLabelWidth = 28;
-constexpr int kCostWidth = 5;
-constexpr int kHexesWidth = 4;
-constexpr int kWeightWidth = 10;
-constexpr int kWeightMinWidth = 4;
-constexpr int kStatTotalWidth = 5;
-constexpr int kPartsGap = 4;
-constexpr int kPartsWidth = 67;
+// A variant line: label, cost, hexes, weight, stat total, then the parts
+// from column 56. A title line is the kind's name alone.
+// clang-format off
+const ListForm kFaunaForm = {{
+    {"Floura Fauna", 0,  28, Align::Left,  0, {0, 3}},
+    {"Cost",         28, 5,  Align::Right, 1, {28, 3}},
+    {"Hexes",        33, 4,  Align::Right, 2, {34, -1}},
+    {"WT",           37, 10, Align::Right, 3, {42, 3}},
+    {"Stat",         47, 5,  Align::Right, 5, {49, -3}, "Total"},
+    {"Parts",        56, 67, Align::Left,  7, {56, -1}},
+}, {}};
+// clang-format on
 
 // The label of variant k: the disease lines name only the ailment ("vampire"),
 // every other line the variant and its kind (" 14-hex dragon").
@@ -23,43 +25,25 @@ std::string VariantLabel(const TFloura_FaunaKest& kind, int n, int k) {
     return FaunaVariantText(kind, k);
 }
 
-std::string VariantLine(const std::string& label, const TStatKest& stats) {
-    const int64_t statTotal = int64_t{stats.ST} + stats.DX + stats.IQ + stats.ExtraPoints;
-    return textfmt::LineBuilder()
-        .Left(kLabelWidth, label)
-        .Right(kCostWidth, textfmt::Int(stats.Cost))
-        .Right(kHexesWidth, textfmt::Int(stats.Hexes))
-        .Right(kWeightWidth, textfmt::Fixed2(stats.Weight, kWeightMinWidth))
-        .Right(kStatTotalWidth, textfmt::Int(statTotal))
-        .Blanks(kPartsGap)
-        .Left(kPartsWidth, FaunaPartsText(stats))
-        .Take();
-}
-
 }  // namespace
 
 Listing ListFauna(const CatalogTable& table) {
-    Listing listing;
-    listing.labels = {{{8, "Floura Fauna"},
-                       {232, "Cost"},
-                       {276, "Hexes"},
-                       {344, "WT"},
-                       {344, ""},
-                       {394, "Stat"},
-                       {394, "Total"},
-                       {452, "Parts"},
-                       {452, ""}}};
+    Listing listing(&kFaunaForm);
     for (int n = 1; n <= kFaunaCount; ++n) {
         const TFloura_FaunaKest& kind = FaunaAt(table, n);
-        listing.lines.push_back(
-            textfmt::LineBuilder().Left(textfmt::kListLineWidth, kind.Name).Take());
+        listing.Add({Cell::Text(kind.Name)}, RowKind::Title);
         for (int k = 1; k <= kFaunaVariantSlots; ++k) {
             const auto slot = static_cast<size_t>(k - 1);
             if (kind.VariantName[slot].empty()) continue;
-            listing.lines.push_back(VariantLine(VariantLabel(kind, n, k), kind.Stats[slot]));
+            const TStatKest& stats = kind.Stats[slot];
+            const int64_t statTotal = int64_t{stats.ST} + stats.DX + stats.IQ + stats.ExtraPoints;
+            listing.Add({Cell::Text(VariantLabel(kind, n, k)), Cell::Int(stats.Cost),
+                         Cell::Int(stats.Hexes), Cell::Figure(textfmt::Fixed2(stats.Weight, 4)),
+                         Cell::Int(statTotal), Cell::Text(FaunaPartsText(stats))});
         }
     }
     listing.returnToTop = true;
     listing.shown = ShownList::Fauna;
+    FinishCatalogList(table, listing);
     return listing;
 }

@@ -41,7 +41,5 @@ inline const TJewelryItemKest& JewelryAt(const CatalogTable& t, int n) {
 // The Jewelry command: one line per place, the empty place included.
 Listing ListJewelry(const CatalogTable& table);
 
-// The jewelry and carpet lists share their columns: the header labels with
-// the given first caption, and one line of name, cost and weight.
-std::array<HeaderLabel, 9> PieceListLabels(const std::string& firstCaption);
-std::string PieceListLine(const std::string& name, double price, double weight);
+// The jewelry or the carpet list: one line of name, cost and weight a piece.
+Listing ListPieces(const CatalogTable& table, ShownList shown);

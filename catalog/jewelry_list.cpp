@@ -1,50 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalog/base_item_sources.h"
+#include "catalog/carpet.h"
 #include "catalog/jewelry.h"
 #include "catalog/text_format.h"
 
 namespace {
 
-// Column widths of the jewelry and carpet lists: name 1-32, cost 33-47,
-// weight 48-54, then blanks to the end of the line.
-constexpr int kNameWidth = 32;
-constexpr int kCostWidth = 15;
-constexpr int kWeightWidth = 7;
-constexpr int kTrailingBlanks = 69;
+// The jewelry and the carpets: name, cost and weight.
+// clang-format off
+const ListForm kJewelryForm = {{
+    {"Jewelry", 0,  32, Align::Left,  0, {0, 3}},
+    {"Cost",    32, 15, Align::Right, 1, {43, 1}},
+    {"WT",      47, 7,  Align::Right, 2, {51, -1}},
+}, {{3, {57, 3}}, {5, {66, 3}}, {7, {72, 1}}}};
+const ListForm kCarpetForm = {{
+    {"Carpet",  0,  32, Align::Left,  0, {0, 3}},
+    {"Cost",    32, 15, Align::Right, 1, {43, 1}},
+    {"WT",      47, 7,  Align::Right, 2, {51, -1}},
+}, {{3, {57, 3}}, {5, {66, 3}}, {7, {72, 1}}}};
+// clang-format on
 
 }  // namespace
 
-std::array<HeaderLabel, 9> PieceListLabels(const std::string& firstCaption) {
-    return {{{8, firstCaption},
-             {350, "Cost"},
-             {412, "WT"},
-             {464, ""},
-             {464, ""},
-             {536, ""},
-             {536, ""},
-             {582, ""},
-             {582, ""}}};
-}
-
-std::string PieceListLine(const std::string& name, double price, double weight) {
-    return textfmt::LineBuilder()
-        .Left(kNameWidth, name)
-        .Right(kCostWidth, textfmt::General(price))
-        .Right(kWeightWidth, textfmt::Fixed2(weight, 4))
-        .Blanks(kTrailingBlanks)
-        .Take();
-}
-
-Listing ListJewelry(const CatalogTable& table) {
-    Listing listing;
-    listing.labels = PieceListLabels("Jewelry");
-    listing.lines.reserve(kJewelryCount);
+Listing ListPieces(const CatalogTable& table, ShownList shown) {
+    const bool jewelry = shown == ShownList::Jewelry;
+    Listing listing(jewelry ? &kJewelryForm : &kCarpetForm);
+    const int count = jewelry ? kJewelryCount : kCarpetCount;
+    listing.rows.reserve(static_cast<size_t>(count));
     // The empty place gets its line too (a blank name, 0 and 0.00), so that
     // every piece keeps its place in the list.
-    for (int n = 1; n <= kJewelryCount; ++n) {
-        const TJewelryItemKest& piece = JewelryAt(table, n);
-        listing.lines.push_back(PieceListLine(piece.Name, piece.Price, piece.Weight));
+    const auto add = [&listing](const auto& piece) {
+        listing.Add({Cell::Text(piece.Name), Cell::Figure(textfmt::General(piece.Price)),
+                     Cell::Figure(textfmt::Fixed2(piece.Weight, 4))});
+    };
+    for (int n = 1; n <= count; ++n) {
+        if (jewelry) {
+            add(JewelryAt(table, n));
+        } else {
+            add(CarpetAt(table, n));
+        }
     }
     listing.returnToTop = true;
-    listing.shown = ShownList::Jewelry;
+    listing.shown = shown;
+    FinishCatalogList(table, listing);
     return listing;
 }
+
+Listing ListJewelry(const CatalogTable& table) { return ListPieces(table, ShownList::Jewelry); }

@@ -2,8 +2,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// A list is rows of typed cells under columns that each list declares once;
+// the 123-character lines the pane shows are made from them, and sorting,
+// picking and copying read the rows, never the lines.
 
 // Which catalog's entries a listing puts in the output pane; a click on the
 // pane picks only among these.
@@ -24,21 +30,132 @@ enum class ShownList {
     MadeItems,   // the items made this run: a line stands for its item's plan
 };
 
-// One column header label above the output pane: its left position and caption.
-struct HeaderLabel {
-    int left = 0;
-    std::string caption;
+// Where a header label stands over the pane: above a character column, a
+// few pixels off where the captions were set by eye (ui/ turns it into pixels).
+struct LabelPlace {
+    int column = 0;
+    int nudge = 0;
 };
 
-// Everything a list command puts on the screen: the nine header labels
-// (Label1..Label9), the pane's lines, and whether the view then returns to
-// the top of the list.
+// One of the nine column header labels above the output pane.
+struct HeaderLabel {
+    LabelPlace place;
+    std::string caption;
+};
+using ListHeader = std::array<HeaderLabel, 9>;
+
+enum class Align {
+    Left,   // from the column's first character
+    Right,  // ending at its last, after whatever the cells before it took
+    Flush,  // ending at its last, taking up what a long cell before it ran over
+};
+
+// One column of a list.
+struct ListColumn {
+    const char* caption;  // on its header label; "" for a column no label heads
+    int first;            // its first character column (from 0)
+    int width;
+    Align align;
+    int label = -1;  // the header label (0..8) showing the caption
+    LabelPlace place{};
+    const char* under = "";  // a second caption, on the next label at the same place
+    const char* name = "";   // what a sort by it is called, when not its captions
+};
+
+// A list's columns, and where the labels that head none of them stand
+// (captionless, each where the label before it stands unless named here).
+struct ListForm {
+    std::vector<ListColumn> columns;
+    std::vector<std::pair<int, LabelPlace>> idleLabels;
+    // The lines end at the list width even after a cell ran over its column
+    // (else the blanks after the last column run over as far).
+    bool endsAtWidth = false;
+};
+
+// The nine labels a list's columns put over the pane.
+ListHeader HeaderOf(const ListForm& form);
+
+// What a cell sorts by: a figure, its text (ignoring case and leading
+// blanks), or nothing ("-" and blanks, last either way).
+enum class KeyKind : uint8_t { None, Figure, Text };
+
+struct Cell {
+    std::string text;  // as shown
+    KeyKind key = KeyKind::None;
+    double figure = 0;
+
+    // A text; "-" and blanks sort as no value.
+    static Cell Text(std::string text);
+    // A figure as shown (the program's decimal separator, "$ 4" money),
+    // sorting by the value shown.
+    static Cell Figure(std::string text);
+    // A figure shown in some other form (weapon dice) with its value.
+    static Cell Figure(std::string text, double value);
+    // A whole number.
+    static Cell Int(int64_t value);
+};
+
+// What a pick on a row means.
+enum class PickKind : uint8_t { Nothing, MagicItem, BaseItem, HoardItem, MadeItem };
+
+// The catalogs' ways of becoming a base item (catalog/base_item_sources.h).
+enum class BaseSource : uint8_t {
+    Weapon,
+    WeaponVariant,
+    Equipment,
+    Potion,
+    Gem,
+    TreasureGem,
+    Jewelry,
+    Carpet,
+    Creature,
+    CreatureBySize,
+    Job,
+    Scroll,
+    SpellBook,
+    Component,
+};
+
+struct RowPick {
+    PickKind kind = PickKind::Nothing;
+    BaseSource source = BaseSource::Weapon;  // for a base item
+    int32_t index = 0;    // the magic item's catalog index, the record's number, the item's place
+    int32_t variant = 0;  // a weapon's or creature's variant (1..); 0 the record itself
+};
+
+enum class RowKind : uint8_t {
+    Entry,
+    Note,   // a note or continuation of the entry above
+    Title,  // a kind's title over the variants below it (the creatures)
+    Sum,    // sums the list up; stays last
+};
+
+struct ListRow {
+    std::vector<Cell> cells;  // by column; fewer: the rest blank
+    RowKind kind = RowKind::Entry;
+    RowPick pick;
+    size_t entry = 0;  // a note's entry row
+};
+
+// Everything a list command puts on the screen: the rows under the list's
+// columns, their lines, and whether the view then returns to the top.
 struct Listing {
-    std::array<HeaderLabel, 9> labels;
-    std::vector<std::string> lines;
+    const ListForm* form = nullptr;
+    std::vector<ListRow> rows;
+    std::vector<std::string> lines;  // the rows as the pane shows them
     bool returnToTop = true;
     ShownList shown = ShownList::None;
-    // How many lines at the end sum the list up (a hoard's total): they are
-    // no entries, and stay last when the list is sorted.
-    size_t sumLines = 0;
+
+    explicit Listing(const ListForm* f = nullptr) : form(f) {}
+    ListRow& Add(std::vector<Cell> cells, RowKind kind = RowKind::Entry);
+    // A note line with one cell in column `column` (its first column when 0).
+    ListRow& AddNote(size_t column, std::string text);
+    // Makes every row's line.
+    void Format();
+    ListHeader Header() const;
 };
+
+// The line of a row under the columns: each cell in its column, the line
+// blank-padded to the list width; a cell too long for its column pushes
+// the rest of the line right.
+std::string FormatRow(const ListForm& form, const ListRow& row);

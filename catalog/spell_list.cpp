@@ -1,62 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <array>
 #include <string>
 
+#include "catalog/base_item_sources.h"
 #include "catalog/spell.h"
 #include "catalog/text_format.h"
 
 namespace {
 
-// How one of the two lists shows the spells: its header labels, what picking
-// from it picks, its column widths (the name field, then the right-aligned
-// cost, weight and IQ), and whether a spell stands in it as a scroll or as a
-// book.
-struct SpellListForm {
-    std::array<HeaderLabel, 9> labels;
-    ShownList shown;
-    int nameWidth, costWidth, weightWidth, iqWidth;
-    bool scrolls;
-};
-
+// The two lists of the spells: the name field, then the right-aligned cost,
+// weight and IQ; a scroll's line starts with the spell's name marked ",S",
+// so that a click on it can be told from a click on the book of that spell.
 // clang-format off
-const SpellListForm kScrollList = {
-    {{{8, "Magic Scroll"}, {278, "Cost"}, {340, "WT"}, {390, "IQ"}, {390, ""},
-      {440, ""}, {440, ""}, {580, ""}, {580, ""}}},
-    ShownList::Scrolls, 30, 6, 7, 7, true};
-const SpellListForm kBookList = {
-    {{{8, "Spell Book"}, {262, "Cost"}, {324, "WT"}, {384, "IQ"}, {384, ""},
-      {424, ""}, {424, ""}, {580, ""}, {580, ""}}},
-    ShownList::SpellBooks, 28, 6, 7, 7, false};
+const ListForm kScrollForm = {{
+    {"Magic Scroll", 0,  30, Align::Left,  0, {0, 3}},
+    {"Cost",         30, 6,  Align::Right, 1, {34, 1}},
+    {"WT",           36, 7,  Align::Right, 2, {42, -1}},
+    {"IQ",           43, 7,  Align::Right, 3, {48, 1}},
+}, {{5, {54, 3}}, {7, {72, -1}}}, true};
+const ListForm kBookForm = {{
+    {"Spell Book", 0,  28, Align::Left,  0, {0, 3}},
+    {"Cost",       28, 6,  Align::Right, 1, {32, 1}},
+    {"WT",         34, 7,  Align::Right, 2, {40, -1}},
+    {"IQ",         41, 7,  Align::Right, 3, {47, 3}},
+}, {{5, {52, 3}}, {7, {72, -1}}}, true};
 // clang-format on
 
-// A scroll's line starts with the spell's name marked ",S", so that a click on it
-// can be told from a click on the book of the same spell.
-const char* const kScrollMark = ",S";
-
-Listing ListSpells(const CatalogTable& table, const SpellListForm& form) {
-    Listing listing;
-    listing.labels = form.labels;
-    listing.shown = form.shown;
+Listing ListSpells(const CatalogTable& table, bool scrolls) {
+    Listing listing(scrolls ? &kScrollForm : &kBookForm);
+    listing.shown = scrolls ? ShownList::Scrolls : ShownList::SpellBooks;
     listing.returnToTop = true;
-    listing.lines.reserve(kSpellCount);
+    listing.rows.reserve(kSpellCount);
     for (int n = 1; n <= kSpellCount; ++n) {
         const TSpellsKest& spell = SpellAt(table, n);
-        listing.lines.push_back(
-            textfmt::LineBuilder()
-                .Left(form.nameWidth, form.scrolls ? spell.Name + kScrollMark : spell.Name)
-                .Right(form.costWidth,
-                       textfmt::General(form.scrolls ? spell.ScrollPrice : spell.BookPrice))
-                .Right(form.weightWidth,
-                       textfmt::Fixed2(form.scrolls ? kScrollWeight : spell.BookWeight, 4))
-                .Right(form.iqWidth, textfmt::Int(spell.IQ))
-                .PadTo(textfmt::kListLineWidth)
-                .Take());
+        listing.Add({Cell::Text(scrolls ? spell.Name + ",S" : spell.Name),
+                     Cell::Figure(textfmt::General(scrolls ? spell.ScrollPrice : spell.BookPrice)),
+                     Cell::Figure(textfmt::Fixed2(scrolls ? kScrollWeight : spell.BookWeight, 4)),
+                     Cell::Int(spell.IQ)});
     }
+    FinishCatalogList(table, listing);
     return listing;
 }
 
 }  // namespace
 
-Listing ListScrolls(const CatalogTable& table) { return ListSpells(table, kScrollList); }
+Listing ListScrolls(const CatalogTable& table) { return ListSpells(table, true); }
 
-Listing ListSpellBooks(const CatalogTable& table) { return ListSpells(table, kBookList); }
+Listing ListSpellBooks(const CatalogTable& table) { return ListSpells(table, false); }

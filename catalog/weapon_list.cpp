@@ -1,42 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/weapon_list.h"
 
+#include "catalog/base_item_sources.h"
 #include "catalog/catalog_table.h"
 #include "catalog/text_format.h"
 #include "catalog/weapon.h"
 
 namespace {
 
-// Columns of the weapon list: the damage ends at column 32 (counting the
-// name), then ST, cost and weight right-aligned, then the notes from column 59.
-constexpr int kDamageEndColumn = 32;
-constexpr int kStWidth = 5;
-constexpr int kCostWidth = 10;
-constexpr int kWeightWidth = 7;
-constexpr int kWeightMinWidth = 4;
-constexpr int kNoteGap = 4;
-constexpr int kNoteWidth = 65;
-constexpr int kNoteColumn = 58;
+constexpr double kMeanDieRoll = 3.5;
 
-std::string WeaponLine(const std::string& name, const TWeaponKest& numbers) {
-    return textfmt::LineBuilder(name)
-        .EndAt(kDamageEndColumn, GetDiceText(numbers.Dice, numbers.Adds))
-        .Right(kStWidth, textfmt::Int(numbers.ST))
-        .Right(kCostWidth, textfmt::General(numbers.Cost))
-        .Right(kWeightWidth, textfmt::Fixed2(numbers.Weight, kWeightMinWidth))
-        .Blanks(kNoteGap)
-        .Left(kNoteWidth, numbers.Note1)
-        .Take();
-}
+// The name, the damage ending at column 32 however long the name, ST, cost
+// and weight right-aligned, then the notes from column 58.
+// clang-format off
+const ListForm kWeaponForm = {{
+    {"Weapon", 0,  27, Align::Left,  0, {0, 3}},
+    {"damage", 27, 5,  Align::Flush, 1, {27, 1}},
+    {"ST",     32, 5,  Align::Right, 2, {35, -1}},
+    {"Cost",   37, 10, Align::Right, 3, {43, -1}},
+    {"WT",     47, 7,  Align::Right, 5, {50, -3}},
+    {"Notes",  58, 65, Align::Left,  7, {58, -1}},
+}, {}};
+// clang-format on
+constexpr size_t kNotes = 5;
 
-void AddEntry(std::vector<std::string>& lines, const std::string& name,
-              const TWeaponKest& numbers) {
-    lines.push_back(WeaponLine(name, numbers));
+void AddEntry(Listing& listing, std::string name, const TWeaponKest& numbers) {
+    listing.Add({Cell::Text(std::move(name)),
+                 Cell::Figure(GetDiceText(numbers.Dice, numbers.Adds),
+                              numbers.Dice * kMeanDieRoll + numbers.Adds),
+                 Cell::Int(numbers.ST), Cell::Figure(textfmt::General(numbers.Cost)),
+                 Cell::Figure(textfmt::Fixed2(numbers.Weight, 4)), Cell::Text(numbers.Note1)});
     for (const std::string* note : {&numbers.Note2, &numbers.Note3}) {
-        if (!note->empty()) {
-            lines.push_back(
-                textfmt::LineBuilder().Blanks(kNoteColumn).Left(kNoteWidth, *note).Take());
-        }
+        if (!note->empty()) listing.AddNote(kNotes, *note);
     }
 }
 
@@ -55,23 +50,15 @@ std::string GetDiceText(int32_t dice, int32_t adds) {
 }
 
 Listing ListWeapons(const CatalogTable& table) {
-    Listing listing;
-    listing.labels = {{{8, "Weapon"},
-                       {222, "damage"},
-                       {284, "ST"},
-                       {348, "Cost"},
-                       {348, ""},
-                       {402, "WT"},
-                       {402, ""},
-                       {468, "Notes"},
-                       {468, ""}}};
+    Listing listing(&kWeaponForm);
     listing.shown = ShownList::Weapons;
     for (int n = 1; n <= kWeaponCount; ++n) {
         const TWeaponItemKest& weapon = table.Weapon(n);
-        AddEntry(listing.lines, weapon.Name, weapon.Variants[0]);
+        AddEntry(listing, weapon.Name, weapon.Variants[0]);
         for (const TWeaponKest& variant : weapon.Variants) {
-            if (!variant.Name.empty()) AddEntry(listing.lines, " " + variant.Name, variant);
+            if (!variant.Name.empty()) AddEntry(listing, " " + variant.Name, variant);
         }
     }
+    FinishCatalogList(table, listing);
     return listing;
 }

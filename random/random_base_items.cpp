@@ -30,7 +30,7 @@ void ResizeGem(RandomRun& run, int32_t n, double value) {
 }
 
 void SetGemBaseItem(RandomRun& run, int32_t n) {
-    SetBaseItem(run.state, TreasureGemBase(GemAt(run.table, n)));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::TreasureGem, n}));
 }
 
 // A creature gem, by d(14): wolf, myrmidon, bear, gargoyle, giant and the two
@@ -48,12 +48,11 @@ double PutCreatureGem(RandomRun& run) {
 
 void RollCreature(RandomRun& run) {
     const int32_t f = run.Die(kFaunaCount);
-    const TFloura_FaunaKest& kind = FaunaAt(run.table, f);
-    const int32_t variants = FaunaVariantCount(kind);
+    const int32_t variants = BaseVariantCount(run.table, BaseSource::Creature, f);
     if (variants > 0) {
-        SetBaseItem(run.state, FaunaBase(kind, run.Die(variants)));
+        SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Creature, f, run.Die(variants)}));
     } else {
-        SetBaseItem(run.state, FaunaBySizeBase(kind));
+        SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::CreatureBySize, f}));
     }
     run.fill = kFillEmpty;
     if (f == kDemon) {
@@ -70,7 +69,7 @@ void RollCreature(RandomRun& run) {
 
 void RollComponent(RandomRun& run) {
     const int32_t k = run.Die(kComponentCount);
-    SetBaseItem(run.state, ComponentBase(ComponentAt(run.table, k)));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Component, k}));
     run.fill = 1;
     switch (k) {
         case 1:  // Carving
@@ -114,14 +113,14 @@ void RollComponent(RandomRun& run) {
 
 void RollCarpet(RandomRun& run) {
     const int32_t c = run.Die(kCarpetCount);
-    SetBaseItem(run.state, CarpetBase(CarpetAt(run.table, c)));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Carpet, c}));
     run.Put(charm::kFirstMagicCarpet - 1 + c);
     run.fill = 1;
 }
 
 void RollJewelry(RandomRun& run) {
     const int32_t j = run.Die(kJewelryCount);
-    SetBaseItem(run.state, JewelryBase(JewelryAt(run.table, j)));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Jewelry, j}));
     run.fill = 1;
     switch (j) {
         case 8:   // chalice
@@ -188,11 +187,11 @@ void RollGem(RandomRun& run) {
 }
 
 void RollSpellBook(RandomRun& run) {
-    SetBaseItem(run.state, SpellBookBase(SpellAt(run.table, run.Die(kSpellCount))));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::SpellBook, run.Die(kSpellCount)}));
     run.fill = kFillEmpty;
 }
 
 void RollScroll(RandomRun& run) {
-    SetBaseItem(run.state, ScrollBase(SpellAt(run.table, run.Die(kSpellCount))));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Scroll, run.Die(kSpellCount)}));
     run.fill = kFillComplete;  // the spell on it is all a scroll holds
 }

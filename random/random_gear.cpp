@@ -38,16 +38,13 @@ void PutLanternCharm(RandomRun& run) {
 }
 
 // The weapon itself, or now and then one of the other names it goes by.
-void SetWeaponBaseItem(RandomRun& run, const TWeaponItemKest& weapon) {
-    int32_t variants = 0;
-    for (const TWeaponKest& variant : weapon.Variants) {
-        if (!variant.Name.empty()) ++variants;
-    }
+void SetWeaponBaseItem(RandomRun& run, int32_t w) {
+    const int32_t variants = BaseVariantCount(run.table, BaseSource::WeaponVariant, w);
     if (run.Die(2) == 1 || variants == 0) {
-        SetBaseItem(run.state, WeaponBase(weapon));
+        SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Weapon, w}));
     } else {
-        const TWeaponKest& variant = weapon.Variants[static_cast<size_t>(run.Die(variants) - 1)];
-        SetBaseItem(run.state, WeaponVariantBase(weapon, variant));
+        SetBaseItem(run.state,
+                    BaseItemOf(run.table, {BaseSource::WeaponVariant, w, run.Die(variants)}));
     }
 }
 
@@ -141,7 +138,7 @@ const GearCharm kEquipmentCharms[] = {
 
 void RollEquipment(RandomRun& run) {
     const int32_t e = run.Die(kEquipmentCount);
-    SetBaseItem(run.state, EquipmentBase(EquipmentAt(run.table, e)));
+    SetBaseItem(run.state, BaseItemOf(run.table, {BaseSource::Equipment, e}));
     run.fill = 1;
     switch (e) {
         case 25:  // lantern
@@ -180,7 +177,7 @@ void RollEquipment(RandomRun& run) {
 
 void RollWeapon(RandomRun& run) {
     const int32_t w = run.Die(kWeaponCount);
-    SetWeaponBaseItem(run, run.table.Weapon(w));
+    SetWeaponBaseItem(run, w);
     PutWeaponCharms(run, w);
     FinishWeapon(run);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workshop/analysis.h"
 
+#include "catalog/base_item_sources.h"
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
@@ -24,24 +25,37 @@ double WeeklyProfit(const TMagicItemKest& item, int32_t units) {
     return profit * ProfitShareFactor(item.NoteCode);
 }
 
+ListForm AnalysisForm() {
+    ListForm form{EnchantmentColumns(false), {}, true};
+    // The profit per week stands under the last header, after the ST units.
+    form.columns.push_back({"", kEnchantmentColumnsWidth, kUnitsWidth, Align::Left});
+    form.columns.push_back({"cost/",
+                            kEnchantmentColumnsWidth + kUnitsWidth,
+                            textfmt::kListLineWidth - kEnchantmentColumnsWidth - kUnitsWidth,
+                            Align::Left,
+                            7,
+                            {55, -3},
+                            "week",
+                            "profit per week"});
+    return form;
+}
+const ListForm kAnalysisForm = AnalysisForm();
+
 }  // namespace
 
 Listing Analyze(const CatalogTable& table) {
-    Listing listing;
-    listing.labels = EnchantmentLabels();
-    listing.labels[7].caption = "cost/";  // the profit per week stands under them
-    listing.labels[8].caption = "week";
-    listing.lines.reserve(kMagicItemCount);
+    Listing listing(&kAnalysisForm);
+    listing.rows.reserve(kMagicItemCount);
     for (int i = 0; i < kMagicItemCount; ++i) {
         const TMagicItemKest& item = table.MagicItem(i);
         const int32_t units = StUnits(item.STPerDay);
-        listing.lines.push_back(textfmt::LineBuilder(EnchantmentColumns(item))
-                                    .Left(kUnitsWidth, textfmt::General(units))
-                                    .Text(textfmt::General(WeeklyProfit(item, units)))
-                                    .PadTo(textfmt::kListLineWidth)
-                                    .Take());
+        std::vector<Cell> cells = EnchantmentCells(item);
+        cells.push_back(Cell::Figure(textfmt::General(units)));
+        cells.push_back(Cell::Figure(textfmt::General(WeeklyProfit(item, units))));
+        listing.Add(std::move(cells));
     }
     listing.returnToTop = true;
     listing.shown = ShownList::MagicItems;
+    FinishCatalogList(table, listing);
     return listing;
 }

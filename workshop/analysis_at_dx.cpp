@@ -4,24 +4,12 @@
 #include <cmath>
 #include <optional>
 
+#include "catalog/base_item_sources.h"
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
 
 namespace {
-
-// Header labels stand 8 pixels in and 8 pixels per character of the pane.
-constexpr int LabelLeft(int column) { return 8 + 8 * column; }
-
-// Where each column's figures end (counted from 1) and its caption starts
-// (counted from 0). The captions keep two characters between them for the
-// sort's arrow, and the last one stands clear of the Make button.
-constexpr int kPriceEnd = 34;  // as the analysis: a line picks by its first 28 characters
-constexpr int kWeeksEnd = 41, kWeeksCaption = 36;
-constexpr int kNineInTenEnd = 47, kNineInTenCaption = 43;
-constexpr int kMoneyEnd = 58, kMoneyCaption = 52;
-constexpr int kProfitEnd = 67, kProfitCaption = 58;
-constexpr int kPriceLabelLeft = 237;  // the analysis's
 
 // A rounded figure an exact one sits just above by the rounding of its sums
 // is not rounded up to the next, as the forecast rounds it.
@@ -29,6 +17,21 @@ constexpr double kRoundingSlack = 1e-9;
 constexpr int kMoneyMinWidth = 4;
 
 const char* const kNoFigure = "-";
+
+// The name and price stand as in the analysis, so that a line picks by its
+// first 28 characters as the analysis's does; the captions keep two
+// characters between them for the sort's arrow, and the last one stands
+// clear of the Make button.
+// clang-format off
+const ListForm kAnalysisAtDXForm{{
+    {"Magic Item", 0,  29, Align::Left,  0, {0, 3}},
+    {"Price",      29, 5,  Align::Flush, 1, {29, 0}},
+    {"Weeks",      34, 7,  Align::Right, 2, {36, 3}},
+    {"9 in 10",    41, 6,  Align::Right, 3, {43, 3}, "within"},
+    {"Cost",       47, 11, Align::Right, 5, {52, 3}},
+    {"profit/",    58, 9,  Align::Right, 7, {58, 3}, "week", "profit per week"},
+}, {}, true};
+// clang-format on
 
 // Weeks to one decimal: 4.8, 12.0.
 std::string Tenths(double weeks) {
@@ -44,21 +47,8 @@ std::string WholeWeeksUp(double weeks) {
 
 std::string Cents(double dollars) { return textfmt::Fixed2(dollars, kMoneyMinWidth); }
 
-std::string Shown(const std::optional<double>& figure, std::string (*format)(double)) {
-    return figure ? format(*figure) : kNoFigure;
-}
-
-std::string Line(const AnalysisAtDXRow& row) {
-    const ItemForecast& f = row.figures;
-    return textfmt::LineBuilder()
-        .Text(row.name)
-        .EndAt(kPriceEnd, row.price == 0 ? kNoFigure : textfmt::Int(row.price))
-        .FigureEndAt(kWeeksEnd, Shown(f.weeks, Tenths))
-        .FigureEndAt(kNineInTenEnd, Shown(f.weeksNineInTen, WholeWeeksUp))
-        .FigureEndAt(kMoneyEnd, Shown(f.money, Cents))
-        .FigureEndAt(kProfitEnd, Shown(f.profitPerWeek, Cents))
-        .PadTo(textfmt::kListLineWidth)
-        .Take();
+Cell Shown(const std::optional<double>& figure, std::string (*format)(double)) {
+    return figure ? Cell::Figure(format(*figure)) : Cell::Text(kNoFigure);
 }
 
 }  // namespace
@@ -73,22 +63,19 @@ std::vector<AnalysisAtDXRow> AnalysisAtDXRows(const CatalogTable& table, int32_t
     return rows;
 }
 
-Listing ListAnalysisAtDX(const std::vector<AnalysisAtDXRow>& rows) {
-    Listing listing;
-    // Stacked labels read as one column: "9 in 10 within", "profit/week".
-    listing.labels = {{{LabelLeft(0), "Magic Item"},
-                       {kPriceLabelLeft, "Price"},
-                       {LabelLeft(kWeeksCaption), "Weeks"},
-                       {LabelLeft(kNineInTenCaption), "9 in 10"},
-                       {LabelLeft(kNineInTenCaption), "within"},
-                       {LabelLeft(kMoneyCaption), "Cost"},
-                       {LabelLeft(kMoneyCaption), ""},
-                       {LabelLeft(kProfitCaption), "profit/"},
-                       {LabelLeft(kProfitCaption), "week"}}};
-    listing.lines.reserve(rows.size());
-    for (const AnalysisAtDXRow& row : rows) listing.lines.push_back(Line(row));
+Listing ListAnalysisAtDX(const CatalogTable& table, const std::vector<AnalysisAtDXRow>& rows) {
+    Listing listing(&kAnalysisAtDXForm);
+    listing.rows.reserve(rows.size());
+    for (const AnalysisAtDXRow& row : rows) {
+        const ItemForecast& f = row.figures;
+        listing.Add({Cell::Text(row.name),
+                     row.price == 0 ? Cell::Text(kNoFigure) : Cell::Int(row.price),
+                     Shown(f.weeks, Tenths), Shown(f.weeksNineInTen, WholeWeeksUp),
+                     Shown(f.money, Cents), Shown(f.profitPerWeek, Cents)});
+    }
     listing.returnToTop = true;
     listing.shown = ShownList::MagicItems;
+    FinishCatalogList(table, listing);
     return listing;
 }
 

@@ -29,7 +29,7 @@ std::vector<AnalysisAtDXRow> AnalysisAtDXRows(const CatalogTable& table, int32_t
 // them (so a line picks as the analysis's does), the weeks to one decimal,
 // "9 in 10 within" in whole weeks rounded up, the money and the profit per
 // week to the cent, "-" for a figure that is none.
-Listing ListAnalysisAtDX(const std::vector<AnalysisAtDXRow>& rows);
+Listing ListAnalysisAtDX(const CatalogTable& table, const std::vector<AnalysisAtDXRow>& rows);
 
 // The pane's name while it shows the list: "Analysis at DX 11".
 std::string AnalysisAtDXName(int32_t dx);

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <string>
+#include <vector>
 
 #include "catalog/listing.h"
 
 class TMagicItemKest;
 
-// The first 63 columns of a magic item's line in the enchantment list and the
-// analysis: name and price (ending at column 34, "-" for no price), the note
-// code, weeks, ST per day, weekly ingredient cost and the 4 blanks after them.
-// The analysis shares them so that its lines pick like the enchantment list's.
-std::string EnchantmentColumns(const TMagicItemKest& item);
-// Their width: the notes and the analysis's own figures start here.
+// The first columns of a magic item's line in the enchantment list and the
+// analysis: name and price (ending at column 34 however long the name, "-"
+// for no price), the note code, weeks, ST per day and weekly ingredient
+// cost. The analysis shares them so that its lines pick like the
+// enchantment list's; it heads the ingredients column differently.
+std::vector<ListColumn> EnchantmentColumns(bool ingredientsHeaded);
+std::vector<Cell> EnchantmentCells(const TMagicItemKest& item);
+// Where the notes and the analysis's own figures start.
 constexpr int kEnchantmentColumnsWidth = 63;
-
-// The header labels over those columns, as the enchantment list captions them;
-// the analysis keeps the positions and re-captions the last column.
-std::array<HeaderLabel, 9> EnchantmentLabels();

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "catalog/base_item_sources.h"
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "catalog/text_format.h"
@@ -11,20 +12,9 @@
 
 namespace {
 
-// Column widths of the enchantment list: name and price end at column 34, the
-// note code stands in a column of 5, then weeks 6, ST per day 7, ingredients 7,
-// 4 blanks and the first note in 60 (starting at column 64).
-constexpr int kPriceEnd = 34;
-constexpr int kCodeBlanks = 4;
-constexpr int kWeeksWidth = 6;
-constexpr int kSTWidth = 7;
-constexpr int kIngredientWidth = 7;
-constexpr int kBeforeNoteBlanks = 4;
+// The notes stand in 60 columns from column 63; the fifth 8 columns further right.
 constexpr int kNoteWidth = 60;
-// Notes 2 to 4 continue under the first; the fifth stands 8 columns further right.
-constexpr int kNoteColumn = 63;
-constexpr int kFifthNoteColumn = 71;
-constexpr int kFifthNoteWidth = 52;
+const char* const kFifthNoteIndent = "        ";
 
 // The enchantments a random treasure can carry, by catalog index.
 // clang-format off
@@ -35,68 +25,63 @@ constexpr std::array<int32_t, 53> kRandomEnchantments = {
 };
 // clang-format on
 
-std::string NoteContinuation(int column, int width, const std::string& note) {
-    return textfmt::LineBuilder()
-        .Blanks(column)
-        .Text(note)
-        .Blanks(width - static_cast<int>(note.size()))
-        .Take();
+ListForm EnchantmentForm() {
+    ListForm form{EnchantmentColumns(true), {}};
+    form.columns.push_back({"", kEnchantmentColumnsWidth, kNoteWidth, Align::Left});
+    return form;
+}
+const ListForm kEnchantmentForm = EnchantmentForm();
+const size_t kNotes = kEnchantmentForm.columns.size() - 1;
+
+Cell Figure(double value, std::string text) {
+    return value == 0 ? Cell::Text("-") : Cell::Figure(std::move(text));
 }
 
 }  // namespace
 
-std::string EnchantmentColumns(const TMagicItemKest& item) {
-    const std::string price = item.Price == 0 ? "-" : textfmt::Int(item.Price);
-    const std::string weeks = item.Weeks == 0 ? "-" : textfmt::General(item.Weeks);
-    const std::string ingredients =
-        item.IngredientCost == 0 ? "-" : textfmt::Int(item.IngredientCost);
-    // A record without a code shows a blank in the code column.
-    const char code = item.NoteCode == '\0' ? ' ' : item.NoteCode;
-    return textfmt::LineBuilder()
-        .Text(item.Name)
-        .EndAt(kPriceEnd, price)
-        .Blanks(kCodeBlanks)
-        .Text(std::string(1, code))
-        .Right(kWeeksWidth, weeks)
-        .Right(kSTWidth, textfmt::Int(item.STPerDay))
-        .Right(kIngredientWidth, ingredients)
-        .Blanks(kBeforeNoteBlanks)
-        .Take();
+std::vector<ListColumn> EnchantmentColumns(bool ingredientsHeaded) {
+    // clang-format off
+    return {
+        {"Magic Item", 0,  29, Align::Left,  0, {0, 3}},
+        {"Price",      29, 5,  Align::Flush, 1, {29, 0}},
+        {"Notes",      38, 1,  Align::Left,  2, {35, 3}},
+        {"Weeks",      39, 6,  Align::Right, 3, {42, -1}},
+        {"ST",         45, 7,  Align::Right, 5, {48, 3}, "day", "ST per day"},
+        {ingredientsHeaded ? "cost/week" : "", 52, 7, Align::Right, ingredientsHeaded ? 7 : -1,
+         {55, -3}, "Ingredients", "ingredients per week"},
+    };
+    // clang-format on
 }
 
-std::array<HeaderLabel, 9> EnchantmentLabels() {
-    return {{{8, "Magic Item"},
-             {237, "Price"},
-             {288, "Notes"},
-             {340, "Weeks"},
-             {340, ""},
-             {392, "ST"},
-             {392, "day"},
-             {442, "cost/week"},
-             {442, "Ingredients"}}};
+std::vector<Cell> EnchantmentCells(const TMagicItemKest& item) {
+    // A record without a code shows a blank in the code column.
+    const char code = item.NoteCode == '\0' ? ' ' : item.NoteCode;
+    std::vector<Cell> cells;
+    cells.reserve(kEnchantmentForm.columns.size() + 1);
+    cells.push_back(Cell::Text(item.Name));
+    cells.push_back(item.Price == 0 ? Cell::Text("-") : Cell::Int(item.Price));
+    cells.push_back(Cell::Text(std::string(1, code)));
+    cells.push_back(Figure(item.Weeks, textfmt::General(item.Weeks)));
+    cells.push_back(Cell::Int(item.STPerDay));
+    cells.push_back(item.IngredientCost == 0 ? Cell::Text("-") : Cell::Int(item.IngredientCost));
+    return cells;
 }
 
 Listing ListEnchantments(const CatalogTable& table) {
-    Listing listing;
-    listing.labels = EnchantmentLabels();
+    Listing listing(&kEnchantmentForm);
     for (int i = 0; i < kMagicItemCount; ++i) {
         const TMagicItemKest& item = table.MagicItem(i);
-        listing.lines.push_back(textfmt::LineBuilder(EnchantmentColumns(item))
-                                    .Text(item.Note1)
-                                    .Blanks(kNoteWidth - static_cast<int>(item.Note1.size()))
-                                    .Take());
+        std::vector<Cell> cells = EnchantmentCells(item);
+        cells.push_back(Cell::Text(item.Note1));
+        listing.Add(std::move(cells));
         for (const std::string* note : {&item.Note2, &item.Note3, &item.Note4}) {
-            if (!note->empty()) {
-                listing.lines.push_back(NoteContinuation(kNoteColumn, kNoteWidth, *note));
-            }
+            if (!note->empty()) listing.AddNote(kNotes, *note);
         }
-        if (!item.Note5.empty()) {
-            listing.lines.push_back(
-                NoteContinuation(kFifthNoteColumn, kFifthNoteWidth, item.Note5));
-        }
+        if (!item.Note5.empty()) listing.AddNote(kNotes, kFifthNoteIndent + item.Note5);
     }
     listing.returnToTop = true;
     listing.shown = ShownList::MagicItems;
+    FinishCatalogList(table, listing);
     return listing;
 }
 

@@ -27,29 +27,37 @@ struct ListSort {
     }
 };
 
+// The top label of the column that header label `header` (0..8) heads:
+// both of two stacked labels ("Stat" over "Total") head one column. -1 for
+// a label without a caption.
+int ColumnLabelOf(const Listing& listing, int header);
+
+// The columns of a listing from left to right, each by its top header label
+// (0..8): the first is the one the first column key sorts by.
+std::vector<int> ColumnHeaders(const Listing& listing);
+
 // A press on header label `header` (0..8) of the listing, which stands as
 // `current`: the first press on a column sorts a text column A to Z and a
 // figure column largest first, the second reverses, the third goes back to
-// catalog order. Both of two stacked labels count as the same column. A label
-// without a caption leaves `current` as it is.
+// catalog order. A label without a caption leaves `current` as it is.
 ListSort PressHeader(const Listing& listing, const ListSort& current, int header);
 
 struct SortedListing {
-    Listing listing;                  // the same labels; the lines in the shown order
+    std::vector<std::string> lines;   // in the shown order
     std::vector<size_t> catalogLine;  // for each shown line, its index in catalog order
     std::string state;                // "sorted by Cost, largest first"; empty in catalog order
 };
 
-// The listing sorted by the column of header label `header` (0..8):
-// - a column holds figures when most of its values are numbers, money or (for
-//   weapon damage) dice; otherwise texts, compared ignoring case and leading
-//   blanks. Texts in a figure column ("none" pay) come after the figures;
+// The listing sorted by the column of header label `header` (0..8), by the
+// keys of its cells:
+// - a column holds figures when most of its values are figures; otherwise
+//   texts, compared ignoring case and leading blanks. Texts in a figure
+//   column ("none" pay) come after the figures, A to Z when the figures
+//   are largest first;
 // - "-" and empty values come last in either order, and ties keep their
 //   catalog order;
-// - a line whose first 28 characters are blank is a note of the entry above
-//   and moves with it (not in the jewelry list, where such a line is the
-//   empty place, an entry of its own);
-// - in the fauna list a kind's title heads the variant lines under it: the
+// - a note row moves with its entry, and the sum rows stay last;
+// - in the fauna list a kind's title heads the variant rows under it: the
 //   variants sort within their kind and the kinds by their own name or, in a
 //   figure column, by the first of their sorted variants.
 // Catalog order, or a label without a caption, gives the lines as they are.

@@ -38,9 +38,9 @@ public:
     // for its column is cut short); a note when there is none yet.
     Listing List() const;
 
-    // The item line number `line` (from 0) of that list stands for, or none
-    // (the note of an empty list, or no line at all).
-    const MadeItem* AtLine(int32_t line) const;
+    // The item a pick on a row of that list stands for, or none (the note
+    // of an empty list).
+    const MadeItem* At(const RowPick& pick) const;
 
 private:
     std::vector<MadeItem> items_;

@@ -14,16 +14,16 @@ using entries::kSlotCount;
 
 }  // namespace
 
-std::array<HeaderLabel, 9> MakingReportLabels() {
-    return {{{8, "Item"},
-             {232, ""},
-             {276, ""},
-             {344, ""},
-             {336, "cost"},
-             {394, ""},
-             {386, "weeks"},
-             {452, ""},
-             {452, ""}}};
+ListHeader MakingReportHeader() {
+    return {{{{0, 3}, "Item"},
+             {{28, 3}, ""},
+             {{34, -1}, ""},
+             {{42, 3}, ""},
+             {{41, 3}, "cost"},
+             {{49, -3}, ""},
+             {{48, -3}, "weeks"},
+             {{56, -1}, ""},
+             {{56, -1}, ""}}};
 }
 
 void StartMaking(CatalogTable& table, WorkshopState& state) {

@@ -10,7 +10,7 @@ class CatalogTable;
 class RandomSource;
 
 // The header labels over the making report.
-std::array<HeaderLabel, 9> MakingReportLabels();
+ListHeader MakingReportHeader();
 
 // Starts a making: resets every slot's making figures, works out the base
 // item's price after the slots' note-code factors and its weeks, and sets

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "catalog/listing.h"
 #include "catalog/text_format.h"
@@ -11,22 +10,17 @@
 class CatalogTable;
 
 // Each list line takes 125 positions of the pane (123 characters and a line
-// break counted as two); a click compares the first 28 characters.
+// break counted as two); a click selects the first 28 characters.
 constexpr int32_t kPaneLineStride = textfmt::kListLineWidth + 2;
 constexpr int32_t kPickTextLength = 28;
 
 // The start of the line that holds the caret: p - p mod 125 for p > 0.
 int32_t PickLineStart(int32_t caret);
 
-// Compares the selected characters with every entry of the list on show, in
-// scan order, the last match winning. A base-item match sets the base item
-// (a creature also re-runs the combination rules at once). Returns the
-// catalog index 0..126 when the last match was a magic item, else -1.
-int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
-                  const std::string& selected);
-
-// The whole pick of a click: PickEntry, then for a magic item the combination
-// rules (take off or step down with the right button, put on or step up
-// otherwise). The caller rebuilds the item sheet afterwards.
-void PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
-                  const std::string& selected, bool rightButton);
+// The pick of a row of a catalog list: a base item becomes the base item (a
+// creature also re-runs the combination rules at once, so that the unicorn
+// horn rule can take hold of a unicorn); a magic item goes through the
+// combination rules (taken off or stepped down with the right button, put on
+// or stepped up otherwise). Nothing else changes the bench. The caller
+// rebuilds the item sheet afterwards.
+void PickFromPane(CatalogTable& table, WorkshopState& state, const RowPick& pick, bool rightButton);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "catalog/catalog_table.h"
+#include "catalog/gem.h"
 #include "catalog/making_time.h"
 #include "catalog/text_format.h"
 #include "workshop/combination_rules.h"
@@ -54,6 +55,28 @@ void AddWeeks(BaseFit& fit, double weeks) {
     if (std::find(fit.weeks.begin(), fit.weeks.end(), weeks) == fit.weeks.end()) {
         fit.weeks.push_back(weeks);
     }
+}
+
+// A base item a base line may show: a gem may stand at any whole number of
+// carats (a random treasure cuts the stones), at pricePerCarat each; its
+// item.price is its present size.
+struct BaseItemChoice {
+    BaseItem item;
+    double pricePerCarat = 0;
+};
+
+// The base items whose names begin the line, catalog by catalog. A nameless
+// entry (the empty jewelry place) is never a base item.
+std::vector<BaseItemChoice> BaseItemsStarting(const CatalogTable& table, const std::string& line) {
+    std::vector<BaseItemChoice> choices;
+    for (const BaseRef& ref : BaseRefs(table)) {
+        BaseItem item = BaseItemOf(table, ref);
+        if (line.compare(0, item.name.size(), item.name) != 0) continue;
+        if (item.name.find_first_not_of(' ') == std::string::npos) continue;
+        const double perCarat = CutToSize(ref.source) ? GemAt(table, ref.n).PricePerCarat : 0;
+        choices.push_back({std::move(item), perCarat});
+    }
+    return choices;
 }
 
 // The price a base line shows for a base item: its own, or a gem's at the

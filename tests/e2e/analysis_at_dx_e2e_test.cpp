@@ -16,7 +16,7 @@
 namespace {
 
 SortedListing ByProfit(int32_t dx) {
-    return SortListing(ListAnalysisAtDX(AnalysisAtDXRows(BuiltTable(), dx)), 7,
+    return SortListing(ListAnalysisAtDX(BuiltTable(), AnalysisAtDXRows(BuiltTable(), dx)), 7,
                        SortOrder::Descending);
 }
 
@@ -35,10 +35,10 @@ TEST(AnalysisAtDX, ListsSortsFollowsTheSpinnerAndPicksAsTheAnalysis) {
         line + " 2\nstate\npress Button_Analyze\npane\nkey Shift+Alt+A\naccessible RichEdit1\n");
     const auto panes = Blocks(run, "pane");
     ASSERT_EQ(panes.size(), 4u);
-    EXPECT_EQ(panes[0], ListAnalysisAtDX(AnalysisAtDXRows(BuiltTable(), 11)).lines);
+    EXPECT_EQ(panes[0], ListAnalysisAtDX(BuiltTable(), AnalysisAtDXRows(BuiltTable(), 11)).lines);
     for (const std::string& l : panes[0]) EXPECT_EQ(l.size(), 123u);
-    EXPECT_EQ(panes[1], at11.listing.lines);
-    EXPECT_EQ(panes[2], at12.listing.lines);
+    EXPECT_EQ(panes[1], at11.lines);
+    EXPECT_EQ(panes[2], at12.lines);
     EXPECT_EQ(panes[3], Analyze(BuiltTable()).lines);
     EXPECT_EQ(Prefixed(run, "selection ").at(0),
               "selection " + std::to_string(125 * std::stoi(line) + 5) + " 0 ||");
@@ -46,7 +46,7 @@ TEST(AnalysisAtDX, ListsSortsFollowsTheSpinnerAndPicksAsTheAnalysis) {
     ASSERT_EQ(said.size(), 4u);
     EXPECT_EQ(said[0].rfind("accessible RichEdit1 editabletext |Analysis at DX 11|", 0), 0u);
     EXPECT_EQ(said[1],
-              "accessible Label9 columnheader |week| |sorted by profit/week, largest first| -");
+              "accessible Label9 columnheader |week| |sorted by profit per week, largest first| -");
     EXPECT_EQ(said[2].rfind("accessible RichEdit1 editabletext |Analysis at DX 12|", 0), 0u);
     EXPECT_EQ(said[3], said[2]);  // Shift+Alt+A
     const DriverRun plain =

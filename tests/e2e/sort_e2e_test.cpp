@@ -53,9 +53,9 @@ TEST(SortByHeader, PressesAndKeysSortReverseAndRestoreTheList) {
         ASSERT_EQ(panes.size(), c.steps.size());
         for (size_t k = 0; k < panes.size(); ++k) {
             const SortedListing sorted = SortListing(listing, c.header, c.steps[k].second);
-            EXPECT_EQ(panes[k], sorted.listing.lines) << c.button << " " << k;
+            EXPECT_EQ(panes[k], sorted.lines) << c.button << " " << k;
             EXPECT_EQ(said.at(k), "accessible " + label + " columnheader |" +
-                                      listing.labels[c.header].caption + "| |" + sorted.state +
+                                      listing.Header()[c.header].caption + "| |" + sorted.state +
                                       "| -");
         }
         const auto labels = Prefixed(run, "Label");

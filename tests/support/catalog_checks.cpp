@@ -7,18 +7,15 @@
 
 #include "workshop/picking.h"
 
-void ExpectLabels(const std::array<HeaderLabel, 9>& labels,
-                  const std::vector<HeaderLabel>& expected) {
+void ExpectCaptions(const ListHeader& labels, const std::vector<std::string>& expected) {
     ASSERT_EQ(expected.size(), labels.size()) << "a list header has nine labels";
     for (size_t i = 0; i < labels.size(); ++i) {
-        SCOPED_TRACE("Label" + std::to_string(i + 1));
-        EXPECT_EQ(labels[i].left, expected[i].left);
-        EXPECT_EQ(labels[i].caption, expected[i].caption);
+        EXPECT_EQ(labels[i].caption, expected[i]) << "Label" << i + 1;
     }
 }
 
-void ExpectLabels(const Listing& listing, const std::vector<HeaderLabel>& expected) {
-    ExpectLabels(listing.labels, expected);
+void ExpectCaptions(const Listing& listing, const std::vector<std::string>& expected) {
+    ExpectCaptions(listing.Header(), expected);
 }
 
 namespace {
@@ -35,11 +32,12 @@ const CatalogTable& BuiltTable() {
     return built.table;
 }
 
-std::string Selection(const Listing& listing, const std::string& text) {
-    for (const std::string& line : listing.lines) {
+RowPick PickOf(const Listing& listing, const std::string& text) {
+    for (size_t i = 0; i < listing.lines.size(); ++i) {
+        const std::string& line = listing.lines[i];
         if (line.size() > text.size() && line.compare(0, text.size(), text) == 0 &&
             line[text.size()] == ' ') {
-            return line.substr(0, kPickTextLength);
+            return listing.rows.at(i).pick;
         }
     }
     ADD_FAILURE() << "no line starts with '" << text << "'";

@@ -16,9 +16,7 @@
 #include "tests/support/text.h"
 #include "workshop/combination_rules.h"
 #include "workshop/forecast.h"
-#include "workshop/list_columns.h"
 #include "workshop/making_figures.h"
-#include "workshop/sort_value.h"
 
 namespace {
 
@@ -39,9 +37,9 @@ TEST(AnalysisAtDX, FiguresAreTheForecastOfTheItemAloneOnTheBench) {
     for (int32_t dx : {5, 9, 12, 16}) {
         const std::vector<AnalysisAtDXRow> rows = AnalysisAtDXRows(table, dx);
         ASSERT_EQ(rows.size(), static_cast<size_t>(kMagicItemCount));
-        const Listing listing = ListAnalysisAtDX(rows);
-        ASSERT_EQ(ColumnHeaders(listing).size(), 6u);
-        const ColumnSpan profit = HeaderColumn(listing, ColumnHeaders(listing).back()).value();
+        const Listing listing = ListAnalysisAtDX(table, rows);
+        ASSERT_EQ(listing.form->columns.size(), 6u);
+        for (const ListColumn& column : listing.form->columns) EXPECT_NE(*column.caption, '\0');
         for (int32_t i = 0; i < kMagicItemCount; ++i) {
             for (int k = 1; k <= entries::kSlotCount; ++k) {
                 table.EditSlot(k).Assign(table.BlankItem());
@@ -56,10 +54,9 @@ TEST(AnalysisAtDX, FiguresAreTheForecastOfTheItemAloneOnTheBench) {
             EXPECT_DOUBLE_EQ(*row.figures.money,
                              bench.expectedMoney + MaterialCost(table.MagicItem(i)))
                 << row.name << dx;
-            const std::string_view shown =
-                ColumnText(listing.lines[static_cast<size_t>(i)], profit);
-            EXPECT_TRUE(Near(ReadFigure(shown, profit.reading), row.figures.profitPerWeek, 0.00501))
-                << row.name << dx;
+            const Cell& profit = listing.rows[static_cast<size_t>(i)].cells.back();
+            const Figure shown = profit.key == KeyKind::Figure ? Figure(profit.figure) : Figure();
+            EXPECT_TRUE(Near(shown, row.figures.profitPerWeek, 0.00501)) << row.name << dx;
         }
     }
 }
@@ -91,7 +88,7 @@ TEST(AnalysisAtDX, FiguresAndLinesWorkedByHand) {
         for (size_t k = 0; k < 4; ++k) {
             EXPECT_TRUE(Near(figures[k], c.figures[k], 1e-9)) << row.name << k;
         }
-        EXPECT_EQ(ListAnalysisAtDX({row}).lines.at(0), c.line);
+        EXPECT_EQ(ListAnalysisAtDX(BuiltTable(), {row}).lines.at(0), c.line);
     }
 }
 

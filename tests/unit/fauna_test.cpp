@@ -489,11 +489,10 @@ TEST(FaunaTest, SizedVariantsCoverTheirHexesAndGrowWithThem) {
 TEST(FaunaListTest, LabelsAndListKind) {
     const CatalogTable& t = BuiltTable();
     const Listing listing = ListFauna(t);
-    const std::vector<HeaderLabel> labels = {
-        {8, "Floura Fauna"}, {232, "Cost"},  {276, "Hexes"}, {344, "WT"}, {344, ""},
-        {394, "Stat"},       {394, "Total"}, {452, "Parts"}, {452, ""},
+    const std::vector<std::string> labels = {
+        "Floura Fauna", "Cost", "Hexes", "WT", "", "Stat", "Total", "Parts", "",
     };
-    ExpectLabels(listing, labels);
+    ExpectCaptions(listing, labels);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Fauna);
 }

@@ -51,12 +51,6 @@ double Chance(int32_t dx) {
     return good / 216.0;
 }
 
-std::string MagicItemSelection(int index, const CatalogTable& table) {
-    std::string name = table.MagicItem(index).Name;
-    name.resize(kPickTextLength, ' ');
-    return name;
-}
-
 // Puts the decimal separator back however a test ends.
 class DecimalSeparator {
 public:
@@ -76,15 +70,13 @@ protected:
 
     // The bench is built as the window builds it: clicks on list lines.
     void PickWeapon(const std::string& name) {
-        PickFromPane(table_, state_, ShownList::Weapons, Selection(ListWeapons(table_), name),
-                     false);
+        PickFromPane(table_, state_, PickOf(ListWeapons(table_), name), false);
     }
     void PickCreature(const std::string& text) {
-        PickFromPane(table_, state_, ShownList::Fauna, Selection(ListFauna(table_), text), false);
+        PickFromPane(table_, state_, PickOf(ListFauna(table_), text), false);
     }
     void PickItem(int index) {
-        PickFromPane(table_, state_, ShownList::MagicItems, MagicItemSelection(index, table_),
-                     false);
+        PickFromPane(table_, state_, {PickKind::MagicItem, {}, index, 0}, false);
     }
 
     MakingForecast Forecast(int32_t dx) { return ForecastMaking(table_, state_, dx); }

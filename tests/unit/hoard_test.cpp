@@ -59,15 +59,13 @@ TEST(Hoard, IsTheItemsRandomRollsOneAfterAnotherFromOneSeedListedAndSummed) {
         ASSERT_EQ(hoard.size(), c.items);
         EXPECT_EQ(random.seedings, hoard.empty() ? 0 : 1);
         EXPECT_EQ(CaptureWorkbench(table, state), bench);
-        const HoardList list = ListHoard(hoard);
-        const std::vector<std::string>& lines = list.listing.lines;
-        ASSERT_EQ(list.itemOfLine.size(), lines.size());
-        EXPECT_EQ(list.ItemAt(-1), std::nullopt);
-        EXPECT_EQ(list.ItemAt(static_cast<int32_t>(lines.size()) - 1), std::nullopt);  // the sum
+        const Listing list = ListHoard(hoard);
+        const std::vector<std::string>& lines = list.lines;
+        ASSERT_EQ(list.rows.size(), lines.size());
+        EXPECT_EQ(list.rows.back().pick.kind, PickKind::Nothing);  // the sum
         // Sorted by value, largest first, the sum stays under the items.
         if (!hoard.empty()) {
-            EXPECT_EQ(SortListing(list.listing, 1, SortOrder::Descending).listing.lines.back(),
-                      lines.back());
+            EXPECT_EQ(SortListing(list, 1, SortOrder::Descending).lines.back(), lines.back());
         }
         std::vector<std::string> shown(hoard.size());  // each item's enchantment column
         size_t items = 0;
@@ -100,7 +98,8 @@ TEST(Hoard, IsTheItemsRandomRollsOneAfterAnotherFromOneSeedListedAndSummed) {
                     EXPECT_EQ(GemAt(table, item.gem).Carats, GemAt(reference, item.gem).Carats);
                 }
             }
-            ASSERT_EQ(list.ItemAt(static_cast<int32_t>(n)), items - 1);
+            ASSERT_EQ(list.rows[n].pick.kind, PickKind::HoardItem);
+            ASSERT_EQ(list.rows[n].pick.index, static_cast<int32_t>(items - 1));
             shown[items - 1] += (shown[items - 1].empty() ? "" : " ") + Column(lines[n], 61, 62);
         }
         for (size_t i = 0; i < hoard.size(); ++i) {

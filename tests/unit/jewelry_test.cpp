@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/listing.h"
 #include "catalog/text_format.h"
 #include "tests/support/catalog_checks.h"
 #include "tests/support/text.h"
@@ -65,11 +66,10 @@ TEST(JewelryTest, ThirtyFiveDistinctPiecesInThirtySixPlaces) {
 
 TEST(JewelryListTest, LabelsAndListKind) {
     const Listing listing = ListJewelry(BuiltTable());
-    const std::vector<HeaderLabel> expected = {
-        {8, "Jewelry"}, {350, "Cost"}, {412, "WT"}, {464, ""}, {464, ""},
-        {536, ""},      {536, ""},     {582, ""},   {582, ""},
+    const std::vector<std::string> expected = {
+        "Jewelry", "Cost", "WT", "", "", "", "", "", "",
     };
-    ExpectLabels(listing, expected);
+    ExpectCaptions(listing, expected);
     EXPECT_TRUE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Jewelry);
 }
@@ -108,7 +108,11 @@ TEST(JewelryListTest, ExampleLines) {
 
 TEST(JewelryListTest, SharedLineNeverCutsALongName) {
     const std::string name(40, 'x');
-    const std::string line = PieceListLine(name, 12345678901234567.0, 1234567.5);
+    const Listing listing = ListJewelry(BuiltTable());
+    ListRow row = listing.rows.at(0);
+    row.cells = {Cell::Text(name), Cell::Figure(textfmt::General(12345678901234567.0)),
+                 Cell::Figure(textfmt::Fixed2(1234567.5, 4))};
+    const std::string line = FormatRow(*listing.form, row);
     EXPECT_EQ(line.substr(0, 40), name);
     EXPECT_NE(line.find("1.23456789012346E16"), std::string::npos);
     EXPECT_NE(line.find("1234567.50"), std::string::npos);

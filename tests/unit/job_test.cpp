@@ -152,12 +152,12 @@ TEST(JobRecord, CatalogStaysWithinItsBounds) {
 
 TEST_F(JobListTest, LabelsAndState) {
     // clang-format off
-    const std::vector<HeaderLabel> expected = {
-        {8, "Job"}, {226, "Prerequisite"}, {380, ""}, {398, ""},  {398, ""},
-        {400, "Pay"}, {400, ""},           {530, "risk"}, {530, ""},
+    const std::vector<std::string> expected = {
+        "Job", "Prerequisite", "", "",  "",
+        "Pay", "",           "risk", "",
     };
     // clang-format on
-    ExpectLabels(listing, expected);
+    ExpectCaptions(listing, expected);
     EXPECT_FALSE(listing.returnToTop);
     EXPECT_EQ(listing.shown, ShownList::Jobs);
 }

@@ -4,49 +4,48 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "catalog/equipment.h"
 #include "catalog/fauna.h"
+#include "catalog/gem.h"
+#include "catalog/jewelry.h"
 #include "catalog/job.h"
+#include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "tests/support/text.h"
 #include "workshop/analysis.h"
 #include "workshop/enchantment_list.h"
-#include "workshop/list_columns.h"
-#include "workshop/sort_value.h"
 
 namespace {
 
 constexpr SortOrder kUp = SortOrder::Ascending;
 constexpr SortOrder kDown = SortOrder::Descending;
-constexpr ColumnReading kPlain = ColumnReading::Plain;
-constexpr ColumnReading kDice = ColumnReading::Dice;
 
 using Lister = Listing (*)(const CatalogTable&);
 
-// A cost ending at column 34, under the "Cost" label at pixel 232.
-std::string Line(const std::string& name, const std::string& cost) {
-    return Padded(name, 28) + B(6 - static_cast<int>(cost.size())) + cost;
-}
+const ListForm kItemForm = {{{"Item", 0, 28, Align::Left, 0, {0, 3}},
+                             {"Cost", 28, 6, Align::Right, 1, {28, 3}},
+                             {"", 40, 20, Align::Left}},
+                            {}};
 
 // Text A to Z, figures largest first, no values last either way, ties and
-// note lines in place; a jewelry line with a blank name moves alone, a fauna
-// variant under its kind.
+// note rows in place; an entry with a blank name moves alone, a variant
+// under its kind.
 TEST(ListSort, OrdersEntriesByTextOrFigure) {
-    Listing listing;
-    listing.labels[0] = {8, "Item"};
-    listing.labels[1] = {232, "Cost"};
-    listing.lines = {Line("Bow", "12"),    B(40) + "a note",     Line("axe", "-"),
-                     Line("  Club", "12"), Line("dagger", "3"),  Line("Epee", ""),
-                     Line("flail", "ask"), Line("Glaive", "2.5")};
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {"Bow", "12"},   {"", ""},     {"axe", "-"},     {"  Club", "12"},
+        {"dagger", "3"}, {"Epee", ""}, {"flail", "ask"}, {"Glaive", "2.5"}};
+    const RowKind E = RowKind::Entry, N = RowKind::Note, T = RowKind::Title;
+    const std::vector<RowKind> notes = {E, N, E, E, E, E, E, E};
+    const std::vector<RowKind> blank = {E, E, E, E, E, E, E, E};
+    const std::vector<RowKind> kinds = {T, E, T, E, T, T, T, T};
     struct Case {
-        ShownList shown;
+        const std::vector<RowKind>* rows;
         int header;
         SortOrder order;
         std::vector<size_t> catalogLines;
@@ -54,79 +53,62 @@ TEST(ListSort, OrdersEntriesByTextOrFigure) {
     };
     // clang-format off
     const Case cases[] = {
-        {ShownList::None,    0, kUp,   {2, 0, 1, 3, 4, 5, 6, 7}, "sorted by Item, A to Z"},
-        {ShownList::None,    0, kDown, {7, 6, 5, 4, 3, 0, 1, 2}, "sorted by Item, Z to A"},
-        {ShownList::None,    1, kDown, {0, 1, 3, 4, 7, 6, 2, 5}, "sorted by Cost, largest first"},
-        {ShownList::None,    1, kUp,   {7, 4, 0, 1, 3, 6, 2, 5}, "sorted by Cost, smallest first"},
-        {ShownList::None,    1, SortOrder::Catalog, {0, 1, 2, 3, 4, 5, 6, 7}, ""},
-        {ShownList::None,    2, kUp,   {0, 1, 2, 3, 4, 5, 6, 7}, ""},  // no caption
-        {ShownList::Jewelry, 1, kDown, {0, 3, 4, 7, 6, 1, 2, 5}, "sorted by Cost, largest first"},
-        {ShownList::Fauna,   0, kDown, {7, 6, 5, 4, 0, 1, 2, 3}, "sorted by Item, Z to A"},
-        {ShownList::Fauna,   1, kDown, {0, 1, 2, 3, 4, 7, 6, 5}, "sorted by Cost, largest first"},
+        {&notes, 0, kUp,   {2, 0, 1, 3, 4, 5, 6, 7}, "sorted by Item, A to Z"},
+        {&notes, 0, kDown, {7, 6, 5, 4, 3, 0, 1, 2}, "sorted by Item, Z to A"},
+        {&notes, 1, kDown, {0, 1, 3, 4, 7, 6, 2, 5}, "sorted by Cost, largest first"},
+        {&notes, 1, kUp,   {7, 4, 0, 1, 3, 6, 2, 5}, "sorted by Cost, smallest first"},
+        {&notes, 1, SortOrder::Catalog, {0, 1, 2, 3, 4, 5, 6, 7}, ""},
+        {&notes, 2, kUp,   {0, 1, 2, 3, 4, 5, 6, 7}, ""},  // no caption
+        {&blank, 1, kDown, {0, 3, 4, 7, 6, 1, 2, 5}, "sorted by Cost, largest first"},
+        {&kinds, 0, kDown, {7, 6, 5, 4, 0, 1, 2, 3}, "sorted by Item, Z to A"},
+        {&kinds, 1, kDown, {0, 1, 2, 3, 4, 7, 6, 5}, "sorted by Cost, largest first"},
     };
     // clang-format on
     for (const Case& c : cases) {
-        listing.shown = c.shown;
+        Listing listing(&kItemForm);
+        for (size_t i = 0; i < entries.size(); ++i) {
+            listing.Add({Cell::Text(entries[i].first), Cell::Figure(entries[i].second)},
+                        (*c.rows)[i]);
+        }
+        listing.Format();
         const SortedListing sorted = SortListing(listing, c.header, c.order);
         EXPECT_EQ(sorted.catalogLine, c.catalogLines) << c.state;
         EXPECT_EQ(sorted.state, c.state);
         for (size_t i = 0; i < c.catalogLines.size(); ++i) {
-            EXPECT_EQ(sorted.listing.lines.at(i), listing.lines[c.catalogLines[i]]);
+            EXPECT_EQ(sorted.lines.at(i), listing.lines[c.catalogLines[i]]);
         }
     }
 }
 
-// The text under a header on real lines: stacked labels, figures starting
-// left of their label's edge, the headers read in their own way.
-TEST(ListSort, ReadsTheValueUnderEachHeader) {
+// A figure cell sorts by the value it shows: numbers in the lists' forms
+// and the user's decimal separator, money; anything else is a text.
+TEST(ListSort, FigureCellsSortByTheValueShown) {
     struct Case {
-        Lister list;
-        std::string line;
-        int header;
-        std::string value;
+        std::string text;
+        KeyKind key;
+        double figure;
     };
     // clang-format off
     const Case cases[] = {
-        {ListScrolls, "staff,S", 1, "300"},       {ListScrolls, "staff,S", 2, "0.12"},
-        {ListSpellBooks, "staff ", 1, "160"},     {ListWeapons, "dagger", 1, "1-1"},
-        {ListFauna, " black human", 3, "70.00"},  {ListFauna, " black human", 6, "32"},
-        {ListJobs, "farmhand", 5, "$ 4"},         {ListJobs, "fisherman", 1, "boating"},
-        {ListEnchantments, "Charm (+2)", 1, "100000"},
-        {ListEnchantments, "Weakness ST", 7, "430"},  // not the notes after it
-        {Analyze, "Magic Fist spell", 8, "166.666666666667"},
+        {"-0.5", KeyKind::Figure, -0.5}, {"1E20", KeyKind::Figure, 1e20}, {"$ 4", KeyKind::Figure, 4},
+        {"8 x showy", KeyKind::Text, 0}, {"1-1", KeyKind::Text, 0},      {"nan", KeyKind::Text, 0},
+        {"-", KeyKind::None, 0},         {"  ", KeyKind::None, 0},        {"0", KeyKind::Figure, 0},
     };
     // clang-format on
     for (const Case& c : cases) {
-        const Listing listing = c.list(BuiltTable());
-        const auto line =
-            std::find_if(listing.lines.begin(), listing.lines.end(),
-                         [&](const std::string& l) { return l.rfind(c.line, 0) == 0; });
-        const auto column = HeaderColumn(listing, c.header);
-        ASSERT_TRUE(column && line != listing.lines.end()) << c.line;
-        EXPECT_EQ(ColumnText(*line, *column), c.value) << c.line;
+        const Cell cell = Cell::Figure(c.text);
+        EXPECT_EQ(cell.key, c.key) << c.text;
+        if (c.key == KeyKind::Figure) {
+            EXPECT_EQ(cell.figure, c.figure) << c.text;
+        }
     }
-}
-
-// Figures in the lists' forms and the user's decimal separator, money, and
-// dice by their mean roll; anything else is a text.
-TEST(ListSort, ReadsFiguresMoneyAndDice) {
-    struct Case {
-        std::string value;
-        ColumnReading reading;
-        std::optional<double> figure;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"-0.5", kPlain, -0.5}, {"1E20", kPlain, 1e20}, {"$ 4", kPlain, 4},    {"8 x showy", kPlain, {}},
-        {"1-1", kPlain, {}},    {"nan", kPlain, {}},    {"2+1", kDice, 8},     {"1-1", kDice, 2.5},
-        {"3", kDice, 10.5},     {"+2", kDice, 2},       {"2x", kDice, {}},
-    };
-    // clang-format on
-    for (const Case& c : cases) EXPECT_EQ(ReadFigure(c.value, c.reading), c.figure) << c.value;
     textfmt::SetDecimalSeparator(',');
-    EXPECT_EQ(ReadFigure("0,42", kPlain), 0.42);
+    EXPECT_EQ(Cell::Figure("0,42").figure, 0.42);
     textfmt::SetDecimalSeparator('.');
-    EXPECT_TRUE(IsNoValue("-") && IsNoValue("") && !IsNoValue("0"));
+    // Weapon damage by its mean roll.
+    const Listing weapons = ListWeapons(BuiltTable());
+    EXPECT_EQ(weapons.rows.at(0).cells.at(1).text, "1-1");
+    EXPECT_EQ(weapons.rows.at(0).cells.at(1).figure, 2.5);
 }
 
 // Text first A to Z, figures first largest first, the second press
@@ -148,20 +130,75 @@ TEST(ListSort, PressesCycleThroughTheOrders) {
     EXPECT_EQ(ColumnHeaders(ListJobs(BuiltTable())), (std::vector<int>{0, 1, 5, 7}));
 }
 
-// The analysis by profit per week, largest or smallest first, equal profits
-// in catalog order.
-TEST(ListSort, RanksTheAnalysisByProfitPerWeek) {
-    const Listing analysis = Analyze(BuiltTable());
-    const ColumnSpan column = *HeaderColumn(analysis, 7);
-    for (SortOrder order : {kDown, kUp}) {
-        const SortedListing sorted = SortListing(analysis, 8, order);
-        std::vector<std::pair<double, size_t>> ranked;  // the profit, largest first negated
-        for (size_t i = 0; i < sorted.catalogLine.size(); ++i) {
-            const double profit =
-                ReadFigure(ColumnText(sorted.listing.lines[i], column), kPlain).value();
-            ranked.emplace_back(order == kDown ? -profit : profit, sorted.catalogLine[i]);
+// Whether cell a may stand before cell b: figures, then texts, then no
+// values; figures in the order asked, texts A to Z on a first press.
+bool InOrder(const Cell& a, const Cell& b, bool figuresDown, bool textsUp) {
+    const auto rank = [](const Cell& c) {
+        return static_cast<int>(c.key == KeyKind::None ? 3 : c.key == KeyKind::Text ? 2 : 1);
+    };
+    if (rank(a) != rank(b)) return rank(a) < rank(b);
+    if (a.key == KeyKind::Figure) return figuresDown ? a.figure >= b.figure : a.figure <= b.figure;
+    if (a.key != KeyKind::Text) return true;
+    std::string x = a.text, y = b.text;
+    for (std::string* t : {&x, &y}) {
+        t->erase(0, t->find_first_not_of(' '));
+        std::transform(t->begin(), t->end(), t->begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
+    }
+    return textsUp ? x <= y : x >= y;
+}
+
+// Every column of every list, both ways: the entries stand in the order of
+// their cells' keys within their kind, each note right under its entry.
+TEST(ListSort, EveryColumnOfEveryListSortsByItsKeys) {
+    const Lister lists[] = {ListWeapons, ListEquipment,    ListScrolls, ListSpellBooks,
+                            ListPotions, ListGems,         ListJewelry, ListFauna,
+                            ListJobs,    ListEnchantments, Analyze};
+    for (Lister list : lists) {
+        const Listing listing = list(BuiltTable());
+        for (int header : ColumnHeaders(listing)) {
+            const ListSort first = PressHeader(listing, {}, header);
+            size_t column = 0;
+            while (listing.form->columns[column].label != header) ++column;
+            for (SortOrder order : {kDown, kUp}) {
+                const SortedListing sorted = SortListing(listing, header, order);
+                const std::vector<size_t>& at = sorted.catalogLine;
+                ASSERT_EQ(at.size(), listing.rows.size());
+                std::vector<size_t> rows(at.size());
+                for (size_t i = 0; i < rows.size(); ++i) rows[i] = i;
+                EXPECT_TRUE(std::is_permutation(at.begin(), at.end(), rows.begin()));
+                const ListRow* previous = nullptr;
+                size_t previousAt = 0;
+                for (size_t i = 0; i < at.size(); ++i) {
+                    const ListRow& row = listing.rows[at[i]];
+                    SCOPED_TRACE(listing.lines[at[i]]);
+                    if (row.kind == RowKind::Note) {
+                        EXPECT_EQ(at[i - 1] + 1, at[i]);
+                        continue;
+                    }
+                    if (row.kind == RowKind::Title) {
+                        previous = nullptr;
+                        continue;
+                    }
+                    const Cell blank;
+                    const Cell& cell = column < row.cells.size() ? row.cells[column] : blank;
+                    if (previous != nullptr) {
+                        const Cell& before =
+                            column < previous->cells.size() ? previous->cells[column] : blank;
+                        const bool figures = first.order == kDown;
+                        Cell a = before, b = cell;
+                        if (!figures && a.key == KeyKind::Figure) a.key = KeyKind::Text;
+                        if (!figures && b.key == KeyKind::Figure) b.key = KeyKind::Text;
+                        EXPECT_TRUE(InOrder(a, b, order == kDown, order == first.order));
+                        if (InOrder(b, a, order == kDown, order == first.order)) {
+                            EXPECT_LT(previousAt, at[i]);  // ties keep catalog order
+                        }
+                    }
+                    previous = &row;
+                    previousAt = at[i];
+                }
+            }
         }
-        EXPECT_TRUE(std::is_sorted(ranked.begin(), ranked.end()));
     }
 }
 

@@ -24,7 +24,7 @@ TEST(MadeItems, OneLinePerItemInMakingOrderEachPickingItsOwn) {
     MadeItems made;
     EXPECT_EQ(made.List().lines, std::vector<std::string>{
                                      Padded("No item has been made and named in this run.", 123)});
-    EXPECT_EQ(made.AtLine(0), nullptr);
+    EXPECT_EQ(made.At(made.List().rows.at(0).pick), nullptr);
 
     made.Add(Made("Glimmer", "dirk (dagger)", 3250, 9.5));
     made.Add(Made(std::string(40, 'n'), std::string(45, 'b'), 123456.785, 1000));
@@ -37,10 +37,9 @@ TEST(MadeItems, OneLinePerItemInMakingOrderEachPickingItsOwn) {
                123),
     };
     EXPECT_EQ(listing.lines, expected);
-    EXPECT_EQ(made.AtLine(0)->name, "Glimmer");
-    EXPECT_EQ(made.AtLine(1), &made.Items()[1]);
-    EXPECT_EQ(made.AtLine(2), nullptr);
-    EXPECT_EQ(made.AtLine(-1), nullptr);
+    EXPECT_EQ(made.At(listing.rows.at(0).pick)->name, "Glimmer");
+    EXPECT_EQ(made.At(listing.rows.at(1).pick), &made.Items()[1]);
+    EXPECT_EQ(made.At({PickKind::MadeItem, {}, 2, 0}), nullptr);
 }
 
 TEST(MadeItems, TotalsAreTheReportsMoneyPerHexAndWeeksWithTheBaseItems) {

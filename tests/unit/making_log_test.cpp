@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalog/base_item_sources.h"
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "dice/random_source.h"
@@ -38,7 +39,7 @@ TEST(MakingLog, AnItemJoinsOnceNamedAndMadeInEitherOrder) {
         char name = 'A';
         for (const char step : steps) {
             if (step == 'M') {
-                SetBaseItem(state, WeaponBase(table.Weapon(++makes)));
+                SetBaseItem(state, BaseItemOf(table, {BaseSource::Weapon, ++makes}));
                 Rectify_Magic_Item_list(table, state, blur);
                 MakeItem(table, state, log);
             } else if (step == 'E') {
@@ -46,7 +47,7 @@ TEST(MakingLog, AnItemJoinsOnceNamedAndMadeInEitherOrder) {
                 }
                 totals[makes] = MakingTotalsOf(state);
             } else if (step == 'P') {
-                SetBaseItem(state, WeaponBase(table.Weapon(9)));
+                SetBaseItem(state, BaseItemOf(table, {BaseSource::Weapon, 9}));
             } else {
                 const bool made = !state.Making;
                 const auto asMade = WithItemName(std::string(1, name), state.MadeReport);
@@ -60,7 +61,9 @@ TEST(MakingLog, AnItemJoinsOnceNamedAndMadeInEitherOrder) {
         for (size_t k = 0; k < items.size(); ++k) {
             const int make = joined[2 * k + 1] - '0';
             EXPECT_EQ(items[k].name, joined.substr(2 * k, 1)) << steps;
-            EXPECT_EQ(items[k].plan.BaseItemName, WeaponBase(table.Weapon(make)).name) << steps;
+            EXPECT_EQ(items[k].plan.BaseItemName,
+                      BaseItemOf(table, {BaseSource::Weapon, make}).name)
+                << steps;
             EXPECT_EQ(items[k].money, totals[make].money) << steps;
             EXPECT_EQ(items[k].weeks, totals[make].weeks) << steps;
         }

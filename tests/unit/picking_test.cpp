@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/base_item_sources.h"
 #include "catalog/carpet.h"
 #include "catalog/catalog_table.h"
 #include "catalog/equipment.h"
@@ -20,7 +21,7 @@
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
 #include "workshop/combination_rules.h"
-#include "workshop/pick_place.h"
+#include "workshop/enchantment_list.h"
 #include "workshop/workshop_state.h"
 
 namespace {
@@ -48,6 +49,8 @@ Listing ListOf(const CatalogTable& table, ShownList shown) {
             return ListFauna(table);
         case ShownList::Jobs:
             return ListJobs(table);
+        case ShownList::MagicItems:
+            return ListEnchantments(table);
         default:
             return Listing();
     }
@@ -61,6 +64,19 @@ std::string MagicItemSelection(const std::string& name) {
 
 const std::string kBlankSelection(kPickTextLength, ' ');
 
+// The first 28 characters of the line that starts with text and a blank, as
+// a click anywhere on that line selects them.
+std::string Selection(const Listing& listing, const std::string& text) {
+    for (const std::string& line : listing.lines) {
+        if (line.compare(0, text.size(), text) == 0 && line.size() > text.size() &&
+            line[text.size()] == ' ') {
+            return line.substr(0, kPickTextLength);
+        }
+    }
+    ADD_FAILURE() << "no line starts with '" << text << "'";
+    return {};
+}
+
 TEST(PickLineStart, StartOfTheLineHoldingTheCaret) {
     struct Case {
         int32_t caret;
@@ -72,31 +88,6 @@ TEST(PickLineStart, StartOfTheLineHoldingTheCaret) {
         {374, 250}, {375, 375}, {12499, 12375}, {-3, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(PickLineStart(c.caret), c.start) << c.caret;
-}
-
-// What a press selects, worked out on a list's lines: the line's first 28
-// characters where every line is 123 long, elsewhere wherever the 125-stride
-// start and the line breaks (two positions each) put them.
-TEST(PickSelectionAt, SelectsWhatThePaneWould) {
-    const std::string b(123, 'b'), c(123, 'c'), x(124, 'x');
-    struct Case {
-        std::vector<std::string> lines;
-        LinePlace pressed, start;
-        std::string text;
-    };
-    const Case cases[] = {
-        {{b, c}, {1, 40}, {1, 0}, c.substr(0, 28)},
-        {{"short", b, c}, {1, 3}, {0, 0}, "short\r\n" + b.substr(0, 21)},
-        {{"short", b, c}, {2, 0}, {1, 118}, b.substr(0, 5) + "\r\n" + c.substr(0, 21)},
-        {{x, b}, {1, 0}, {0, 124}, "\r\n" + b.substr(0, 26)},  // from inside a line break
-        {{"short"}, {0, 3}, {0, 0}, "short"},                  // to the text's end
-    };
-    for (const Case& k : cases) {
-        const PickSelection pick = PickSelectionAt(k.lines, k.pressed);
-        EXPECT_EQ(pick.start.line, k.start.line) << k.text;
-        EXPECT_EQ(pick.start.column, k.start.column) << k.text;
-        EXPECT_EQ(pick.text, k.text);
-    }
 }
 
 class PickingTest : public ::testing::Test {
@@ -116,8 +107,29 @@ protected:
         state_.HexCount = 5;
     }
 
+    // The pick of the row of the list on show whose line starts with the
+    // selected characters; nothing when no line does.
+    RowPick RowFor(ShownList shown, const std::string& selected) {
+        const Listing listing = ListOf(table_, shown);
+        for (size_t i = 0; i < listing.lines.size(); ++i) {
+            if (listing.lines[i].compare(0, kPickTextLength, selected) == 0) {
+                return listing.rows[i].pick;
+            }
+        }
+        return {};
+    }
+
+    // A click whose selection is `selected`: a base item is set, a magic
+    // item's index returned (and left off the bench); -1 otherwise.
     int32_t Pick(ShownList shown, const std::string& selected) {
-        return PickEntry(table_, state_, shown, selected);
+        const RowPick pick = RowFor(shown, selected);
+        if (pick.kind == PickKind::MagicItem) return pick.index;
+        PickFromPane(table_, state_, pick, false);
+        return -1;
+    }
+
+    void PickLine(ShownList shown, const std::string& selected, bool right) {
+        PickFromPane(table_, state_, RowFor(shown, selected), right);
     }
 
     void ExpectBase(const std::string& name, double price, double weeks, int32_t hexes,
@@ -209,9 +221,9 @@ TEST_F(PickingTest, ALineIsPickedOnlyFromTheListOnShow) {
     // A slot's line in the making report starts like its enchantment line,
     // yet clicking it takes nothing off.
     Reset();
-    PickFromPane(table_, state_, ShownList::MagicItems, MagicItemSelection("Blur"), false);
-    PickFromPane(table_, state_, ShownList::None, MagicItemSelection("Blur"), false);
-    PickFromPane(table_, state_, ShownList::None, MagicItemSelection("Blur"), true);
+    PickLine(ShownList::MagicItems, MagicItemSelection("Blur"), false);
+    PickLine(ShownList::None, MagicItemSelection("Blur"), false);
+    PickLine(ShownList::None, MagicItemSelection("Blur"), true);
     EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Blur", "", "", "", ""}));
 
     // The same 28 characters give the potion from the potion list and the
@@ -242,7 +254,7 @@ TEST_F(PickingTest, BlankLinesPickNothingInAnyList) {
     Rectify_Magic_Item_list(table_, state_, 2);  // Blur
     for (ShownList shown : lists) {
         for (bool right : {false, true}) {
-            PickFromPane(table_, state_, shown, kBlankSelection, right);
+            PickLine(shown, kBlankSelection, right);
             ExpectBaseUntouched("blank line");
             EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Blur", "", "", "", ""}));
         }
@@ -269,8 +281,8 @@ TEST_F(PickingTest, MagicItemsGoToTheCombinationRules) {
     const std::string blur = MagicItemSelection("Blur");
     const std::string light = MagicItemSelection("Light");
     EXPECT_EQ(Pick(ShownList::MagicItems, blur), 2);
-    EXPECT_EQ(SlotNames()[0], "");  // PickEntry alone leaves the slots
-    ExpectBaseUntouched("PickEntry of a magic item");
+    EXPECT_EQ(SlotNames()[0], "");
+    ExpectBaseUntouched("the pick of a magic item");
 
     struct Step {
         const std::string* line;
@@ -285,7 +297,7 @@ TEST_F(PickingTest, MagicItemsGoToTheCombinationRules) {
         {&light, false, {"Blur", "", "", "", ""}},
     };
     for (const Step& s : steps) {
-        PickFromPane(table_, state_, ShownList::MagicItems, *s.line, s.right);
+        PickLine(ShownList::MagicItems, *s.line, s.right);
         EXPECT_EQ(SlotNames(), s.slots) << *s.line << (s.right ? " right" : " left");
     }
     ExpectBaseUntouched("magic items leave the base");
@@ -293,20 +305,19 @@ TEST_F(PickingTest, MagicItemsGoToTheCombinationRules) {
 
     // Graded: the right button steps down.
     const std::string plus = MagicItemSelection("Weapon/Armor +");
-    PickFromPane(table_, state_, ShownList::MagicItems, plus, false);
-    PickFromPane(table_, state_, ShownList::MagicItems, plus, false);
-    PickFromPane(table_, state_, ShownList::MagicItems, plus, false);
-    PickFromPane(table_, state_, ShownList::MagicItems, plus, true);
+    PickLine(ShownList::MagicItems, plus, false);
+    PickLine(ShownList::MagicItems, plus, false);
+    PickLine(ShownList::MagicItems, plus, false);
+    PickLine(ShownList::MagicItems, plus, true);
     EXPECT_EQ(table_.Slot(2).Name, "Weapon/Armor +");
     EXPECT_EQ(table_.Slot(2).Level, 2);
     EXPECT_EQ(table_.Slot(2).Price, 2000);
 }
 
 TEST_F(PickingTest, BaseItemPicksLeaveTheSlots) {
-    PickFromPane(table_, state_, ShownList::MagicItems, MagicItemSelection("Blur"), false);
+    PickLine(ShownList::MagicItems, MagicItemSelection("Blur"), false);
     for (bool right : {false, true}) {
-        PickFromPane(table_, state_, ShownList::Weapons, Selection(ListWeapons(table_), "dagger"),
-                     right);
+        PickLine(ShownList::Weapons, Selection(ListWeapons(table_), "dagger"), right);
         EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Blur", "", "", "", ""}));
         EXPECT_EQ(state_.BaseItemName, "dagger");
     }
@@ -320,8 +331,7 @@ TEST_F(PickingTest, PickingAUnicornRerunsTheRules) {
     ASSERT_EQ(table_.Slot(1).Name, "Unicorn Horn");
     ASSERT_EQ(table_.Slot(2).AdjustedPrice, 6000);
 
-    PickFromPane(table_, state_, ShownList::Fauna, Selection(ListFauna(table_), " unicorn horse"),
-                 false);
+    PickLine(ShownList::Fauna, Selection(ListFauna(table_), " unicorn horse"), false);
     EXPECT_EQ(state_.BaseItemName, "unicorn horn");
     EXPECT_EQ(state_.BaseItemPrice, 6500);
     EXPECT_EQ(state_.BaseItemWeeks, 0);
@@ -400,6 +410,40 @@ TEST_F(PickingTest, CaretArithmeticOnTheWeaponList) {
         const int32_t start = PickLineStart(c.caret);
         Pick(ShownList::Weapons, pane.substr(static_cast<size_t>(start), kPickTextLength));
         EXPECT_EQ(state_.BaseItemName, c.base) << c.caret;
+    }
+}
+
+// Every line of every catalog list picks what the pane's arithmetic picks
+// there: the 28 positions from the start of the caret's 125-position line
+// (line breaks counted as two), compared with each entry of the list on
+// show, the last one whose text, filled out with blanks, they are.
+TEST_F(PickingTest, EveryRowPicksWhatItsLinePicks) {
+    for (ShownList shown :
+         {ShownList::Weapons, ShownList::Equipment, ShownList::Scrolls, ShownList::SpellBooks,
+          ShownList::Potions, ShownList::Gems, ShownList::Jewelry, ShownList::Carpets,
+          ShownList::Fauna, ShownList::Jobs, ShownList::MagicItems}) {
+        const Listing listing = ListOf(table_, shown);
+        const std::vector<PickCandidate> candidates = PickCandidates(table_, shown);
+        std::string pane;
+        for (const std::string& line : listing.lines) pane += line + "\r\n";
+        ASSERT_EQ(listing.rows.size(), listing.lines.size());
+        for (size_t i = 0; i < listing.lines.size(); ++i) {
+            const int32_t press = static_cast<int32_t>(125 * i + i % 123);
+            const std::string selected =
+                pane.substr(static_cast<size_t>(PickLineStart(press)), kPickTextLength);
+            RowPick expected;
+            for (const PickCandidate& c : candidates) {
+                if (c.text.find_first_not_of(' ') != std::string::npos &&
+                    c.text.size() <= selected.size() && selected.rfind(c.text, 0) == 0 &&
+                    selected.find_first_not_of(' ', c.text.size()) == std::string::npos) {
+                    expected = c.pick;
+                }
+            }
+            const RowPick& pick = listing.rows[i].pick;
+            EXPECT_TRUE(pick.kind == expected.kind && pick.source == expected.source &&
+                        pick.index == expected.index && pick.variant == expected.variant)
+                << listing.lines[i];
+        }
     }
 }
 

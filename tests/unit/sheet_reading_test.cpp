@@ -60,11 +60,12 @@ public:
             const size_t n = random_.Below(2) == 0 ? 0 : static_cast<size_t>(random_.Below(11));
             const std::vector<std::string>& lines = lists[n].lines;
             if (n != 0 || random_.Below(2) == 0) {
-                line_ =
-                    lines[static_cast<size_t>(random_.Below(static_cast<int32_t>(lines.size())))];
-                line_.resize(kPickTextLength, ' ');
+                pick_ = lists[n]
+                            .rows[static_cast<size_t>(
+                                random_.Below(static_cast<int32_t>(lines.size())))]
+                            .pick;
             }
-            PickFromPane(table_, state_, lists[n].shown, line_, random_.Below(4) == 0);
+            PickFromPane(table_, state_, pick_, random_.Below(4) == 0);
         }
     }
 
@@ -72,7 +73,7 @@ private:
     CatalogTable& table_;
     WorkshopState& state_;
     SeededRandom random_;
-    std::string line_ = std::string(kPickTextLength, ' ');  // the last line picked
+    RowPick pick_;  // the last line's pick
 };
 
 // The program writes its figures with this separator while it lives.
@@ -137,7 +138,7 @@ TEST(SheetReading, ReadsWhatACopyCanBecomeAndRefusesAnythingElse) {
     CatalogTable table;
     table.Build();
     WorkshopState state;
-    SetBaseItem(state, WeaponBase(table.Weapon(1)));
+    SetBaseItem(state, BaseItemOf(table, {BaseSource::Weapon, 1}));
     for (const char* name : {"Blur", "Weakness ST", "Weakness ST", "Light", "Magic Fist rod(1D-2)",
                              "Magic Fist rod(1D-2)", "Trip"}) {
         for (int32_t i = 0; i < kMagicItemCount; ++i) {

@@ -77,10 +77,9 @@ TEST_F(WeaponListTest, CountsAndWidth) {
 }
 
 TEST_F(WeaponListTest, Labels) {
-    const std::vector<HeaderLabel> expected = {{8, "Weapon"}, {222, "damage"}, {284, "ST"},
-                                               {348, "Cost"}, {348, ""},       {402, "WT"},
-                                               {402, ""},     {468, "Notes"},  {468, ""}};
-    ExpectLabels(listing_, expected);
+    const std::vector<std::string> expected = {"Weapon", "damage", "ST",    "Cost", "",
+                                               "WT",     "",       "Notes", ""};
+    ExpectCaptions(listing_, expected);
 }
 
 TEST_F(WeaponListTest, TellingLines) {
