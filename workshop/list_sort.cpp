@@ -117,15 +117,28 @@ int CompareText(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool Before(const SortKey& a, const SortKey& b, SortOrder order) {
+// The order the figures go in, and the texts: in a figure column the texts
+// go A to Z when the figures go largest first (the first press), as in a
+// text column, and Z to A on the second press.
+struct Orders {
+    SortOrder figures;
+    SortOrder texts;
+};
+
+Orders OrdersOf(SortOrder order, bool figures) {
+    if (!figures) return {order, order};
+    return {order, order == SortOrder::Descending ? SortOrder::Ascending : SortOrder::Descending};
+}
+
+bool Before(const SortKey& a, const SortKey& b, Orders orders) {
     if (a.rank != b.rank) return a.rank < b.rank;
-    const bool descending = order == SortOrder::Descending;
     switch (a.rank) {
         case Rank::Figure:
-            return descending ? a.figure > b.figure : a.figure < b.figure;
+            return orders.figures == SortOrder::Descending ? a.figure > b.figure
+                                                           : a.figure < b.figure;
         case Rank::Text: {
             const int c = CompareText(a.text, b.text);
-            return descending ? c > 0 : c < 0;
+            return orders.texts == SortOrder::Descending ? c > 0 : c < 0;
         }
         case Rank::NoValue:
             break;
@@ -193,13 +206,14 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     for (LineRun& run : runs) run.key = KeyOf(run.value, *column, figures);
     std::vector<Group> groups = GroupRuns(std::move(runs));
 
-    const auto before = [order](const LineRun& a, const LineRun& b) {
-        return Before(a.key, b.key, order);
+    const Orders orders = OrdersOf(order, figures);
+    const auto before = [orders](const LineRun& a, const LineRun& b) {
+        return Before(a.key, b.key, orders);
     };
     for (Group& group : groups)
         std::stable_sort(group.entries.begin(), group.entries.end(), before);
-    std::stable_sort(groups.begin(), groups.end(), [order](const Group& a, const Group& b) {
-        return Before(GroupKey(a), GroupKey(b), order);
+    std::stable_sort(groups.begin(), groups.end(), [orders](const Group& a, const Group& b) {
+        return Before(GroupKey(a), GroupKey(b), orders);
     });
 
     SortedListing sorted;

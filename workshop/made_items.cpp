@@ -47,8 +47,8 @@ Listing MadeItems::List() const {
     Listing listing;
     listing.labels = {{{LabelLeft(0), "Item"},
                        {LabelLeft(kNameWidth), "Base item"},
-                       {LabelLeft(kMoneyEnd - 4), "cost"},
-                       {LabelLeft(kMoneyEnd + kWeeksWidth - 5), "weeks"},
+                       {LabelLeft(kMoneyEnd - 11), "Making cost"},
+                       {LabelLeft(kMoneyEnd + kWeeksWidth - 5), "Weeks"},
                        {LabelLeft(kMoneyEnd + kWeeksWidth), ""},
                        {LabelLeft(kMoneyEnd + kWeeksWidth), ""},
                        {LabelLeft(kMoneyEnd + kWeeksWidth), ""},

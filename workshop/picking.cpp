@@ -168,13 +168,15 @@ int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
     return picked;
 }
 
-void PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
-                  const std::string& selected, bool rightButton) {
+PickOutcome PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
+                         const std::string& selected, bool rightButton) {
     const int32_t picked = PickEntry(table, state, shown, selected);
-    if (picked < 0 || picked >= kMagicItemCount) return;
+    if (picked < 0 || picked >= kMagicItemCount) return PickOutcome::Picked;
+    const bool full = SlotsTakenAgainst(table, picked);
     if (rightButton) {
         UnRectify_Magic_Item_list(table, state, picked);
     } else {
         Rectify_Magic_Item_list(table, state, picked);
     }
+    return full ? PickOutcome::SlotsFull : PickOutcome::Picked;
 }

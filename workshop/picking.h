@@ -25,8 +25,12 @@ int32_t PickLineStart(int32_t caret);
 int32_t PickEntry(CatalogTable& table, WorkshopState& state, ShownList shown,
                   const std::string& selected);
 
+// What a pick came to: whatever the rules made of it, or nothing at all
+// because a sixth enchantment finds every slot taken.
+enum class PickOutcome { Picked, SlotsFull };
+
 // The whole pick of a click: PickEntry, then for a magic item the combination
 // rules (take off or step down with the right button, put on or step up
 // otherwise). The caller rebuilds the item sheet afterwards.
-void PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
-                  const std::string& selected, bool rightButton);
+PickOutcome PickFromPane(CatalogTable& table, WorkshopState& state, ShownList shown,
+                         const std::string& selected, bool rightButton);

@@ -35,16 +35,16 @@ std::string Line(const std::string& name, const std::string& cost) {
     return Padded(name, 28) + B(6 - static_cast<int>(cost.size())) + cost;
 }
 
-// Text A to Z, figures largest first, no values last either way, ties and
-// note lines in place; a jewelry line with a blank name moves alone, a fauna
-// variant under its kind.
+// Text A to Z, figures largest first and texts among them A to Z, no values
+// last either way, ties and note lines in place; a jewelry line with a blank
+// name moves alone, a fauna variant under its kind.
 TEST(ListSort, OrdersEntriesByTextOrFigure) {
     Listing listing;
     listing.labels[0] = {8, "Item"};
     listing.labels[1] = {232, "Cost"};
     listing.lines = {Line("Bow", "12"),    B(40) + "a note",     Line("axe", "-"),
                      Line("  Club", "12"), Line("dagger", "3"),  Line("Epee", ""),
-                     Line("flail", "ask"), Line("Glaive", "2.5")};
+                     Line("flail", "ask"), Line("Glaive", "2.5"), Line("hammer", "Bid")};
     struct Case {
         ShownList shown;
         int header;
@@ -54,15 +54,15 @@ TEST(ListSort, OrdersEntriesByTextOrFigure) {
     };
     // clang-format off
     const Case cases[] = {
-        {ShownList::None,    0, kUp,   {2, 0, 1, 3, 4, 5, 6, 7}, "sorted by Item, A to Z"},
-        {ShownList::None,    0, kDown, {7, 6, 5, 4, 3, 0, 1, 2}, "sorted by Item, Z to A"},
-        {ShownList::None,    1, kDown, {0, 1, 3, 4, 7, 6, 2, 5}, "sorted by Cost, largest first"},
-        {ShownList::None,    1, kUp,   {7, 4, 0, 1, 3, 6, 2, 5}, "sorted by Cost, smallest first"},
-        {ShownList::None,    1, SortOrder::Catalog, {0, 1, 2, 3, 4, 5, 6, 7}, ""},
-        {ShownList::None,    2, kUp,   {0, 1, 2, 3, 4, 5, 6, 7}, ""},  // no caption
-        {ShownList::Jewelry, 1, kDown, {0, 3, 4, 7, 6, 1, 2, 5}, "sorted by Cost, largest first"},
-        {ShownList::Fauna,   0, kDown, {7, 6, 5, 4, 0, 1, 2, 3}, "sorted by Item, Z to A"},
-        {ShownList::Fauna,   1, kDown, {0, 1, 2, 3, 4, 7, 6, 5}, "sorted by Cost, largest first"},
+        {ShownList::None,    0, kUp,   {2, 0, 1, 3, 4, 5, 6, 7, 8}, "sorted by Item, A to Z"},
+        {ShownList::None,    0, kDown, {8, 7, 6, 5, 4, 3, 0, 1, 2}, "sorted by Item, Z to A"},
+        {ShownList::None,    1, kDown, {0, 1, 3, 4, 7, 6, 8, 2, 5}, "sorted by Cost, largest first"},
+        {ShownList::None,    1, kUp,   {7, 4, 0, 1, 3, 8, 6, 2, 5}, "sorted by Cost, smallest first"},
+        {ShownList::None,    1, SortOrder::Catalog, {0, 1, 2, 3, 4, 5, 6, 7, 8}, ""},
+        {ShownList::None,    2, kUp,   {0, 1, 2, 3, 4, 5, 6, 7, 8}, ""},  // no caption
+        {ShownList::Jewelry, 1, kDown, {0, 3, 4, 7, 1, 6, 8, 2, 5}, "sorted by Cost, largest first"},
+        {ShownList::Fauna,   0, kDown, {8, 7, 6, 5, 4, 0, 1, 2, 3}, "sorted by Item, Z to A"},
+        {ShownList::Fauna,   1, kDown, {0, 1, 2, 3, 4, 7, 6, 8, 5}, "sorted by Cost, largest first"},
     };
     // clang-format on
     for (const Case& c : cases) {
