@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -28,6 +27,7 @@
 
 class HoardField;
 class PaneMessage;
+class PaneStrip;
 
 // The program's one window. It owns the controls, made from one table of
 // them, and the catalog table, and wires every event to its handler; the
@@ -96,9 +96,6 @@ public:
     // found, for Enter to pick. None of it picks or changes the workbench.
     void OpenFind();
     void FindNext(bool forward);
-    // Closes the field; with restoreFocus (Esc) the focus goes back to where
-    // it was before Ctrl+F, else it leaves the field for the pane.
-    void CloseFind(bool restoreFocus);
     // What the find field shows: whether it is open, its text, the number
     // of the place the caret is on (from 1; 0 when on none) and the places.
     struct FindStatus {
@@ -122,7 +119,6 @@ public:
     // line (or its note lines) puts the item on the bench as it was rolled.
     // Esc closes the field, and the focus goes back as from the find field.
     void OpenHoard();
-    void CloseHoard(bool restoreFocus);
     // Keeping plans (tform1_plans.cpp). Ctrl+V puts the plan of an item
     // sheet copied to the clipboard on the bench, as one undo step; from
     // Make until the name is stored, or for anything but a sheet, it is
@@ -185,7 +181,10 @@ private:
     // Tells a screen reader of the making report as it reads now.
     void AnnounceReport();
     void WireFind();
-    bool FindOpen() const { return findField_ != nullptr && findField_->isVisible(); }
+    bool FindOpen() const;
+    // What closing a part of the strip below the pane ends: the find field's
+    // marks, the message's description of the pane.
+    void StripPartClosed(QWidget* part);
     // Finds the field's text anew and marks it; moves the caret to the
     // first place at or after it when asked.
     void RefreshFound(bool moveCaret);
@@ -229,11 +228,11 @@ private:
     void PickMadeItem();
     // The plan on the bench in place of before, as one undo step.
     void PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan);
-    // Why a plan was not put on the bench, below the pane and told to a
-    // screen reader as the pane's description; closed by the next change of
-    // the bench, the moment or the list, or by the find field.
+    // Why a plan was not put on the bench, or a pick changed nothing, below
+    // the pane and told to a screen reader as the pane's description; closed
+    // by the next change of the bench, the moment or the list, or by the
+    // find field.
     void ShowPlanMessage(const std::string& message);
-    void ClosePlanMessage();
     // The item being made, kept among the items made once it is both named
     // and made: Make takes its plan, and the end of the making its money and
     // weeks, in whichever order the name comes.
@@ -285,10 +284,10 @@ private:
     // While a making runs, the report's news waits for this, so that a screen
     // reader hears of it a few times a second, not every week.
     QTimer* reportNews_ = nullptr;
+    PaneStrip* strip_ = nullptr;      // below the pane: a field or a message at a time
     FindField* findField_ = nullptr;  // made at the first Ctrl+F
     std::string findText_;            // the last text searched for
     std::vector<TextMatch> found_;
-    QPointer<QWidget> focusBeforeFind_;  // where Esc in the find field gives the focus back
     TypeAhead typeAhead_;
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;
@@ -297,7 +296,6 @@ private:
     int32_t hoardCount_ = 10;            // the count last rolled, offered again
     std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
     HoardList hoardList_;
-    QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
     MadeItems madeItems_;
     struct ItemInMaking {
         MadeItem item;

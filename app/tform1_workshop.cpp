@@ -10,6 +10,7 @@
 
 #include "random/random_item.h"
 #include "ui/accessible_controls.h"
+#include "ui/pane_strip.h"
 #include "workshop/combination_rules.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/item_sheet.h"
@@ -47,6 +48,8 @@ void TForm1::Update_OutPut() { ShowMakingReport(BuildMakingReport(catalogs_, wor
 void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     // The place found that the caret is on keeps its number across the redraw.
     const std::optional<size_t> place = FoundAtCaret();
+    // The report's own headers, in place of those of a list shown meanwhile.
+    ShowHeaders(MakingReportLabels());
     RichEdit1->SetLines(lines);
     // A screen reader hears of the report when it takes the place of a list;
     // a week's update of the report is no news.
@@ -76,15 +79,21 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
         return;
     }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
+    PickOutcome outcome = PickOutcome::Picked;
     if (workshop_.shown == ShownList::Hoard) {
         // By its place in the hoard, not by name: the line the selection starts on.
         const QTextCursor selection = RichEdit1->textCursor();
         PickHoardLine(RichEdit1->document()->findBlock(selection.selectionStart()).blockNumber());
     } else {
-        PickFromPane(catalogs_, workshop_, workshop_.shown, selected, button == Qt::RightButton);
+        outcome = PickFromPane(catalogs_, workshop_, workshop_.shown, selected,
+                               button == Qt::RightButton);
     }
     RecordWorkbenchChange(before);
     Print_OutPut();
+    // The rules are right to refuse a sixth enchantment; the user is told.
+    if (outcome == PickOutcome::SlotsFull) {
+        ShowPlanMessage("All five slots are taken: take one off first");
+    }
 }
 
 void TForm1::Button_RandomClick() {
@@ -93,8 +102,7 @@ void TForm1::Button_RandomClick() {
         OpenHoard();
         return;
     }
-    CloseFind(false);
-    CloseHoard(false);
+    strip_->Close(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
     RecordWorkbenchChange(before);
@@ -102,9 +110,7 @@ void TForm1::Button_RandomClick() {
 }
 
 void TForm1::Button_MakeClick() {
-    CloseFind(false);
-    CloseHoard(false);
-    ShowHeaders(MakingReportLabels());
+    strip_->Close(false);
     // The name goes on the item as it was made, whatever picks or a random
     // item put on the bench while the name box was open.
     const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
