@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QLocale>
 
-
 #include "ui/accessible_controls.h"
 #include "ui/one_line_text.h"
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/e2e/e2e_helpers.h"
+#include "workshop/line_search.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
         const char* list;
         std::string keys;  // "keys" commands and waits between them
         int line;
+        const char* focus = "focus RichEdit1\n";  // else the list button keeps it from its click
     };
     const Case cases[] = {
         {"Button_Spell_Book", "keys Fireball\n", EntryLine("Button_Spell_Book", "fireball")},
@@ -33,10 +35,12 @@ TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
          EntryLine("Button_Weapon", " katana")},
         // A caret key ends the typed text: "e" from the caret, not "ge".
         {"Button_Gem", "keys g\nkey Down\nkeys e\n", EntryLine("Button_Gem", "essonite")},
+        // Letters typed on the list button just clicked go to the pane.
+        {"Button_Gem", "keys ruby\n", EntryLine("Button_Gem", "ruby"), ""},
     };
     for (const Case& c : cases) {
-        const DriverRun run = RunFine(std::string("seed 3\npress ") + c.list +
-                                      "\nfocus RichEdit1\nstate\n" + c.keys + "selection\nstate\n");
+        const DriverRun run = RunFine(std::string("seed 3\npress ") + c.list + "\n" + c.focus +
+                                      "state\n" + c.keys + "selection\nstate\n");
         EXPECT_EQ(Prefixed(run, "selection ").at(0), CaretAtLine(c.line))
             << c.list << " " << c.keys;
         const auto states = StateBlocks(run);
@@ -61,7 +65,8 @@ TEST(FindField, WalksThePlacesAndEnterThenPicksTheLineFound) {
         "press Button9_Enchant\nstate\nfocus RichEdit1\nkey Ctrl+F\nkeys light\nfind\n";
     for (int k = 0; k < count; ++k) script += "key Return\nfind\n";
     script +=
-        "key Shift+Return\nfind\nkey Escape\nkey F3\nkey Shift+F3\nkey F3\nfind\nfocused\nstate\n";
+        "key Shift+Return\nfind\nkey Escape\nkey F3\nkey Shift+F3\nkey F3\nfind\nfocused\nstate\n"
+        "key Ctrl+F\nfind\nkey Escape\n";
     const DriverRun run = RunFine(script + "selection\nkey Return\nstate\n");
     std::vector<std::string> expected;
     const std::string m = " " + std::to_string(count);
@@ -70,6 +75,7 @@ TEST(FindField, WalksThePlacesAndEnterThenPicksTheLineFound) {
     expected.push_back("find shown |light| 1" + m);  // round again
     expected.push_back("find shown |light| " + std::to_string(count) + m);
     expected.push_back("find hidden |light| 1" + m);  // F3 with the field closed
+    expected.push_back("find shown |light| 1" + m);   // reopened on the place found
     EXPECT_EQ(Prefixed(run, "find "), expected);
     EXPECT_EQ(Prefixed(run, "focused ").at(0), "focused RichEdit1");
     const auto states = StateBlocks(run);
@@ -106,6 +112,15 @@ TEST(FindField, HoldsItsPlaceOverAMakingAndGivesTheFocusBack) {
     EXPECT_EQ(found[0].substr(0, 17), "find shown |o| 1 ");
     EXPECT_EQ(found[1].substr(0, 17), "find shown |o| 1 ");
     EXPECT_EQ(Prefixed(run, "focused ").at(0), "focused Edit1");
+}
+
+// Text pasted into the field is one line, its line break a blank, and found.
+TEST(FindField, APastedLineBreakBecomesABlank) {
+    const DriverRun run = RunFine("setclipboard dagger\\n\nkey Ctrl+F\nkey Ctrl+V\nfind\n");
+    const size_t daggers = FindInLines(ListedPane("Button_Weapon"), "dagger ").size();
+    ASSERT_GT(daggers, 0u);
+    EXPECT_EQ(Prefixed(run, "find "),
+              std::vector<std::string>{"find shown |dagger | 1 " + std::to_string(daggers)});
 }
 
 }  // namespace

@@ -226,9 +226,10 @@ TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
 }
 
 TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
-    const DriverRun run = RunOk("press Button9_Enchant\n" + Pick("Slow Movement") +
-                                Pick("Drop Weapon") + "state\n" + Pick("Blur") + Pick("Light") +
-                                Pick("Lock") + "sheet\n" + Pick("Knock") + "state\nsheet\n");
+    const DriverRun run =
+        RunOk("press Button9_Enchant\n" + Pick("Slow Movement") + Pick("Drop Weapon") + "state\n" +
+              Pick("Blur") + Pick("Light") + Pick("Lock") + "sheet\n" + Pick("Knock") +
+              "state\nsheet\naccessible RichEdit1\n");
     const std::vector<Snapshot> s = States(run);
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].slots[0].name, "Slow Movement");
@@ -238,6 +239,10 @@ TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
     const std::vector<std::vector<std::string>> sheets = Blocks(run, "sheet");
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(sheets[0], sheets[1]);
+    // The refusal is said below the pane and told to a screen reader.
+    EXPECT_EQ(run.out.back(),
+              "accessible RichEdit1 editabletext |Enchantment list| "
+              "|All five slots are taken: take one off first| -");
 }
 
 TEST(ItemSheet, BlurAloneAndTheEmptyBench) {
@@ -338,6 +343,12 @@ TEST(Picking, BlankLinesAndTheReportPickNothing) {
     EXPECT_EQ(s[2].slots[0].name, "Blur");  // the report offers nothing to toggle
     EXPECT_EQ(s[3].values.at("BaseItemName"), "|heavy crossbow|");
     EXPECT_EQ(s[3].slots[0].name, "Blur");
+    // Nor does a press there of any button scroll the view: a left press
+    // after it lands on the character it lands on in a view never scrolled.
+    const std::string left = "pressat 100 150 left\nselection\n";
+    EXPECT_EQ(
+        RunOk("press Button_Carpet\npressat 100 150 right\npressat 100 150 middle\n" + left).out,
+        RunOk("press Button_Carpet\n" + left).out);
 }
 
 TEST(Picking, CaretArithmetic) {

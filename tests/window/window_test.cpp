@@ -7,8 +7,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QToolButton>
+
+#include <functional>
 
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
@@ -272,6 +276,61 @@ TEST(LabelFit, GrowsForAWiderCaptionAndNeverNarrows) {
     const int grown = dxLabel->width();
     dxLabel->SetCaption("DX: 12");
     EXPECT_EQ(dxLabel->width(), grown);
+}
+
+// Whatever the strip below the pane shows, at the opening size or another,
+// at the top of a list or scrolled: it lies between the text and the scroll
+// bar, the text above it ends on a whole line, and a message is read whole.
+TEST(PaneStrip, ItsPartLiesBelowWholeLinesAndAMessageShowsWhole) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.show();
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    form.Rectify_Magic_Item_list(2);  // Blur, to be made: a paste is then refused
+    form.Button_MakeClick();
+    form.Button9_EnchantClick();
+    const QString refused =
+        "No plan pasted: the bench belongs to the item being made until its name is stored";
+    const struct {
+        const char* what;
+        std::function<void()> open;
+        const char* part;
+        int scroll;
+        QSize size;
+    } rows[] = {
+        {"find", [&] { form.OpenFind(); }, "FindField", 0, {626, 442}},
+        {"find, scrolled", [&] { form.OpenFind(); }, "FindField", 9, {626, 442}},
+        {"hoard", [&] { form.OpenHoard(); }, "HoardField", 0, {626, 442}},
+        {"hoard, scrolled, smaller", [&] { form.OpenHoard(); }, "HoardField", 5, {560, 400}},
+        {"message", [&] { form.PastePlan(); }, "PlanMessage", 0, {626, 442}},
+        {"message, scrolled", [&] { form.PastePlan(); }, "PlanMessage", 9, {626, 442}},
+        {"message, narrower", [&] { form.PastePlan(); }, "PlanMessage", 0, {420, 400}},
+        {"message, wider", [&] { form.PastePlan(); }, "PlanMessage", 3, {900, 600}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        pane->verticalScrollBar()->setValue(row.scroll);
+        row.open();
+        form.resize(row.size);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(pane->verticalScrollBar()->value() > 0, row.scroll > 0);
+        const QWidget* part = pane->findChild<QWidget*>(QString::fromLatin1(row.part));
+        ASSERT_TRUE(part != nullptr && part->isVisible());
+        const QRect text = pane->viewport()->geometry();
+        const QRect placed(part->mapTo(pane, QPoint(0, 0)), part->size());
+        EXPECT_GT(placed.top(), text.bottom());
+        EXPECT_LT(placed.bottom(), pane->horizontalScrollBar()->mapTo(pane, QPoint(0, 0)).y());
+        EXPECT_LE(placed.right(), text.right());
+        // The line at the text's last row of pixels ends there.
+        const QTextCursor last = pane->cursorForPosition(QPoint(4, text.height() - 1));
+        EXPECT_LE(pane->cursorRect(last).bottom(), text.height() - 1);
+        const auto* message = qobject_cast<const QLabel*>(part);
+        if (message == nullptr) continue;
+        EXPECT_EQ(message->text(), refused);
+        EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+        EXPECT_EQ(message->toolTip(), refused);
+        EXPECT_EQ(message->accessibleDescription(), refused);
+    }
 }
 
 }  // namespace
