@@ -16,6 +16,8 @@ std::string CaretAtLine(int line) { return "selection " + std::to_string(125 * l
 // Typed names reach their lines, found by the first column alone and
 // ignoring case and a variant's leading blank; the bench stays as it was.
 TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
+    const std::vector<std::string> byName =
+        Block(RunFine("press Button_Gem\npress Label1\npane\n"), "pane");
     struct Case {
         const char* list;
         std::string keys;  // "keys" commands and waits between them
@@ -30,6 +32,11 @@ TEST(TypeToJump, ReachesTheLineOfTheTypedName) {
         {"Button_Fauna", "keys h\nkeys h\n", EntryLine("Button_Fauna", " hairy human")},
         // After a pause, typing starts afresh: "r", not "dr".
         {"Button_Gem", "keys d\nwait 1100\nkeys r\n", EntryLine("Button_Gem", "ruby")},
+        // A blank after a pause starts nothing: "r", not " r".
+        {"Button_Gem", "keys d\nwait 1100\nkeys  r\n", EntryLine("Button_Gem", "ruby")},
+        // The lines as shown: a list sorted by name.
+        {"Button_Gem", "press Label1\nkeys ruby\n",
+         static_cast<int>(LineStartingWith(byName, "ruby", 0).value())},
         // Backspace is a keystroke: no pause before the "a" of "ka".
         {"Button_Weapon", "keys k\nwait 250\nkeys r\nwait 250\nkey Backspace\nwait 250\nkeys a\n",
          EntryLine("Button_Weapon", " katana")},
