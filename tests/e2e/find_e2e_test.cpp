@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/e2e/e2e_helpers.h"
@@ -119,6 +120,31 @@ TEST(FindField, HoldsItsPlaceOverAMakingAndGivesTheFocusBack) {
     EXPECT_EQ(found[0].substr(0, 17), "find shown |o| 1 ");
     EXPECT_EQ(found[1].substr(0, 17), "find shown |o| 1 ");
     EXPECT_EQ(Prefixed(run, "focused ").at(0), "focused Edit1");
+}
+
+// A list command, Random, Make, the hoard field and a message below the pane
+// close the field; a pick, a sort, F3 and the making's weeks leave it open.
+TEST(FindField, ClosesForAListRandomMakeOrAnotherStripOnly) {
+    const std::pair<const char*, bool> rows[] = {
+        {"press Button_Gem", false},
+        {"key Ctrl+H", false},
+        {"press Button_Random", false},
+        {"press Button_Make", false},
+        {"key Shift+Alt+R", false},
+        {"focus RichEdit1\nkey Ctrl+V", false},
+        {"pick 3 3", true},
+        {"press Label2", true},
+        {"key F3", true},
+        {"press Button_Make\nkey Ctrl+F\ntick", true},
+    };
+    for (const auto& [command, open] : rows) {
+        const DriverRun run =
+            RunFine(std::string("setclipboard\npress Button9_Enchant\nkey Ctrl+F\n"
+                                "keys light\n") +
+                    command + "\nfind\n");
+        EXPECT_EQ(Prefixed(run, "find ").at(0).rfind(open ? "find shown " : "find hidden ", 0), 0u)
+            << command;
+    }
 }
 
 // Text pasted into the field is one line, its line break a blank, and found.
