@@ -48,8 +48,9 @@ void TForm1::Update_OutPut() { ShowMakingReport(BuildMakingReport(catalogs_, wor
 void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     // The place found that the caret is on keeps its number across the redraw.
     const std::optional<size_t> place = FoundAtCaret();
-    // The report's own headers, in place of those of a list shown meanwhile.
-    ShowHeaders(MakingReportLabels());
+    // The report's own headers, in place of those of the list it replaces
+    // (also a list shown between two weeks of a making).
+    if (!listed_.lines.empty()) ShowHeaders(MakingReportLabels());
     RichEdit1->SetLines(lines);
     // A screen reader hears of the report when it takes the place of a list;
     // a week's update of the report is no news.
