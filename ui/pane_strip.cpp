@@ -9,13 +9,13 @@
 
 #include "ui/output_pane.h"
 
-PaneStrip::PaneStrip(OutputPane* pane) : QWidget(pane), pane_(pane) {
+PaneStrip::PaneStrip(OutputPane* pane) : QWidget(pane), pane_(pane), textArea_(pane->viewport()) {
     setObjectName(QStringLiteral("PaneStrip"));
     // The window's own colour, as the room below the text shows it.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
     hide();
-    pane->viewport()->installEventFilter(this);
+    textArea_->installEventFilter(this);
 }
 
 void PaneStrip::Show(QWidget* part, bool takeFocus) {
@@ -58,8 +58,10 @@ bool PaneStrip::Shows(const QWidget* part) const { return part != nullptr && par
 
 bool PaneStrip::eventFilter(QObject* watched, QEvent* event) {
     // The pane lays its text out anew before its text area hears of a new
-    // size; the text area's size follows the pane's and its scrolling.
-    if (watched == pane_->viewport() && event->type() == QEvent::Resize && part_ != nullptr) {
+    // size; the text area's size follows the pane's and its scrolling. (The
+    // text area is compared by address only: it outlives the pane's own
+    // destructor.)
+    if (event->type() == QEvent::Resize && watched == textArea_ && part_ != nullptr) {
         Place();
     }
     return QWidget::eventFilter(watched, event);

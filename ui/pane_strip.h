@@ -46,6 +46,7 @@ private:
     void Place();
 
     OutputPane* pane_;
+    QObject* textArea_;  // the pane's viewport, whose resizes move the strip
     QPointer<QWidget> part_;
     QPointer<QWidget> focusBefore_;
 };
