@@ -42,8 +42,8 @@ TEST(ListSort, OrdersEntriesByTextOrFigure) {
     Listing listing;
     listing.labels[0] = {8, "Item"};
     listing.labels[1] = {232, "Cost"};
-    listing.lines = {Line("Bow", "12"),    B(40) + "a note",     Line("axe", "-"),
-                     Line("  Club", "12"), Line("dagger", "3"),  Line("Epee", ""),
+    listing.lines = {Line("Bow", "12"),    B(40) + "a note",      Line("axe", "-"),
+                     Line("  Club", "12"), Line("dagger", "3"),   Line("Epee", ""),
                      Line("flail", "ask"), Line("Glaive", "2.5"), Line("hammer", "Bid")};
     struct Case {
         ShownList shown;
