@@ -16,6 +16,8 @@
 #include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/weapon_list.h"
+#include "ui/pane_message.h"
+#include "ui/pane_strip.h"
 #include "workshop/analysis.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/wizard_dx.h"
@@ -24,6 +26,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
     InstallAccessibility();
     BuildControls();
+    strip_ = new PaneStrip(RichEdit1);
+    connect(strip_, &PaneStrip::closed, this, &TForm1::StripPartClosed);
     WireKeys();
     WireFind();
     WireSort();
@@ -55,9 +59,8 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::ShowListing(Listing listing) {
-    CloseFind(false);
-    if (listing.shown != ShownList::Hoard) CloseHoard(false);
-    ClosePlanMessage();
+    // A hoard rolled from its field keeps the field open for the next roll.
+    if (listing.shown != ShownList::Hoard || !HoardOpen()) strip_->Close(false);
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     EndSort();  // a list comes in catalog order
@@ -74,6 +77,15 @@ void TForm1::ShowListing(Listing listing) {
         RichEdit1->MoveCaretToEnd();
     }
     workshop_.shown = listed_.shown;
+}
+
+void TForm1::StripPartClosed(QWidget* part) {
+    if (part == findField_) RichEdit1->MarkFound({}, -1);
+    // The pane says again what it said before the message, unless it has
+    // news of its own.
+    if (part == planMessage_ && RichEdit1->accessibleDescription() == planMessage_->Message()) {
+        RichEdit1->setAccessibleDescription(paneDescription_);
+    }
 }
 
 void TForm1::ShowHeaders(const ListHeader& headers) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -28,6 +27,7 @@
 
 class HoardField;
 class PaneMessage;
+class PaneStrip;
 
 // The program's one window. It owns the controls, made from one table of
 // them, and the catalog table, and wires every event to its handler; the
@@ -97,9 +97,6 @@ public:
     // found, for Enter to pick. None of it picks or changes the workbench.
     void OpenFind();
     void FindNext(bool forward);
-    // Closes the field; with restoreFocus (Esc) the focus goes back to where
-    // it was before Ctrl+F, else it leaves the field for the pane.
-    void CloseFind(bool restoreFocus);
     // What the find field shows: whether it is open, its text, the number
     // of the place the caret is on (from 1; 0 when on none) and the places.
     struct FindStatus {
@@ -123,7 +120,6 @@ public:
     // line (or its note lines) puts the item on the bench as it was rolled.
     // Esc closes the field, and the focus goes back as from the find field.
     void OpenHoard();
-    void CloseHoard(bool restoreFocus);
     // Keeping plans (tform1_plans.cpp). Ctrl+V puts the plan of an item
     // sheet copied to the clipboard on the bench, as one undo step; from
     // Make until the name is stored (and while a making runs), or for
@@ -192,7 +188,10 @@ private:
     // Tells a screen reader of the making report as it reads now.
     void AnnounceReport();
     void WireFind();
-    bool FindOpen() const { return findField_ != nullptr && findField_->isVisible(); }
+    bool FindOpen() const;
+    // What closing a part of the strip below the pane ends: the find field's
+    // marks, the message's description of the pane.
+    void StripPartClosed(QWidget* part);
     // Finds the field's text anew and marks it; moves the caret to the
     // first place at or after it when asked.
     void RefreshFound(bool moveCaret);
@@ -233,11 +232,11 @@ private:
     void PickMadeItem(const RowPick& pick);
     // The plan on the bench in place of before, as one undo step.
     void PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan);
-    // Why a plan was not put on the bench, below the pane and told to a
-    // screen reader as the pane's description; closed by the next change of
-    // the bench, the moment or the list, or by the find field.
+    // Why a plan was not put on the bench, or a pick changed nothing, below
+    // the pane and told to a screen reader as the pane's description; closed
+    // by the next change of the bench, the moment or the list, or by the
+    // find field.
     void ShowPlanMessage(const std::string& message);
-    void ClosePlanMessage();
     // Whether the input may change the bench now; when it may not, says why
     // as a refused paste does (undo while the name waits does nothing).
     // refusal starts the message of a plan refused while the name waits.
@@ -287,19 +286,18 @@ private:
     // While a making runs, the report's news waits for this, so that a screen
     // reader hears of it a few times a second, not every week.
     QTimer* reportNews_ = nullptr;
+    PaneStrip* strip_ = nullptr;      // below the pane: a field or a message at a time
     FindField* findField_ = nullptr;  // made at the first Ctrl+F
     std::string findText_;            // the last text searched for
     std::vector<TextMatch> found_;
-    QPointer<QWidget> focusBeforeFind_;  // where Esc in the find field gives the focus back
     TypeAhead typeAhead_;
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;
-    std::vector<size_t> catalogLineOf_;   // a sorted list's shown lines: their lines as listed
-    HoardField* hoardField_ = nullptr;    // made at the first Shift+Random
-    int32_t hoardCount_ = 10;             // the count last rolled, offered again
-    std::vector<HoardItem> hoard_;        // the hoard on show or last shown, for picks
-    QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
-    MakingLog makingLog_;                 // the item being made and the items made this run
+    std::vector<size_t> catalogLineOf_;  // a sorted list's shown lines: their lines as listed
+    HoardField* hoardField_ = nullptr;   // made at the first Shift+Random
+    int32_t hoardCount_ = 10;            // the count last rolled, offered again
+    std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
+    MakingLog makingLog_;                // the item being made and the items made this run
     // The DX of the analysis at a DX on show; none while the pane shows
     // anything else.
     std::optional<int32_t> analysisDX_;

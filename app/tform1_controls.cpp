@@ -12,6 +12,8 @@
 #include "catalog/text_format.h"
 #include "ui/focus_frame.h"
 #include "ui/fonts.h"
+#include "ui/pane_message.h"
+#include "ui/pane_strip.h"
 #include "workshop/forecast.h"
 #include "workshop/forecast_text.h"
 #include "workshop/wizard_dx.h"
@@ -239,6 +241,8 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
     } else if constexpr (std::is_same_v<Control, CommandButton>) {
         control->SetCaption(design.caption);
         control->setAutoDefault(false);
+        // Typing with a list button focused jumps in the pane's list.
+        if (design.listTip != ListTip::None) control->PassTypingTo(RichEdit1);
         connect(control, &QPushButton::clicked, this, std::get<void (TForm1::*)()>(handler));
     } else if constexpr (std::is_same_v<Control, OutputPane>) {
         connect(control, &OutputPane::mouseDown, this,
@@ -266,7 +270,7 @@ void TForm1::ApplyMoment() {
     const WindowMoment moment = Moment();
     const bool planning = moment == WindowMoment::Planning;
     // A message on a plan not put on the bench is old news by now.
-    ClosePlanMessage();
+    strip_->CloseIfShown(planMessage_, false);
     Button_Make->SetCaption(MakeButtonCaption(moment));
     // From Make until the name is stored the name box stands in the
     // spinner's place. It opens and closes empty, with nothing to undo, and

@@ -13,6 +13,7 @@
 #include "ui/accessible_controls.h"
 #include "ui/latin1.h"
 #include "ui/pane_message.h"
+#include "ui/pane_strip.h"
 #include "workshop/sheet_reading.h"
 
 namespace {
@@ -83,24 +84,9 @@ bool TForm1::BenchFreeFor(BenchInput input, const char* refusal) {
 }
 
 void TForm1::ShowPlanMessage(const std::string& message) {
-    // The strip below the pane holds one field at a time.
-    CloseFind(false);
-    CloseHoard(false);
-    if (planMessage_ == nullptr) planMessage_ = new PaneMessage(RichEdit1);
-    if (planMessage_->isHidden()) paneDescription_ = RichEdit1->accessibleDescription();
+    if (planMessage_ == nullptr) planMessage_ = new PaneMessage(strip_);
+    if (!strip_->Shows(planMessage_)) paneDescription_ = RichEdit1->accessibleDescription();
     planMessage_->SetMessage(ToQt(message));
-    RichEdit1->SetBottomStrip(planMessage_->StripHeight());
-    planMessage_->show();
-    planMessage_->raise();
+    strip_->Show(planMessage_, false);
     AnnounceDescription(RichEdit1, ToQt(message));
-}
-
-void TForm1::ClosePlanMessage() {
-    if (planMessage_ == nullptr || planMessage_->isHidden()) return;
-    planMessage_->hide();
-    RichEdit1->SetBottomStrip(0);
-    // The pane says again what it said before, unless it has news of its own.
-    if (RichEdit1->accessibleDescription() == planMessage_->Message()) {
-        RichEdit1->setAccessibleDescription(paneDescription_);
-    }
 }

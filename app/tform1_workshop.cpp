@@ -10,6 +10,8 @@
 
 #include "random/random_item.h"
 #include "ui/accessible_controls.h"
+#include "ui/pane_message.h"
+#include "ui/pane_strip.h"
 #include "workshop/combination_rules.h"
 #include "workshop/enchantment_list.h"
 #include "workshop/item_sheet.h"
@@ -48,6 +50,9 @@ void TForm1::Update_OutPut() { ShowMakingReport(BuildMakingReport(catalogs_, wor
 void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     // The place found that the caret is on keeps its number across the redraw.
     const std::optional<size_t> place = FoundAtCaret();
+    // The report's own headers, in place of those of the list it replaces
+    // (also a list shown between two weeks of a making).
+    if (!listed_.lines.empty()) ShowHeaders(MakingReportHeader());
     RichEdit1->SetLines(lines);
     // A screen reader hears of the report when it takes the place of a list;
     // a week's update of the report is no news.
@@ -82,11 +87,12 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
         return;
     }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
+    PickOutcome outcome = PickOutcome::Picked;
     if (pick.kind == PickKind::HoardItem) {
         if (!BenchFreeFor(BenchInput::Plan)) return;
         PutHoardItem(hoard_.at(static_cast<size_t>(pick.index)), catalogs_, workshop_);
     } else {
-        PickFromPane(catalogs_, workshop_, pick, button == Qt::RightButton);
+        outcome = PickFromPane(catalogs_, workshop_, pick, button == Qt::RightButton);
         // A pick that would change the bench it may not change is taken back
         // whole; one that changes nothing is no news.
         if (CaptureWorkbench(catalogs_, workshop_) != before && !BenchFreeFor(BenchInput::Plan)) {
@@ -96,6 +102,10 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
     }
     RecordWorkbenchChange(before);
     Print_OutPut();
+    // The rules are right to refuse a sixth enchantment; the user is told.
+    if (outcome == PickOutcome::SlotsFull && BenchFreeFor(BenchInput::Plan)) {
+        ShowPlanMessage("All five slots are taken: take one off first");
+    }
 }
 
 void TForm1::Button_RandomClick() {
@@ -105,8 +115,7 @@ void TForm1::Button_RandomClick() {
         return;
     }
     if (!BenchFreeFor(BenchInput::Plan)) return;
-    CloseFind(false);
-    CloseHoard(false);
+    strip_->Close(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
     RecordWorkbenchChange(before);
@@ -114,9 +123,7 @@ void TForm1::Button_RandomClick() {
 }
 
 void TForm1::Button_MakeClick() {
-    CloseFind(false);
-    CloseHoard(false);
-    ShowHeaders(MakingReportHeader());
+    strip_->Close(false);
     if (Moment() == WindowMoment::Planning) {
         MakeItem(catalogs_, workshop_, makingLog_);
         Update_OutPut();
@@ -146,7 +153,7 @@ void TForm1::Timer1Timer() {
     if (wasMaking && !workshop_.Making) {
         AnnounceReport();
         // The bench is free again: a refusal below the pane is old news.
-        ClosePlanMessage();
+        if (planMessage_ != nullptr) strip_->CloseIfShown(planMessage_, false);
     }
     // The last week ends the making: from making to naming, or, for an item
     // named before its end, with no other change than the timer's stop.

@@ -219,6 +219,16 @@ void UnRectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_
     RunRules(table, state, index, Step::Down);
 }
 
+bool SlotsTakenAgainst(const CatalogTable& table, int32_t index) {
+    if (index < 0 || index > kLastIndex) return false;
+    const std::string& name = table.MagicItem(index).Name;
+    for (int k = 1; k <= kSlotCount; ++k) {
+        const std::string& slot = table.Slot(k).Name;
+        if (slot.empty() || slot == name) return false;
+    }
+    return true;
+}
+
 int32_t LevelPrice(const TMagicItemKest& item, int32_t level) {
     if (level == item.Level) return item.Price;  // as the catalog puts it on
     switch (item.NoteCode) {

@@ -17,6 +17,10 @@ void Rectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_t 
 // the same sorting, doubling and unicorn rule.
 void UnRectify_Magic_Item_list(CatalogTable& table, WorkshopState& state, int32_t index);
 
+// Whether the rules take nothing for the magic item of a catalog index
+// (0..126): all five slots hold other items, so it can neither go on nor step.
+bool SlotsTakenAgainst(const CatalogTable& table, int32_t index);
+
 // The arithmetic of the rules, for whatever must reckon as they do.
 
 // What a magic item of the catalog costs at a level: its catalog price at its

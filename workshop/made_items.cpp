@@ -12,10 +12,10 @@ namespace {
 // window opens, and their captions stand clear of the Make button.
 // clang-format off
 const ListForm kMadeItemsForm = {{
-    {"Item",      0,  20, Align::Left,  0, {0, 3}},
-    {"Base item", 20, 26, Align::Left,  1, {20, 3}},
-    {"cost",      46, 12, Align::Right, 2, {54, 3}},
-    {"weeks",     58, 8,  Align::Right, 3, {61, 3}},
+    {"Item",        0,  20, Align::Left,  0, {0, 3}},
+    {"Base item",   20, 26, Align::Left,  1, {20, 3}},
+    {"Making cost", 46, 12, Align::Right, 2, {47, 3}},
+    {"Weeks",       58, 8,  Align::Right, 3, {61, 3}},
 }, {{4, {66, 3}}}, true};
 // clang-format on
 constexpr int kFixedMinWidth = 3;

@@ -10,17 +10,20 @@ int32_t PickLineStart(int32_t caret) {
     return caret - caret % kPaneLineStride;
 }
 
-void PickFromPane(CatalogTable& table, WorkshopState& state, const RowPick& pick,
-                  bool rightButton) {
+PickOutcome PickFromPane(CatalogTable& table, WorkshopState& state, const RowPick& pick,
+                         bool rightButton) {
     if (pick.kind == PickKind::BaseItem) {
         SetBaseItem(state, BaseItemOf(table, {pick.source, pick.index, pick.variant}));
         if (pick.source == BaseSource::Creature) Rectify_Magic_Item_list(table, state, -1);
-        return;
+        return PickOutcome::Picked;
     }
-    if (pick.kind != PickKind::MagicItem || pick.index < 0 || pick.index >= kMagicItemCount) return;
+    if (pick.kind != PickKind::MagicItem || pick.index < 0 || pick.index >= kMagicItemCount)
+        return PickOutcome::Picked;
+    const bool full = SlotsTakenAgainst(table, pick.index);
     if (rightButton) {
         UnRectify_Magic_Item_list(table, state, pick.index);
     } else {
         Rectify_Magic_Item_list(table, state, pick.index);
     }
+    return full ? PickOutcome::SlotsFull : PickOutcome::Picked;
 }

@@ -17,10 +17,15 @@ constexpr int32_t kPickTextLength = 28;
 // The start of the line that holds the caret: p - p mod 125 for p > 0.
 int32_t PickLineStart(int32_t caret);
 
+// What a pick came to: whatever the rules made of it, or nothing at all
+// because a sixth enchantment finds every slot taken.
+enum class PickOutcome { Picked, SlotsFull };
+
 // The pick of a row of a catalog list: a base item becomes the base item (a
 // creature also re-runs the combination rules at once, so that the unicorn
 // horn rule can take hold of a unicorn); a magic item goes through the
 // combination rules (taken off or stepped down with the right button, put on
 // or stepped up otherwise). Nothing else changes the bench. The caller
 // rebuilds the item sheet afterwards.
-void PickFromPane(CatalogTable& table, WorkshopState& state, const RowPick& pick, bool rightButton);
+PickOutcome PickFromPane(CatalogTable& table, WorkshopState& state, const RowPick& pick,
+                         bool rightButton);

@@ -304,6 +304,8 @@ TEST_F(ForecastTest, AgreesWithManyMakings) {
         {"five slots", "dagger", {kFireball, kBlur, kSleep, kAvert, kDazzleGem}, 12},
         {"ST costs", "dagger", {kMagicFist, kWizardsWrathRod}, 10},
         {"three hexes", " saurian lizard", {kShockShield, kDetectMagic}, 12},
+        // The base item's weeks, at the price Fireball's code raises it to.
+        {"base item weeks", " saurian lizard", {kFireball}, 12},
     };
     constexpr int kRuns = 100000;
     for (const Bench& bench : benches) {
