@@ -18,9 +18,9 @@
 #include "catalog/weapon_list.h"
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
-#include "workshop/analysis.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/wizard_dx.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/wizard_dx.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.

@@ -18,12 +18,12 @@
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
-#include "workshop/line_search.h"
-#include "workshop/list_sort.h"
-#include "workshop/making_log.h"
-#include "workshop/window_moment.h"
-#include "workshop/workbench_history.h"
-#include "workshop/workshop_state.h"
+#include "workshop/lists/line_search.h"
+#include "workshop/lists/list_sort.h"
+#include "workshop/plans/making_log.h"
+#include "workshop/bench/window_moment.h"
+#include "workshop/bench/workbench_history.h"
+#include "workshop/bench/workshop_state.h"
 
 class HoardField;
 class PaneMessage;

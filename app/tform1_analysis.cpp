@@ -12,7 +12,7 @@
 
 #include "app/tform1.h"
 #include "ui/accessible_controls.h"
-#include "workshop/analysis_at_dx.h"
+#include "workshop/lists/analysis_at_dx.h"
 
 void TForm1::WireAnalysisAtDX() {
     // Shift with a press of Analyze lists it too (Button_AnalyzeClick).

@@ -14,7 +14,7 @@
 #include "ui/latin1.h"
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
-#include "workshop/sheet_reading.h"
+#include "workshop/plans/sheet_reading.h"
 
 namespace {
 

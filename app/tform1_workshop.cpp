@@ -12,12 +12,12 @@
 #include "ui/accessible_controls.h"
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/item_sheet.h"
-#include "workshop/making.h"
-#include "workshop/making_log.h"
-#include "workshop/picking.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/item_sheet.h"
+#include "workshop/making/making.h"
+#include "workshop/plans/making_log.h"
+#include "workshop/bench/picking.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "tests/e2e/e2e_helpers.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/analysis_at_dx.h"
-#include "workshop/list_sort.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/analysis_at_dx.h"
+#include "workshop/lists/list_sort.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/e2e/e2e_helpers.h"
-#include "workshop/line_search.h"
+#include "workshop/lists/line_search.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "catalog/job.h"
 #include "tests/e2e/e2e_helpers.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/line_search.h"
-#include "workshop/list_sort.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/line_search.h"
+#include "workshop/lists/list_sort.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/analysis_at_dx.h"
+#include "workshop/lists/analysis_at_dx.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 #include "catalog/magic_item.h"
 #include "tests/support/catalog_checks.h"
 #include "tests/support/text.h"
-#include "workshop/combination_rules.h"
-#include "workshop/forecast.h"
-#include "workshop/making_figures.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/making/forecast.h"
+#include "workshop/making/making_figures.h"
 
 namespace {
 

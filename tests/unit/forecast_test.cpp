@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/forecast.h"
+#include "workshop/making/forecast.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@
 #include "catalog/weapon_list.h"
 #include "dice/random_source.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/forecast_text.h"
-#include "workshop/making.h"
-#include "workshop/picking.h"
-#include "workshop/workshop_state.h"
+#include "workshop/making/forecast_text.h"
+#include "workshop/making/making.h"
+#include "workshop/bench/picking.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/line_search.h"
+#include "workshop/lists/line_search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/list_sort.h"
+#include "workshop/lists/list_sort.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/enchantment_list.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

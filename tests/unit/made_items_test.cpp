@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/made_items.h"
+#include "workshop/plans/made_items.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/making_log.h"
+#include "workshop/plans/making_log.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "dice/random_source.h"
-#include "workshop/base_items.h"
-#include "workshop/combination_rules.h"
-#include "workshop/item_sheet.h"
+#include "workshop/bench/base_items.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/bench/item_sheet.h"
 
 namespace {
 

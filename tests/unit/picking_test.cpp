@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/picking.h"
+#include "workshop/bench/picking.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@
 #include "catalog/spell.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/sheet_reading.h"
+#include "workshop/plans/sheet_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,13 @@
 #include "dice/random_source.h"
 #include "random/random_item.h"
 #include "tests/support/text.h"
-#include "workshop/base_items.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/item_sheet.h"
-#include "workshop/making.h"
-#include "workshop/picking.h"
-#include "workshop/sheet_text.h"
+#include "workshop/bench/base_items.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/item_sheet.h"
+#include "workshop/making/making.h"
+#include "workshop/bench/picking.h"
+#include "workshop/plans/sheet_text.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include "ui/control_names.h"
 #include "ui/focus_frame.h"
 #include "ui/latin1.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/forecast.h"
-#include "workshop/forecast_text.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/making/forecast.h"
+#include "workshop/making/forecast_text.h"
 
 namespace {
 
