@@ -16,19 +16,24 @@
 #include "catalog/potion.h"
 #include "catalog/spell.h"
 #include "catalog/weapon_list.h"
-#include "workshop/analysis.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/wizard_dx.h"
+#include "ui/pane_message.h"
+#include "ui/pane_strip.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/wizard_dx.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
     InstallAccessibility();
     BuildControls();
+    strip_ = new PaneStrip(RichEdit1);
+    connect(strip_, &PaneStrip::closed, this, &TForm1::StripPartClosed);
     WireKeys();
     WireFind();
     WireSort();
     WireHoard();
     WirePlans();
+    WireAnalysisAtDX();
     FormCreate();
 }
 
@@ -54,12 +59,12 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::ShowListing(Listing listing) {
-    CloseFind(false);
-    if (listing.shown != ShownList::Hoard) CloseHoard(false);
-    ClosePlanMessage();
+    // A hoard rolled from its field keeps the field open for the next roll.
+    if (listing.shown != ShownList::Hoard || !HoardOpen()) strip_->Close(false);
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     EndSort();  // a list comes in catalog order
+    analysisDX_.reset();
     listed_ = std::move(listing);
     ShowHeaders(listed_.Header());
     RichEdit1->SetLines(listed_.lines);
@@ -72,6 +77,15 @@ void TForm1::ShowListing(Listing listing) {
         RichEdit1->MoveCaretToEnd();
     }
     workshop_.shown = listed_.shown;
+}
+
+void TForm1::StripPartClosed(QWidget* part) {
+    if (part == findField_) RichEdit1->MarkFound({}, -1);
+    // The pane says again what it said before the message, unless it has
+    // news of its own.
+    if (part == planMessage_ && RichEdit1->accessibleDescription() == planMessage_->Message()) {
+        RichEdit1->setAccessibleDescription(paneDescription_);
+    }
 }
 
 void TForm1::ShowHeaders(const ListHeader& headers) {
@@ -96,7 +110,14 @@ void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_), "Job list"); }
 void TForm1::Button9_EnchantClick() {
     ShowListing(ListEnchantments(catalogs_), "Enchantment list");
 }
-void TForm1::Button_AnalyzeClick() { ShowListing(Analyze(catalogs_), "Analysis"); }
+void TForm1::Button_AnalyzeClick() {
+    // Shift held with the mouse's click asks for the analysis at the DX.
+    if (Button_Analyze->ClickModifiers() & Qt::ShiftModifier) {
+        ShowAnalysisAtDX();
+        return;
+    }
+    ShowListing(Analyze(catalogs_), "Analysis");
+}
 
 void TForm1::FormMouseMove(Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/) {}
 
@@ -109,6 +130,7 @@ void TForm1::FormResize() {
 void TForm1::UpDown1Click(UpDown::Arrow /*button*/) {
     workshop_.DX = DXFromSpinner(UpDown1->Position());
     ApplyMoment();
+    AnalysisFollowsDX();
 }
 
 void TForm1::SetTimerHeld(bool held) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -19,15 +18,16 @@
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
-#include "workshop/line_search.h"
-#include "workshop/list_sort.h"
-#include "workshop/made_items.h"
-#include "workshop/window_moment.h"
-#include "workshop/workbench_history.h"
-#include "workshop/workshop_state.h"
+#include "workshop/lists/line_search.h"
+#include "workshop/lists/list_sort.h"
+#include "workshop/plans/making_log.h"
+#include "workshop/bench/window_moment.h"
+#include "workshop/bench/workbench_history.h"
+#include "workshop/bench/workshop_state.h"
 
 class HoardField;
 class PaneMessage;
+class PaneStrip;
 
 // The program's one window. It owns the controls, made from one table of
 // them, and the catalog table, and wires every event to its handler; the
@@ -83,7 +83,8 @@ public:
     // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y: the workbench back to before the last
     // pick that changed it or the last random item, and forward again. The
     // sheet is rebuilt as after a pick; the pane and the catalogs stay.
-    // While planning only; otherwise they do nothing.
+    // While planning only: while a making runs they say why not, and while
+    // the name waits they do nothing.
     void UndoWorkbench();
     void RedoWorkbench();
     // Ctrl+Shift+C: every line of the item sheet to the clipboard.
@@ -96,9 +97,6 @@ public:
     // found, for Enter to pick. None of it picks or changes the workbench.
     void OpenFind();
     void FindNext(bool forward);
-    // Closes the field; with restoreFocus (Esc) the focus goes back to where
-    // it was before Ctrl+F, else it leaves the field for the pane.
-    void CloseFind(bool restoreFocus);
     // What the find field shows: whether it is open, its text, the number
     // of the place the caret is on (from 1; 0 when on none) and the places.
     struct FindStatus {
@@ -122,15 +120,20 @@ public:
     // line (or its note lines) puts the item on the bench as it was rolled.
     // Esc closes the field, and the focus goes back as from the find field.
     void OpenHoard();
-    void CloseHoard(bool restoreFocus);
     // Keeping plans (tform1_plans.cpp). Ctrl+V puts the plan of an item
     // sheet copied to the clipboard on the bench, as one undo step; from
-    // Make until the name is stored, or for anything but a sheet, it is
-    // refused with a message below the pane, and nothing changes. Ctrl+H
+    // Make until the name is stored (and while a making runs), or for
+    // anything but a sheet, it is refused with a message below the pane, and
+    // nothing changes. Ctrl+H
     // lists the items made and named in this run; a pick on one of them
     // puts its plan back on the bench, as Ctrl+V would.
     void PastePlan();
     void ListMadeItems();
+    // Shift with a press of Analyze, or Shift+Alt+A: the analysis at the DX
+    // the making uses (tform1_analysis.cpp). While it is on show, a step of
+    // the spinner lists it again at the new DX, keeping its sort and the
+    // caret's item.
+    void ShowAnalysisAtDX();
 
     const CatalogTable& Catalogs() const { return catalogs_; }
     const WorkshopState& Workshop() const { return workshop_; }
@@ -185,7 +188,10 @@ private:
     // Tells a screen reader of the making report as it reads now.
     void AnnounceReport();
     void WireFind();
-    bool FindOpen() const { return findField_ != nullptr && findField_->isVisible(); }
+    bool FindOpen() const;
+    // What closing a part of the strip below the pane ends: the find field's
+    // marks, the message's description of the pane.
+    void StripPartClosed(QWidget* part);
     // Finds the field's text anew and marks it; moves the caret to the
     // first place at or after it when asked.
     void RefreshFound(bool moveCaret);
@@ -219,21 +225,22 @@ private:
     void EndSort();
     std::array<ColumnHeader*, 9> Headers() const;
     void WirePlans();
+    void WireAnalysisAtDX();
+    // The analysis at the DX on show lists itself again at the DX now kept.
+    void AnalysisFollowsDX();
     // A press on a line of the items made: that item's plan onto the bench.
     void PickMadeItem(const RowPick& pick);
     // The plan on the bench in place of before, as one undo step.
     void PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan);
-    // Why a plan was not put on the bench, below the pane and told to a
-    // screen reader as the pane's description; closed by the next change of
-    // the bench, the moment or the list, or by the find field.
+    // Why a plan was not put on the bench, or a pick changed nothing, below
+    // the pane and told to a screen reader as the pane's description; closed
+    // by the next change of the bench, the moment or the list, or by the
+    // find field.
     void ShowPlanMessage(const std::string& message);
-    void ClosePlanMessage();
-    // The item being made, kept among the items made once it is both named
-    // and made: Make takes its plan, and the end of the making its money and
-    // weeks, in whichever order the name comes.
-    void BeginMadeItem();
-    void MadeItemNamed();
-    void MadeItemEnded();
+    // Whether the input may change the bench now; when it may not, says why
+    // as a refused paste does (undo while the name waits does nothing).
+    // refusal starts the message of a plan refused while the name waits.
+    bool BenchFreeFor(BenchInput input, const char* refusal = "");
 
     // The controls, named as on the form. Tests and scripts find them by
     // these names (ui/control_names.h).
@@ -279,25 +286,21 @@ private:
     // While a making runs, the report's news waits for this, so that a screen
     // reader hears of it a few times a second, not every week.
     QTimer* reportNews_ = nullptr;
+    PaneStrip* strip_ = nullptr;      // below the pane: a field or a message at a time
     FindField* findField_ = nullptr;  // made at the first Ctrl+F
     std::string findText_;            // the last text searched for
     std::vector<TextMatch> found_;
-    QPointer<QWidget> focusBeforeFind_;  // where Esc in the find field gives the focus back
     TypeAhead typeAhead_;
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;
-    std::vector<size_t> catalogLineOf_;   // a sorted list's shown lines: their lines as listed
-    HoardField* hoardField_ = nullptr;    // made at the first Shift+Random
-    int32_t hoardCount_ = 10;             // the count last rolled, offered again
-    std::vector<HoardItem> hoard_;        // the hoard on show or last shown, for picks
-    QPointer<QWidget> focusBeforeHoard_;  // where Esc in the hoard field gives the focus back
-    MadeItems madeItems_;
-    struct ItemInMaking {
-        MadeItem item;
-        bool named = false;
-        bool made = false;
-    };
-    std::optional<ItemInMaking> inMaking_;
+    std::vector<size_t> catalogLineOf_;  // a sorted list's shown lines: their lines as listed
+    HoardField* hoardField_ = nullptr;   // made at the first Shift+Random
+    int32_t hoardCount_ = 10;            // the count last rolled, offered again
+    std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
+    MakingLog makingLog_;                // the item being made and the items made this run
+    // The DX of the analysis at a DX on show; none while the pane shows
+    // anything else.
+    std::optional<int32_t> analysisDX_;
     PaneMessage* planMessage_ = nullptr;  // made at the first refusal
     QString paneDescription_;             // the pane's, for when the message closes
 };

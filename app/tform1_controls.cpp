@@ -12,9 +12,11 @@
 #include "catalog/text_format.h"
 #include "ui/focus_frame.h"
 #include "ui/fonts.h"
-#include "workshop/forecast.h"
-#include "workshop/forecast_text.h"
-#include "workshop/wizard_dx.h"
+#include "ui/pane_message.h"
+#include "ui/pane_strip.h"
+#include "workshop/making/forecast.h"
+#include "workshop/making/forecast_text.h"
+#include "workshop/bench/wizard_dx.h"
 
 namespace {
 
@@ -146,6 +148,8 @@ const TForm1::ControlDesign TForm1::kControls[] = {
     {&TForm1::Button_Analyze, "Button_Analyze", {544, 136, 75, 25}, "&Analyze", Look::Window,
      &TForm1::Button_AnalyzeClick,
      "Lists every magic item with its profit per week of making, in catalog order (Alt+A).\n"
+     "Shift+click, or Shift+Alt+A, lists it at the DX on the spinner: the weeks and money\n"
+     "of making each item alone, lost weeks included, and what it pays a week.\n"
      "Click a line, or press Enter on it, to put it on the workbench.", ListTip::Find},
     {&TForm1::Button_Make, "Button_Make", {544, 168, 75, 25}, "&Make", Look::Window,
      &TForm1::Button_MakeClick},
@@ -237,6 +241,8 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
     } else if constexpr (std::is_same_v<Control, CommandButton>) {
         control->SetCaption(design.caption);
         control->setAutoDefault(false);
+        // Typing with a list button focused jumps in the pane's list.
+        if (design.listTip != ListTip::None) control->PassTypingTo(RichEdit1);
         connect(control, &QPushButton::clicked, this, std::get<void (TForm1::*)()>(handler));
     } else if constexpr (std::is_same_v<Control, OutputPane>) {
         connect(control, &OutputPane::mouseDown, this,
@@ -264,7 +270,7 @@ void TForm1::ApplyMoment() {
     const WindowMoment moment = Moment();
     const bool planning = moment == WindowMoment::Planning;
     // A message on a plan not put on the bench is old news by now.
-    ClosePlanMessage();
+    strip_->CloseIfShown(planMessage_, false);
     Button_Make->SetCaption(MakeButtonCaption(moment));
     // From Make until the name is stored the name box stands in the
     // spinner's place. It opens and closes empty, with nothing to undo, and

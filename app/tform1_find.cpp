@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding in the output pane: type to jump to a list line, and the find
 // field with its marks. Neither picks anything nor adds an undo step.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
 
 #include "app/tform1.h"
+#include "ui/pane_strip.h"
 
 void TForm1::WireFind() {
     connect(RichEdit1, &OutputPane::typed, this, &TForm1::TypeToJump);
@@ -40,43 +40,23 @@ void TForm1::JumpTo(const TypeAhead::Search& search) {
     }
 }
 
+bool TForm1::FindOpen() const { return strip_->Shows(findField_); }
+
 void TForm1::OpenFind() {
-    CloseHoard(false);  // one field at a time below the pane
     if (findField_ == nullptr) {
-        findField_ = new FindField(RichEdit1);
+        findField_ = new FindField(strip_);
         connect(findField_, &QLineEdit::textEdited, this, [this](const QString& text) {
             findText_ = FromQt(text);
             RefreshFound(true);
         });
         connect(findField_, &FindField::next, this, [this] { FindNext(true); });
         connect(findField_, &FindField::previous, this, [this] { FindNext(false); });
-        connect(findField_, &FindField::closed, this, [this] { CloseFind(true); });
+        // Esc gives the focus back to where it was (the name box while naming).
+        connect(findField_, &FindField::closed, this, [this] { strip_->Close(true); });
     }
-    // Esc gives the focus back to where it was (the name box while naming).
-    if (QWidget* focus = QApplication::focusWidget(); focus != findField_) focusBeforeFind_ = focus;
-    ClosePlanMessage();  // the strip below the pane holds one field at a time
-    RichEdit1->SetBottomStrip(findField_->sizeHint().height());
-    findField_->show();
-    findField_->raise();
+    strip_->Show(findField_, true);
     findField_->selectAll();
-    findField_->setFocus(Qt::ShortcutFocusReason);
     RefreshFound(false);
-}
-
-void TForm1::CloseFind(bool restoreFocus) {
-    if (!FindOpen()) return;
-    const bool hadFocus = findField_->hasFocus();
-    findField_->hide();
-    RichEdit1->SetBottomStrip(0);
-    RichEdit1->MarkFound({}, -1);
-    if (!restoreFocus && !hadFocus) return;
-    // Back to the control that had the focus before Ctrl+F; a button gives
-    // way to the pane, so that Enter picks the line found rather than
-    // clicking the button.
-    QWidget* back = focusBeforeFind_;
-    const bool usable = restoreFocus && back != nullptr && back->isVisible() && back->isEnabled() &&
-                        qobject_cast<QAbstractButton*>(back) == nullptr;
-    (usable ? back : static_cast<QWidget*>(RichEdit1))->setFocus(Qt::OtherFocusReason);
 }
 
 std::optional<size_t> TForm1::FoundAtCaret() const {
@@ -114,7 +94,9 @@ void TForm1::RefreshFound(bool moveCaret) {
         GoToFound(*first);
         return;
     }
-    GoToFound(found_.size());  // marks them all, the caret stays
+    // Marks them all; the caret stays, and the place it is on, if any, is
+    // the current one.
+    GoToFound(FoundAtCaret().value_or(found_.size()));
 }
 
 void TForm1::GoToFound(size_t index) {

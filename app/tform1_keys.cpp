@@ -12,7 +12,7 @@ void TForm1::WireKeys() {
 
     // Window-wide keys; the name box with the focus keeps its own meaning of
     // them (Ctrl+Z there undoes the typing). From Make until the name is
-    // stored they leave the bench alone.
+    // stored they leave the bench alone (BenchFreeFor).
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     undo->setObjectName(QStringLiteral("UndoShortcut"));
     connect(undo, &QShortcut::activated, this, &TForm1::UndoWorkbench);
@@ -40,7 +40,7 @@ void TForm1::RecordWorkbenchChange(const WorkbenchSnapshot& before) {
 }
 
 void TForm1::UndoWorkbench() {
-    if (!BenchUndoAllowed(Moment())) return;
+    if (!BenchFreeFor(BenchInput::Undo)) return;
     const auto previous = history_.Undo(CaptureWorkbench(catalogs_, workshop_));
     if (!previous) return;
     RestoreWorkbench(*previous, catalogs_, workshop_);
@@ -48,7 +48,7 @@ void TForm1::UndoWorkbench() {
 }
 
 void TForm1::RedoWorkbench() {
-    if (!BenchUndoAllowed(Moment())) return;
+    if (!BenchFreeFor(BenchInput::Undo)) return;
     const auto next = history_.Redo(CaptureWorkbench(catalogs_, workshop_));
     if (!next) return;
     RestoreWorkbench(*next, catalogs_, workshop_);

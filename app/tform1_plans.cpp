@@ -8,18 +8,21 @@
 #include <QShortcut>
 
 #include <string_view>
-#include <utility>
 
 #include "app/tform1.h"
 #include "ui/accessible_controls.h"
 #include "ui/latin1.h"
 #include "ui/pane_message.h"
-#include "workshop/sheet_reading.h"
+#include "ui/pane_strip.h"
+#include "workshop/plans/sheet_reading.h"
 
 namespace {
 
 // Why no plan goes on the bench from Make until the name is stored.
 const char* const kBenchTaken = "the bench belongs to the item being made until its name is stored";
+// Why nothing changes the bench while a making runs.
+const char* const kBenchBeingMade =
+    "The bench is being made: it is free again when the making ends";
 
 }  // namespace
 
@@ -35,10 +38,7 @@ void TForm1::WirePlans() {
 }
 
 void TForm1::PastePlan() {
-    if (Moment() != WindowMoment::Planning) {
-        ShowPlanMessage(std::string("No plan pasted: ") + kBenchTaken);
-        return;
-    }
+    if (!BenchFreeFor(BenchInput::Paste, "No plan pasted: ")) return;
     // An image or nothing on the clipboard reads as no text.
     const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
@@ -51,16 +51,13 @@ void TForm1::PastePlan() {
     PutPlanOnBench(before, *reading.plan);
 }
 
-void TForm1::ListMadeItems() { ShowListing(madeItems_.List(), "Items made"); }
+void TForm1::ListMadeItems() { ShowListing(makingLog_.Made().List(), "Items made"); }
 
 void TForm1::PickMadeItem(const RowPick& pick) {
     // The items made are picked by their place in the list, not by a name.
-    const MadeItem* item = madeItems_.At(pick);
+    const MadeItem* item = makingLog_.Made().At(pick);
     if (item == nullptr) return;
-    if (Moment() != WindowMoment::Planning) {
-        ShowPlanMessage(std::string("No plan put back: ") + kBenchTaken);
-        return;
-    }
+    if (!BenchFreeFor(BenchInput::Paste, "No plan put back: ")) return;
     PutPlanOnBench(CaptureWorkbench(catalogs_, workshop_), item->plan);
 }
 
@@ -70,52 +67,26 @@ void TForm1::PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnap
     Print_OutPut();
 }
 
-void TForm1::ShowPlanMessage(const std::string& message) {
-    // The strip below the pane holds one field at a time.
-    CloseFind(false);
-    CloseHoard(false);
-    if (planMessage_ == nullptr) planMessage_ = new PaneMessage(RichEdit1);
-    if (planMessage_->isHidden()) paneDescription_ = RichEdit1->accessibleDescription();
-    planMessage_->SetMessage(ToQt(message));
-    RichEdit1->SetBottomStrip(planMessage_->StripHeight());
-    planMessage_->show();
-    planMessage_->raise();
-    AnnounceDescription(RichEdit1, ToQt(message));
-}
-
-void TForm1::ClosePlanMessage() {
-    if (planMessage_ == nullptr || planMessage_->isHidden()) return;
-    planMessage_->hide();
-    RichEdit1->SetBottomStrip(0);
-    // The pane says again what it said before, unless it has news of its own.
-    if (RichEdit1->accessibleDescription() == planMessage_->Message()) {
-        RichEdit1->setAccessibleDescription(paneDescription_);
+bool TForm1::BenchFreeFor(BenchInput input, const char* refusal) {
+    switch (AnswerTo(input, workshop_)) {
+        case BenchAnswer::Change:
+            return true;
+        case BenchAnswer::BeingMade:
+            ShowPlanMessage(kBenchBeingMade);
+            return false;
+        case BenchAnswer::UntilNamed:
+            ShowPlanMessage(refusal + std::string(kBenchTaken));
+            return false;
+        case BenchAnswer::Nothing:
+            return false;
     }
+    return false;
 }
 
-void TForm1::BeginMadeItem() {
-    // The plan as Make finds it, before the making sets the base item's weeks.
-    inMaking_ = ItemInMaking{};
-    inMaking_->item.plan = CaptureWorkbench(catalogs_, workshop_);
-}
-
-void TForm1::MadeItemNamed() {
-    if (!inMaking_) return;
-    inMaking_->item.name = workshop_.MadeItemName;
-    inMaking_->named = true;
-    if (!inMaking_->made) return;
-    madeItems_.Add(std::move(inMaking_->item));
-    inMaking_.reset();
-}
-
-void TForm1::MadeItemEnded() {
-    if (!inMaking_) return;
-    // What the report's total line ends on.
-    const MakingTotals totals = MakingTotalsOf(workshop_);
-    inMaking_->item.money = totals.money;
-    inMaking_->item.weeks = totals.weeks;
-    inMaking_->made = true;
-    if (!inMaking_->named) return;
-    madeItems_.Add(std::move(inMaking_->item));
-    inMaking_.reset();
+void TForm1::ShowPlanMessage(const std::string& message) {
+    if (planMessage_ == nullptr) planMessage_ = new PaneMessage(strip_);
+    if (!strip_->Shows(planMessage_)) paneDescription_ = RichEdit1->accessibleDescription();
+    planMessage_->SetMessage(ToQt(message));
+    strip_->Show(planMessage_, false);
+    AnnounceDescription(RichEdit1, ToQt(message));
 }

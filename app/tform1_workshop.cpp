@@ -10,11 +10,14 @@
 
 #include "random/random_item.h"
 #include "ui/accessible_controls.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/item_sheet.h"
-#include "workshop/making.h"
-#include "workshop/picking.h"
+#include "ui/pane_message.h"
+#include "ui/pane_strip.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/item_sheet.h"
+#include "workshop/making/making.h"
+#include "workshop/plans/making_log.h"
+#include "workshop/bench/picking.h"
 
 namespace {
 
@@ -47,6 +50,9 @@ void TForm1::Update_OutPut() { ShowMakingReport(BuildMakingReport(catalogs_, wor
 void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     // The place found that the caret is on keeps its number across the redraw.
     const std::optional<size_t> place = FoundAtCaret();
+    // The report's own headers, in place of those of the list it replaces
+    // (also a list shown between two weeks of a making).
+    if (!listed_.lines.empty()) ShowHeaders(MakingReportHeader());
     RichEdit1->SetLines(lines);
     // A screen reader hears of the report when it takes the place of a list;
     // a week's update of the report is no news.
@@ -59,6 +65,7 @@ void TForm1::ShowMakingReport(const std::vector<std::string>& lines) {
     workshop_.shown = ShownList::None;
     EndSort();
     listed_ = Listing{};
+    analysisDX_.reset();
     // An open find field marks the places in the report as it now reads,
     // and the caret goes back to the place it was on where that still exists.
     FindAgainAfterRedraw(place);
@@ -80,13 +87,25 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
         return;
     }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
+    PickOutcome outcome = PickOutcome::Picked;
     if (pick.kind == PickKind::HoardItem) {
+        if (!BenchFreeFor(BenchInput::Plan)) return;
         PutHoardItem(hoard_.at(static_cast<size_t>(pick.index)), catalogs_, workshop_);
     } else {
-        PickFromPane(catalogs_, workshop_, pick, button == Qt::RightButton);
+        outcome = PickFromPane(catalogs_, workshop_, pick, button == Qt::RightButton);
+        // A pick that would change the bench it may not change is taken back
+        // whole; one that changes nothing is no news.
+        if (CaptureWorkbench(catalogs_, workshop_) != before && !BenchFreeFor(BenchInput::Plan)) {
+            RestoreWorkbench(before, catalogs_, workshop_);
+            return;
+        }
     }
     RecordWorkbenchChange(before);
     Print_OutPut();
+    // The rules are right to refuse a sixth enchantment; the user is told.
+    if (outcome == PickOutcome::SlotsFull && BenchFreeFor(BenchInput::Plan)) {
+        ShowPlanMessage("All five slots are taken: take one off first");
+    }
 }
 
 void TForm1::Button_RandomClick() {
@@ -95,8 +114,8 @@ void TForm1::Button_RandomClick() {
         OpenHoard();
         return;
     }
-    CloseFind(false);
-    CloseHoard(false);
+    if (!BenchFreeFor(BenchInput::Plan)) return;
+    strip_->Close(false);
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
     MakeRandomItem(catalogs_, workshop_, random_);
     RecordWorkbenchChange(before);
@@ -104,27 +123,12 @@ void TForm1::Button_RandomClick() {
 }
 
 void TForm1::Button_MakeClick() {
-    CloseFind(false);
-    CloseHoard(false);
-    ShowHeaders(MakingReportHeader());
-    // The name goes on the item as it was made, whatever picks or a random
-    // item put on the bench while the name box was open.
-    const bool madeItemNamed = Moment() == WindowMoment::Naming && !workshop_.MadeReport.empty();
+    strip_->Close(false);
     if (Moment() == WindowMoment::Planning) {
-        BeginMadeItem();
-        workshop_.MadeItemName.clear();
-        workshop_.NameBoxOpen = true;
-        StartMaking(catalogs_, workshop_);
-    } else {
-        workshop_.MadeItemName = Edit1->Text();
-        workshop_.NameBoxOpen = false;
-        MadeItemNamed();
-    }
-    if (madeItemNamed) {
-        workshop_.SheetTotalPrice = workshop_.TotalCostSoFar;
-        ShowMakingReport(WithItemName(workshop_.MadeItemName, workshop_.MadeReport));
-    } else {
+        MakeItem(catalogs_, workshop_, makingLog_);
         Update_OutPut();
+    } else {
+        ShowMakingReport(NameItem(catalogs_, workshop_, makingLog_, Edit1->Text()));
     }
     ApplyMoment();
 }
@@ -132,7 +136,7 @@ void TForm1::Button_MakeClick() {
 void TForm1::Timer1Timer() {
     const WindowMoment before = Moment();
     const bool wasMaking = workshop_.Making;
-    if (MakingWeek(catalogs_, workshop_, random_)) {
+    if (LoggedMakingWeek(catalogs_, workshop_, random_, makingLog_)) {
         // A week's redraw is no news by itself: a screen reader hears of the
         // report a few times a second at most, and once when it is done.
         const MutedAccessibleEvents muted(RichEdit1);
@@ -148,7 +152,8 @@ void TForm1::Timer1Timer() {
     }
     if (wasMaking && !workshop_.Making) {
         AnnounceReport();
-        MadeItemEnded();
+        // The bench is free again: a refusal below the pane is old news.
+        if (planMessage_ != nullptr) strip_->CloseIfShown(planMessage_, false);
     }
     // The last week ends the making: from making to naming, or, for an item
     // named before its end, with no other change than the timer's stop.

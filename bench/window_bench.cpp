@@ -17,6 +17,7 @@
 #include "app/tform1.h"
 #include "bench/bare_window.h"
 #include "ui/control_names.h"
+#include "ui/up_down.h"
 
 namespace {
 
@@ -110,6 +111,51 @@ void BM_SortCreatures(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SortCreatures)->Name("Sort/fauna")->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+// The analysis at the DX (the argument, 5 to 16) as Shift with Analyze lists
+// it: every item's making forecast, listed and drawn.
+void BM_AnalysisAtDX(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    Named<UpDown>(form, "UpDown1")->StepTo(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Named<OutputPane>(form, "RichEdit1")->Clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        form.ShowAnalysisAtDX();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_AnalysisAtDX)
+    ->Name("AnalysisAtDX/list")
+    ->DenseRange(5, 16)
+    ->Unit(benchmark::kMicrosecond);
+
+// A step of the spinner to the DX (the argument) while the analysis at the
+// DX is on show, sorted by its profit per week: listed again, sorted, drawn.
+void BM_AnalysisAtDXStep(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    const int dx = static_cast<int>(state.range(0));
+    const int from = dx == 5 ? 6 : dx - 1;
+    auto* spinner = Named<UpDown>(form, "UpDown1");
+    spinner->StepTo(from);
+    form.ShowAnalysisAtDX();
+    form.ColumnHeaderPress(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        spinner->StepTo(from);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        spinner->StepTo(dx);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_AnalysisAtDXStep)
+    ->Name("AnalysisAtDX/step")
+    ->DenseRange(5, 16)
+    ->Unit(benchmark::kMicrosecond);
 
 // Weeks of making per second through the window's own 1 ms timer, the
 // report redrawn every week; the timer cannot deliver more than 1,000.

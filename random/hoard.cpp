@@ -5,7 +5,7 @@
 #include "catalog/gem.h"
 #include "dice/random_source.h"
 #include "random/random_item.h"
-#include "workshop/item_sheet.h"
+#include "workshop/bench/item_sheet.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "workshop/workbench_history.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/workbench_history.h"
+#include "workshop/bench/workshop_state.h"
 
 class CatalogTable;
 class RandomSource;

@@ -11,7 +11,7 @@
 #include "catalog/jewelry.h"
 #include "catalog/spell.h"
 #include "random/random_run.h"
-#include "workshop/base_items.h"
+#include "workshop/bench/base_items.h"
 
 namespace {
 

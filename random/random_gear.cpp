@@ -9,7 +9,7 @@
 #include "catalog/equipment.h"
 #include "catalog/weapon.h"
 #include "random/random_run.h"
-#include "workshop/base_items.h"
+#include "workshop/bench/base_items.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "catalog/magic_item.h"
 #include "dice/random_source.h"
 #include "random/random_run.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "workshop/workshop_state.h"
+#include "workshop/bench/workshop_state.h"
 
 class CatalogTable;
 class RandomSource;

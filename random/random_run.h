@@ -5,7 +5,7 @@
 #include <string>
 
 #include "catalog/charms.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/workshop_state.h"
 
 class CatalogTable;
 class RandomSource;

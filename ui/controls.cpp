@@ -2,6 +2,7 @@
 #include "ui/controls.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -44,6 +45,13 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         modifiers == Qt::NoModifier) {
         click();
         event->accept();
+        return;
+    }
+    const QString text = event->text();
+    if (typingTarget_ != nullptr && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier &&
+        !text.isEmpty() && text.at(0).isPrint() && text.at(0) != QLatin1Char(' ')) {
+        typingTarget_->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(typingTarget_, event);
         return;
     }
     QPushButton::keyPressEvent(event);

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "ui/accessible_controls.h"
-#include "ui/pane_strip.h"
+#include "ui/one_line_text.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ FindField::FindField(QWidget* parent) : QLineEdit(parent), status_(new QLabel(th
     setClearButtonEnabled(false);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     status_->setForegroundRole(QPalette::Text);
-    TextAreaOf(parent)->installEventFilter(this);
-    PlaceOverParent();
+    setMaximumWidth(kWidth);
+    setValidator(new OneLineText(this));
 }
 
 void FindField::SetStatus(const QString& status) {
@@ -64,23 +64,7 @@ void FindField::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void FindField::showEvent(QShowEvent* event) {
-    QLineEdit::showEvent(event);
-    PlaceOverParent();
-}
-
-bool FindField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == TextAreaOf(parentWidget()) && event->type() == QEvent::Resize) {
-        PlaceOverParent();
-    }
-    return QLineEdit::eventFilter(watched, event);
-}
-
 void FindField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     SetStatus(status_->text());
-}
-
-void FindField::PlaceOverParent() {
-    setGeometry(StripBelowText(parentWidget(), kWidth, sizeHint().height()));
 }

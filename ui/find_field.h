@@ -5,12 +5,10 @@
 
 class QLabel;
 
-// The find field: a small text box over the bottom edge of the control it
-// searches (its parent), so that no other control moves; the parent keeps a
-// strip of the field's height free below its text while the field is open. What it found
-// stands at its right end, "2 of 7" or "not found", in the field's own
+// The find field, shown in the strip below the pane it searches. What it
+// found stands at its right end, "2 of 7" or "not found", in the field's own
 // colours. Enter goes to the next place, Shift+Enter to the one before, and
-// Esc closes the field.
+// Esc closes the field. Text pasted into it is one line (see OneLineText).
 class FindField : public QLineEdit {
     Q_OBJECT
 
@@ -27,13 +25,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    // In the strip below the parent's text, left, above its scroll bar.
-    void PlaceOverParent();
-
     QLabel* status_;
 };

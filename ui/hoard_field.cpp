@@ -7,10 +7,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include <algorithm>
-
 #include "ui/accessible_controls.h"
-#include "ui/pane_strip.h"
+#include "ui/one_line_text.h"
 
 namespace {
 
@@ -33,6 +31,7 @@ HoardField::HoardField(QWidget* parent, int minimum, int maximum)
     count_->setFixedWidth(
         count_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kCountCharacters + 8);
     count_->installEventFilter(this);
+    count_->setValidator(new OneLineText(count_));
     setFocusProxy(count_);
     // No accelerator of its own: Alt+R is Random's.
     auto* roll = new QLabel(QStringLiteral("Roll"), this);
@@ -50,8 +49,7 @@ HoardField::HoardField(QWidget* parent, int minimum, int maximum)
     QPalette warning = sign_->palette();
     warning.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
     sign_->setPalette(warning);
-    TextAreaOf(parent)->installEventFilter(this);
-    PlaceOverParent();
+    setMaximumWidth(kWidth);
 }
 
 std::optional<int> HoardField::Count() const {
@@ -90,9 +88,6 @@ void HoardField::ShowSign(const QString& sign) {
 }
 
 bool HoardField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == TextAreaOf(parentWidget()) && event->type() == QEvent::Resize) {
-        PlaceOverParent();
-    }
     if (watched == count_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -105,13 +100,4 @@ bool HoardField::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void HoardField::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    PlaceOverParent();
-}
-
-void HoardField::PlaceOverParent() {
-    setGeometry(StripBelowText(parentWidget(), kWidth, sizeHint().height()));
 }

@@ -7,10 +7,9 @@
 class QLabel;
 class QLineEdit;
 
-// The hoard field, "Roll [10] items": a small row over the bottom edge of
-// the control it belongs to (its parent), in the strip where the find field
-// opens, so that no other control moves. Enter asks for a hoard of the count
-// typed, Esc closes the field. A count outside the field's range, or no
+// The hoard field, "Roll [10] items", shown in the strip below the pane
+// where the find field opens. Enter asks for a hoard of the count typed, Esc
+// closes the field. A count outside the field's range, or no
 // number at all, is refused: the field says which counts it takes, in the
 // colour of a warning, until the count is typed anew.
 class HoardField : public QWidget {
@@ -34,12 +33,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void ShowSign(const QString& sign);
-    // In the strip below the parent's text, left, above its scroll bar.
-    void PlaceOverParent();
 
     int minimum_;
     int maximum_;

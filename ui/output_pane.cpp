@@ -2,6 +2,7 @@
 #include "ui/output_pane.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -23,6 +24,9 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
     setUndoRedoEnabled(false);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &OutputPane::HighlightCaretLine);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        // The first line stands lower at the top of the text (the document's
+        // margin) than scrolled down.
+        FitBottomStrip();
         if (!found_.empty()) HighlightCaretLine();
     });
     HighlightCaretLine();
@@ -165,17 +169,26 @@ void OutputPane::Press(QMouseEvent* event, bool doubleClick) {
         }
         return;
     }
+    const QPoint point = event->position().toPoint();
+    const bool onLine = OnLine(point);
+    const int across = horizontalScrollBar()->value();
+    const int down = verticalScrollBar()->value();
     if (event->button() == Qt::LeftButton) {
         QPlainTextEdit::mousePressEvent(event);
     } else {
         // Qt moves the caret only for the left button; put it on the pressed
         // character for every button, so a right click acts on that line.
-        setTextCursor(cursorForPosition(event->position().toPoint()));
+        setTextCursor(cursorForPosition(point));
     }
     // Below the last line Qt puts the caret on that line, but nobody aimed
-    // at it: such a press picks nothing.
-    if (!OnLine(event->position().toPoint())) return;
-    emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    // at it: such a press picks nothing, and the view stays where it was
+    // (a caret at the end of the line would scroll it sideways).
+    if (!onLine) {
+        horizontalScrollBar()->setValue(across);
+        verticalScrollBar()->setValue(down);
+        return;
+    }
+    emit mouseDown(event->button(), event->modifiers(), point);
 }
 
 bool OutputPane::OnLine(QPoint point) const {
@@ -251,6 +264,41 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
 void OutputPane::focusOutEvent(QFocusEvent* event) {
     emit typingEnded();
     QPlainTextEdit::focusOutEvent(event);
+}
+
+void OutputPane::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    FitBottomStrip();
+}
+
+void OutputPane::SetBottomStrip(int height) {
+    bottomStrip_ = std::max(0, height);
+    FitBottomStrip();
+}
+
+void OutputPane::FitBottomStrip() {
+    int margin = 0;
+    if (bottomStrip_ > 0) {
+        // The height the text area has with no strip, the first line's top
+        // in it and the lines' height: as many whole lines as fit above the
+        // strip, and the strip takes the rest.
+        const int whole = viewport()->height() + viewportMargins().bottom();
+        const QTextBlock block =
+            firstVisibleBlock().isValid() ? firstVisibleBlock() : document()->firstBlock();
+        const QRectF first = blockBoundingGeometry(block);
+        const double top = std::max(0.0, first.translated(contentOffset()).top());
+        // The last block's height holds the document's bottom margin too.
+        const double below = block.next().isValid() ? 0.0 : document()->documentMargin();
+        const double line = std::max(1.0, first.height() - below);
+        const int lines = static_cast<int>((whole - bottomStrip_ - top) / line);
+        margin = lines > 0 ? whole - static_cast<int>(std::ceil(top + lines * line)) : bottomStrip_;
+    }
+    if (margin != viewportMargins().bottom()) setViewportMargins(0, 0, 0, margin);
+}
+
+QRect OutputPane::BottomStripRect() const {
+    const QRect text = viewport()->geometry();
+    return {text.left(), text.bottom() + 1, text.width(), viewportMargins().bottom()};
 }
 
 void OutputPane::PutCaret(int line, int column) {

@@ -60,9 +60,13 @@ public:
     // into view; a column past the line's end means its end.
     void PutCaret(int line, int column);
 
-    // A strip of that height at the bottom of the text area for a field
-    // over the pane (0: none), so that no line hides behind it.
-    void SetBottomStrip(int height) { setViewportMargins(0, 0, 0, height); }
+    // Room of at least that height below the text for a strip over the pane
+    // (0: none). The text then ends on a whole line above the room, at the
+    // top of the list and scrolled down alike, so that no line shows cut.
+    void SetBottomStrip(int height);
+    // The room below the text, in the pane's coordinates: from the text
+    // area's left edge and bottom to the horizontal scroll bar.
+    QRect BottomStripRect() const;
 
     // Places of found text, marked across the pane, the current one more
     // strongly; they change neither the text nor the selection.
@@ -99,6 +103,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // What a copy puts on the clipboard: the selection as plain text only.
     QMimeData* createMimeDataFromSelection() const override;
 
@@ -112,6 +117,9 @@ private:
     void ReplaceChangedLines(const std::vector<std::string>& lines);
     // The caret's line band and the found places, as extra selections.
     void HighlightCaretLine();
+    // The text area's bottom margin for the strip: its height and the part
+    // of a line that would show cut above it.
+    void FitBottomStrip();
 
     std::vector<std::string> lines_;
     QList<QTextEdit::ExtraSelection> VisibleFoundMarks() const;
@@ -119,4 +127,5 @@ private:
     int currentFound_ = -1;
     // True while SetLines puts a new text in: the caret's band waits for it.
     bool filling_ = false;
+    int bottomStrip_ = 0;
 };

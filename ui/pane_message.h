@@ -3,10 +3,10 @@
 
 #include <QLabel>
 
-// A one-line message in the strip below a pane's text, where the find field
-// opens, so that no other control moves; the parent keeps a strip of the
-// message's height free while it shows. A message too long for the strip is
-// cut short with an ellipsis, and its tooltip holds it whole.
+// A message shown in the strip below the pane, in a tooltip's colours so that
+// it stands apart from the list above it. A message too long for one line
+// wraps onto the next, so that it is read whole at any width; its tooltip and
+// its accessible description hold it whole too.
 class PaneMessage : public QLabel {
     Q_OBJECT
 
@@ -14,19 +14,5 @@ public:
     explicit PaneMessage(QWidget* parent);
 
     void SetMessage(const QString& message);
-    QString Message() const { return message_; }
-    // The height of the strip it needs: one line.
-    int StripHeight() const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    // Across the bottom of the parent's text, above its scroll bar.
-    void PlaceOverParent();
-    // The message, cut to the width it has.
-    void Fit();
-
-    QString message_;
+    QString Message() const { return text(); }
 };

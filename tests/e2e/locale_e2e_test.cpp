@@ -7,6 +7,7 @@
 #include <cctype>
 
 #include "tests/e2e/driver_run.h"
+#include "tests/e2e/e2e_helpers.h"
 #include "tests/support/text.h"
 
 namespace {
@@ -97,6 +98,14 @@ TEST_F(CommaLocale, TheItemSheet) {
               (std::vector<std::string>{"dagger" + B(34) + "10,00" + "   0,07", " ",
                                         "Blur" + B(34) + "3000" + B(6) + "5", " ",
                                         "            Total  " + B(19) + "3010,00" + "   5,07"}));
+}
+
+// A sheet copied where the separator is a point pastes back under the comma.
+TEST_F(CommaLocale, ASheetCopiedWithPointsPastesBack) {
+    const DriverRun run = RunDriverInLocale(
+        SetClipboard(Block(*point_, "sheet")) + "key Ctrl+V\nsheet\n", kCommaLocale);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Block(run, "sheet"), Block(*comma_, "sheet"));
 }
 
 // The driver's "decimal" command sets the separator whatever the locale.

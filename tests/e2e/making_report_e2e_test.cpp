@@ -44,6 +44,9 @@ TEST(MakingReport, CaretAtTheEndAfterEveryRedraw) {
         {"a good week: Blur's line appears", std::string("press Button_Make\n") + kGoodWeek},
         {"a week after a click in the report",
          std::string("press Button_Make\n") + kGoodWeek + "pick 0 3\n" + kGoodWeek},
+        {"a week with the find field open, the caret on no place found",
+         std::string("press Button_Make\n") + kGoodWeek + "key Ctrl+F\nkeys Total\npick 0 3\n" +
+             kLostWeek},
         {"naming", std::string("press Button_Make\n") + kGoodWeek +
                        "caret 7\ntype Cloak of Blur\npress Button_Make\n"},
     };

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every input around the window does in each of its moments: planning,
 // making (the name box open, weeks still to go) and naming (every slot has its
-// weeks). From Make until the name is stored the bench belongs to the item
-// being made: the stored report is the made one with the name above it.
+// weeks). While the making runs nothing changes the bench; once it has ended,
+// picks plan the next item, and the stored report is the made one with the
+// name above it.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -83,20 +84,25 @@ std::vector<Row> Rows() {
     rows.push_back(
         {"ctrl press", list + Pick("Weapon/Armor +", 3, " right ctrl"), asReference, list});
     rows.push_back({"list command", "press Button_Gem\n", asReference, ""});
-    rows.push_back({"Random", "press Button_Random\n", {kChanges, kChanges, kChanges}});
+    const std::array<Effect, 3> plans = {kChanges, kNothing, kChanges};
+    rows.push_back({"Random", "press Button_Random\n", plans});
     const std::string hoard = "press Button_Random shift\nkey Return\n";
     rows.push_back({"a hoard", hoard, {kBenchKept, kBenchKept, kBenchKept}});
-    rows.push_back({"a hoard's item", hoard + "pick 0 3\n", {kChanges, kChanges, kChanges}});
+    rows.push_back({"a hoard's item", hoard + "pick 0 3\n", plans});
     const std::string rapier = "press Button_Weapon\npick " +
                                std::to_string(EntryLine("Button_Weapon", "rapier")) + " 3\nsheet\n";
     rows.push_back(
         {"Ctrl+V", SetClipboard(Block(RunFine(rapier), "sheet")) + "key Ctrl+V\n", undo});
-    const std::array<Effect, 3> changes = {kChanges, kChanges, kChanges};
+    rows.push_back({"an item made", "key Ctrl+H\npick 0 3\n", undo});
     rows.push_back({"a base item",
                     "press Button_Weapon\npick " +
                         std::to_string(EntryLine("Button_Weapon", "rapier")) + " 3\n",
-                    changes});
-    rows.push_back({"an enchantment", list + weapon, changes});
+                    plans});
+    rows.push_back({"an enchantment", list + weapon, plans});
+    rows.push_back({"Enter on an enchantment",
+                    list + "caret " + std::to_string(125 * EntryLine("Button9_Enchant", "Light")) +
+                        "\nfocus RichEdit1\nkey Return\n",
+                    plans});
     return rows;
 }
 

@@ -14,9 +14,9 @@
 #include "catalog/job.h"
 #include "tests/e2e/e2e_helpers.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/line_search.h"
-#include "workshop/list_sort.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/line_search.h"
+#include "workshop/lists/list_sort.h"
 
 namespace {
 
@@ -100,14 +100,15 @@ TEST(SortByHeader, APickOnASortedLinePicksItsEntry) {
 }
 
 // Typing and the find field go through the lines in the order shown; a
-// week's redraw of a making takes the pane back and ends the sort.
+// week's redraw of a making takes the pane back, with the report's headers,
+// and ends the sort.
 TEST(SortByHeader, TypingFindingAndAMakingFollowThePane) {
     const DriverRun run = RunFine(
         "press Button_Gem\npress Label2\nfocus RichEdit1\nkeys e\nselection\nkey Ctrl+Home\n"
         "key Ctrl+F\nkeys ruby\nkey Escape\nselection\npane\npress Button9_Enchant\npick " +
         std::to_string(EntryLine("Button9_Enchant", "Blur")) +
-        " 1\npress Button_Make\npress Button9_Enchant\npress Label2\naccessible Label2\ntick\n"
-        "accessible Label2\npane\npress Label2\npane\n");
+        " 1\npress Button_Make\nlabels\npress Button9_Enchant\npress Label2\naccessible Label2\n"
+        "tick\nlabels\naccessible Label2\npane\npress Label2\npane\n");
     const std::vector<std::string> gems = Block(run, "pane");
     const auto at = [](size_t line) { return "selection " + std::to_string(125 * line) + " "; };
     const auto selections = Prefixed(run, "selection ");
@@ -116,7 +117,11 @@ TEST(SortByHeader, TypingFindingAndAMakingFollowThePane) {
     const auto said = Prefixed(run, "accessible ");
     EXPECT_EQ(said, (std::vector<std::string>{
                         "accessible Label2 columnheader |Price| |sorted by Price, largest first| -",
-                        "accessible Label2 columnheader |Price| || -"}));
+                        "accessible Label2 columnheader || || -"}));
+    const auto labels = Prefixed(run, "Label");
+    ASSERT_EQ(labels.size(), 26u);
+    EXPECT_EQ(std::vector<std::string>(labels.begin(), labels.begin() + 13),
+              std::vector<std::string>(labels.begin() + 13, labels.end()));
     const auto panes = Blocks(run, "pane");
     EXPECT_EQ(panes.at(1), panes.at(2));  // the report is no list to sort
 }

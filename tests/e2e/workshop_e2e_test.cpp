@@ -2,6 +2,9 @@
 // Building an item on the workbench through real clicks on the lists.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "tests/e2e/driver_run.h"
@@ -226,9 +229,10 @@ TEST(CombinationRules, DoublingBySlotWithTheExemptNames) {
 }
 
 TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
-    const DriverRun run = RunOk("press Button9_Enchant\n" + Pick("Slow Movement") +
-                                Pick("Drop Weapon") + "state\n" + Pick("Blur") + Pick("Light") +
-                                Pick("Lock") + "sheet\n" + Pick("Knock") + "state\nsheet\n");
+    const DriverRun run =
+        RunOk("press Button9_Enchant\n" + Pick("Slow Movement") + Pick("Drop Weapon") + "state\n" +
+              Pick("Blur") + Pick("Light") + Pick("Lock") + "sheet\n" + Pick("Knock") +
+              "state\nsheet\naccessible RichEdit1\n");
     const std::vector<Snapshot> s = States(run);
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].slots[0].name, "Slow Movement");
@@ -238,6 +242,10 @@ TEST(CombinationRules, SixthItemIsIgnoredAndEqualPricesKeepTheirOrder) {
     const std::vector<std::vector<std::string>> sheets = Blocks(run, "sheet");
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(sheets[0], sheets[1]);
+    // The refusal is said below the pane and told to a screen reader.
+    EXPECT_EQ(run.out.back(),
+              "accessible RichEdit1 editabletext |Enchantment list| "
+              "|All five slots are taken: take one off first| -");
 }
 
 TEST(ItemSheet, BlurAloneAndTheEmptyBench) {
@@ -338,6 +346,24 @@ TEST(Picking, BlankLinesAndTheReportPickNothing) {
     EXPECT_EQ(s[2].slots[0].name, "Blur");  // the report offers nothing to toggle
     EXPECT_EQ(s[3].values.at("BaseItemName"), "|heavy crossbow|");
     EXPECT_EQ(s[3].slots[0].name, "Blur");
+    // Nor does a press there, of any button, scroll the view: the window looks
+    // the same after each as after the first (the caret then at the end of
+    // the last line, out of sight to the right).
+    const std::string shot = std::string(P_tmpdir) + "/tharnwell-e2e-no-line-";
+    const char* const buttons[] = {"left", "right", "middle"};
+    std::string script = "press Button_Carpet\n";
+    for (const char* button : buttons) {
+        script += std::string("pressat 100 150 ") + button + "\nscreenshot " + shot + button + "\n";
+    }
+    RunOk(script);
+    std::vector<std::string> pictures;
+    for (const char* button : buttons) {
+        std::ifstream png(shot + button, std::ios::binary);
+        pictures.emplace_back(std::istreambuf_iterator<char>(png),
+                              std::istreambuf_iterator<char>());
+        std::remove((shot + button).c_str());
+    }
+    EXPECT_TRUE(!pictures[0].empty() && pictures[1] == pictures[0] && pictures[2] == pictures[0]);
 }
 
 TEST(Picking, CaretArithmetic) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "workshop/picking.h"
+#include "workshop/bench/picking.h"
 
 void ExpectCaptions(const ListHeader& labels, const std::vector<std::string>& expected) {
     ASSERT_EQ(expected.size(), labels.size()) << "a list header has nine labels";

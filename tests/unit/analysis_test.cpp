@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/analysis.h"
+#include "workshop/lists/analysis.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "catalog/text_format.h"
 #include "tests/support/catalog_checks.h"
 #include "tests/support/text.h"
-#include "workshop/enchantment_list.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

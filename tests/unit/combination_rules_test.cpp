@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/combination_rules.h"
+#include "workshop/bench/combination_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/equipment.h"
 #include "catalog/magic_item.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 

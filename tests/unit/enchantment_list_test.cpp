@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/enchantment_list.h"
+#include "workshop/lists/enchantment_list.h"
 
 #include <gtest/gtest.h>
 

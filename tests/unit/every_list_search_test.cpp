@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/every_list_search.h"
+#include "workshop/lists/every_list_search.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "tests/support/catalog_checks.h"
 #include "tests/support/text.h"
-#include "workshop/list_sort.h"
+#include "workshop/lists/list_sort.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/forecast.h"
+#include "workshop/making/forecast.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@
 #include "catalog/weapon_list.h"
 #include "dice/random_source.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/forecast_text.h"
-#include "workshop/making.h"
-#include "workshop/picking.h"
-#include "workshop/workshop_state.h"
+#include "workshop/making/forecast_text.h"
+#include "workshop/making/making.h"
+#include "workshop/bench/picking.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 
@@ -304,6 +304,8 @@ TEST_F(ForecastTest, AgreesWithManyMakings) {
         {"five slots", "dagger", {kFireball, kBlur, kSleep, kAvert, kDazzleGem}, 12},
         {"ST costs", "dagger", {kMagicFist, kWizardsWrathRod}, 10},
         {"three hexes", " saurian lizard", {kShockShield, kDetectMagic}, 12},
+        // The base item's weeks, at the price Fireball's code raises it to.
+        {"base item weeks", " saurian lizard", {kFireball}, 12},
     };
     constexpr int kRuns = 100000;
     for (const Bench& bench : benches) {

@@ -12,9 +12,9 @@
 #include "dice/random_source.h"
 #include "random/hoard_list.h"
 #include "random/random_item.h"
-#include "workshop/combination_rules.h"
-#include "workshop/item_sheet.h"
-#include "workshop/list_sort.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/bench/item_sheet.h"
+#include "workshop/lists/list_sort.h"
 
 namespace {
 

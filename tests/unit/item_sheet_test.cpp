@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/item_sheet.h"
+#include "workshop/bench/item_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include "catalog/catalog_table.h"
 #include "catalog/magic_item.h"
 #include "tests/support/text.h"
-#include "workshop/combination_rules.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 

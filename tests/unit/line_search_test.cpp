@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/line_search.h"
+#include "workshop/lists/line_search.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +36,8 @@ TEST(LineStartingWith, FindsTheFirstColumnIgnoringCaseAndBlanks) {
         {weapons, last, 0, weapons.size() - 1},  // the last line
         {weapons, "1-1", 0, std::nullopt},       // a later column is no first column
         {weapons, "zzz", 5, std::nullopt},
+        // Nor is the end of the first column and more.
+        {weapons, weapons[0].substr(0, 30), 0, std::nullopt},
         {weapons, "", 0, std::nullopt},
         {fauna, "h", 0, 0},  // "human" holds the caret's line
         {fauna, "h", 1, 6},  // " hairy human"

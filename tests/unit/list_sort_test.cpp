@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/list_sort.h"
+#include "workshop/lists/list_sort.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/enchantment_list.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 
@@ -33,17 +33,17 @@ const ListForm kItemForm = {{{"Item", 0, 28, Align::Left, 0, {0, 3}},
                              {"", 40, 20, Align::Left}},
                             {}};
 
-// Text A to Z, figures largest first, no values last either way, ties and
-// note rows in place; an entry with a blank name moves alone, a variant
-// under its kind.
+// Text A to Z, figures largest first and texts among them A to Z, no values
+// last either way, ties and note rows in place; an entry with a blank name
+// moves alone, a variant under its kind.
 TEST(ListSort, OrdersEntriesByTextOrFigure) {
     const std::vector<std::pair<std::string, std::string>> entries = {
         {"Bow", "12"},   {"", ""},     {"axe", "-"},     {"  Club", "12"},
-        {"dagger", "3"}, {"Epee", ""}, {"flail", "ask"}, {"Glaive", "2.5"}};
+        {"dagger", "3"}, {"Epee", ""}, {"flail", "ask"}, {"Glaive", "2.5"}, {"hammer", "Bid"}};
     const RowKind E = RowKind::Entry, N = RowKind::Note, T = RowKind::Title;
-    const std::vector<RowKind> notes = {E, N, E, E, E, E, E, E};
-    const std::vector<RowKind> blank = {E, E, E, E, E, E, E, E};
-    const std::vector<RowKind> kinds = {T, E, T, E, T, T, T, T};
+    const std::vector<RowKind> notes = {E, N, E, E, E, E, E, E, E};
+    const std::vector<RowKind> blank = {E, E, E, E, E, E, E, E, E};
+    const std::vector<RowKind> kinds = {T, E, T, E, T, T, T, T, T};
     struct Case {
         const std::vector<RowKind>* rows;
         int header;
@@ -53,15 +53,15 @@ TEST(ListSort, OrdersEntriesByTextOrFigure) {
     };
     // clang-format off
     const Case cases[] = {
-        {&notes, 0, kUp,   {2, 0, 1, 3, 4, 5, 6, 7}, "sorted by Item, A to Z"},
-        {&notes, 0, kDown, {7, 6, 5, 4, 3, 0, 1, 2}, "sorted by Item, Z to A"},
-        {&notes, 1, kDown, {0, 1, 3, 4, 7, 6, 2, 5}, "sorted by Cost, largest first"},
-        {&notes, 1, kUp,   {7, 4, 0, 1, 3, 6, 2, 5}, "sorted by Cost, smallest first"},
-        {&notes, 1, SortOrder::Catalog, {0, 1, 2, 3, 4, 5, 6, 7}, ""},
-        {&notes, 2, kUp,   {0, 1, 2, 3, 4, 5, 6, 7}, ""},  // no caption
-        {&blank, 1, kDown, {0, 3, 4, 7, 6, 1, 2, 5}, "sorted by Cost, largest first"},
-        {&kinds, 0, kDown, {7, 6, 5, 4, 0, 1, 2, 3}, "sorted by Item, Z to A"},
-        {&kinds, 1, kDown, {0, 1, 2, 3, 4, 7, 6, 5}, "sorted by Cost, largest first"},
+        {&notes, 0, kUp,   {2, 0, 1, 3, 4, 5, 6, 7, 8}, "sorted by Item, A to Z"},
+        {&notes, 0, kDown, {8, 7, 6, 5, 4, 3, 0, 1, 2}, "sorted by Item, Z to A"},
+        {&notes, 1, kDown, {0, 1, 3, 4, 7, 6, 8, 2, 5}, "sorted by Cost, largest first"},
+        {&notes, 1, kUp,   {7, 4, 0, 1, 3, 8, 6, 2, 5}, "sorted by Cost, smallest first"},
+        {&notes, 1, SortOrder::Catalog, {0, 1, 2, 3, 4, 5, 6, 7, 8}, ""},
+        {&notes, 2, kUp,   {0, 1, 2, 3, 4, 5, 6, 7, 8}, ""},  // no caption
+        {&blank, 1, kDown, {0, 3, 4, 7, 6, 8, 1, 2, 5}, "sorted by Cost, largest first"},
+        {&kinds, 0, kDown, {8, 7, 6, 5, 4, 0, 1, 2, 3}, "sorted by Item, Z to A"},
+        {&kinds, 1, kDown, {0, 1, 2, 3, 4, 7, 6, 8, 5}, "sorted by Cost, largest first"},
     };
     // clang-format on
     for (const Case& c : cases) {

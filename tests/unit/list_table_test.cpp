@@ -14,8 +14,8 @@
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/every_list_search.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/every_list_search.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/made_items.h"
+#include "workshop/plans/made_items.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,9 @@ TEST(MadeItems, OneLinePerItemInMakingOrderEachPickingItsOwn) {
     made.Add(Made(std::string(40, 'n'), std::string(45, 'b'), 123456.785, 1000));
     const Listing listing = made.List();
     EXPECT_EQ(listing.shown, ShownList::MadeItems);
+    // The money is what the making cost, not what the item is worth.
+    EXPECT_EQ(listing.Header()[2].caption, "Making cost");
+    EXPECT_EQ(listing.Header()[3].caption, "Weeks");
     const std::vector<std::string> expected = {
         Padded("Glimmer" + B(13) + "dirk (dagger)" + B(13) + B(5) + "3250.00" + B(4) + "9.50", 123),
         Padded(std::string(19, 'n') + B(1) + std::string(25, 'b') + B(1) + B(3) + "123456.79" +

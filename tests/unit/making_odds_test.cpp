@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/making_odds.h"
+#include "workshop/making/making_odds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/making.h"
+#include "workshop/making/making.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "catalog/magic_item.h"
 #include "dice/random_source.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 

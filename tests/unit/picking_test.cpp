@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/picking.h"
+#include "workshop/bench/picking.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@
 #include "catalog/spell.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 
@@ -128,8 +128,8 @@ protected:
         return -1;
     }
 
-    void PickLine(ShownList shown, const std::string& selected, bool right) {
-        PickFromPane(table_, state_, RowFor(shown, selected), right);
+    PickOutcome PickLine(ShownList shown, const std::string& selected, bool right) {
+        return PickFromPane(table_, state_, RowFor(shown, selected), right);
     }
 
     void ExpectBase(const std::string& name, double price, double weeks, int32_t hexes,
@@ -297,9 +297,20 @@ TEST_F(PickingTest, MagicItemsGoToTheCombinationRules) {
         {&light, false, {"Blur", "", "", "", ""}},
     };
     for (const Step& s : steps) {
-        PickLine(ShownList::MagicItems, *s.line, s.right);
+        EXPECT_EQ(PickLine(ShownList::MagicItems, *s.line, s.right), PickOutcome::Picked);
         EXPECT_EQ(SlotNames(), s.slots) << *s.line << (s.right ? " right" : " left");
     }
+    // A sixth finds every slot taken, with either button: nothing changes, and the pick says so.
+    for (const char* name : {"Avert", "Slow Movement", "Drop Weapon", "Light"}) {
+        PickLine(ShownList::MagicItems, MagicItemSelection(name), false);
+    }
+    const std::vector<std::string> full = SlotNames();
+    for (const bool right : {false, true}) {
+        EXPECT_EQ(PickLine(ShownList::MagicItems, MagicItemSelection("Detect Magic"), right),
+                  PickOutcome::SlotsFull);
+        EXPECT_EQ(SlotNames(), full);
+    }
+    PickLine(ShownList::MagicItems, light, true);
     ExpectBaseUntouched("magic items leave the base");
     EXPECT_EQ(table_.Slot(1).Price, 3000);
 

@@ -24,9 +24,9 @@
 #include "catalog/spell.h"
 #include "catalog/weapon.h"
 #include "dice/random_source.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/item_sheet.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/item_sheet.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/sheet_reading.h"
+#include "workshop/plans/sheet_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +16,19 @@
 #include "catalog/magic_item.h"
 #include "catalog/potion.h"
 #include "catalog/spell.h"
+#include "catalog/text_format.h"
 #include "catalog/weapon.h"
 #include "catalog/weapon_list.h"
 #include "dice/random_source.h"
 #include "random/random_item.h"
 #include "tests/support/text.h"
-#include "workshop/base_items.h"
-#include "workshop/combination_rules.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/item_sheet.h"
-#include "workshop/making.h"
-#include "workshop/picking.h"
-#include "workshop/sheet_text.h"
+#include "workshop/bench/base_items.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/bench/item_sheet.h"
+#include "workshop/making/making.h"
+#include "workshop/bench/picking.h"
+#include "workshop/plans/sheet_text.h"
 
 namespace {
 
@@ -75,13 +76,22 @@ private:
     RowPick pick_;  // the last line's pick
 };
 
-// Copies the sheet of the bench and reads it back where the catalogs are as
-// at start-up (no gem cut): onto the same bench, the same workbench; onto
-// that other, empty one (another run), the same sheet.
+// The program writes its figures with this separator while it lives.
+struct DecimalSeparator {
+    explicit DecimalSeparator(char separator) { textfmt::SetDecimalSeparator(separator); }
+    ~DecimalSeparator() { textfmt::SetDecimalSeparator('.'); }
+};
+
+// Copies the sheet of the bench where the decimal separator is `written` and
+// reads it back where it is `read`, with the catalogs as at start-up (no gem
+// cut): onto the same bench, the same workbench; onto that other, empty one
+// (another run), the same sheet.
 void ExpectRoundTrip(const CatalogTable& table, WorkshopState& state, CatalogTable& other,
-                     const WorkbenchSnapshot& empty) {
+                     const WorkbenchSnapshot& empty, char written, char read) {
+    textfmt::SetDecimalSeparator(written);
+    const std::string copied = CopiedSheetText(BuildItemSheet(table, state));
+    textfmt::SetDecimalSeparator(read);
     const std::vector<std::string> sheet = BuildItemSheet(table, state);
-    const std::string copied = CopiedSheetText(sheet);
     const WorkbenchSnapshot bench = CaptureWorkbench(table, state);
     const SheetReading reading = ReadItemSheet(other, bench, copied);
     ASSERT_TRUE(reading.plan) << reading.error << "\n" << copied;
@@ -100,14 +110,21 @@ TEST(SheetReading, EveryBenchReadsBackFromItsCopiedSheet) {
     other.Build();
     const WorkbenchSnapshot empty = CaptureWorkbench(table, WorkshopState());
     const std::vector<Listing> lists = PickLists(table);
+    const DecimalSeparator restored('.');
+    const char separators[] = {'.', ','};
     for (uint64_t seed = 1; seed <= 400; ++seed) {
         WorkshopState state;
         RestoreWorkbench(empty, table, state);
         BenchBuilder builder(table, state, seed);
         for (int step = 0; step < 12; ++step) {
             builder.Step(lists);
-            ExpectRoundTrip(table, state, other, empty);
-            if (HasFailure()) FAIL() << "seed " << seed << ", step " << step;
+            // Copied and pasted where the separators are the same or differ.
+            const char written = separators[step % 2], read = separators[seed % 2];
+            ExpectRoundTrip(table, state, other, empty, written, read);
+            if (HasFailure()) {
+                FAIL() << "seed " << seed << ", step " << step << ", copied with " << written
+                       << ", pasted with " << read;
+            }
         }
     }
 }
@@ -132,6 +149,11 @@ TEST(SheetReading, ReadsWhatACopyCanBecomeAndRefusesAnythingElse) {
     const WorkbenchSnapshot bench = CaptureWorkbench(table, state);
     // dagger / blank / Blur / Weakness ST-2 / Magic Fist rod(1D-2) 2 / Light / Trip / blank / total
     const std::string sheet = CopiedSheetText(lines);
+    std::string commaSheet;
+    {
+        const DecimalSeparator comma(',');
+        commaSheet = CopiedSheetText(BuildItemSheet(table, state));
+    }
     const std::string dagger = lines[0] + "\n";
     const std::string blur = lines[2] + "\n";
     const std::string trip = lines[6] + "\n";
@@ -161,6 +183,10 @@ TEST(SheetReading, ReadsWhatACopyCanBecomeAndRefusesAnythingElse) {
         {With(sheet, "dagger", "daggor"), "line 1: no base item called 'daggor'"},
         {With(sheet, "10.00", "12.00"), "line 1: dagger costs 10.00, not 12.00"},
         {With(sheet, "0.07", "9.99"), "line 1: dagger takes 0.07 weeks, not 9.99"},
+        {commaSheet, ""},
+        {With(commaSheet, "10,00", "10,00x"), "line 1: the price '10,00x' is not a number"},
+        {With(sheet, "10.00", "10,00"), "line 1: the price '10,00' is not a number"},
+        {With(sheet, "5\n", "5x\n"), "line 3: the weeks '5x' are not a number"},
         {With(sheet, dagger + " \n" + blur, blur + dagger),
          "line 2: the base item dagger must come first, above the magic items"},
         {With(sheet, trip, trip + trip), "line 8: a sixth magic item; the bench holds five"},

@@ -25,8 +25,8 @@
 #include "catalog/text_format.h"
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/analysis.h"
-#include "workshop/enchantment_list.h"
+#include "workshop/lists/analysis.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

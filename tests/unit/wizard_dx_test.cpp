@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/wizard_dx.h"
+#include "workshop/bench/wizard_dx.h"
 
 #include <gtest/gtest.h>
 

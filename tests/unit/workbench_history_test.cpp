@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workshop/workbench_history.h"
+#include "workshop/bench/workbench_history.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include "dice/random_source.h"
 #include "random/random_item.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/combination_rules.h"
-#include "workshop/workshop_state.h"
+#include "workshop/bench/combination_rules.h"
+#include "workshop/bench/workshop_state.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "catalog/weapon_list.h"
 #include "ui/control_names.h"
 #include "ui/latin1.h"
-#include "workshop/enchantment_list.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QToolButton>
 
@@ -15,9 +17,9 @@
 #include "ui/control_names.h"
 #include "ui/focus_frame.h"
 #include "ui/latin1.h"
-#include "workshop/enchantment_list.h"
-#include "workshop/forecast.h"
-#include "workshop/forecast_text.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/making/forecast.h"
+#include "workshop/making/forecast_text.h"
 
 namespace {
 
@@ -272,6 +274,57 @@ TEST(LabelFit, GrowsForAWiderCaptionAndNeverNarrows) {
     const int grown = dxLabel->width();
     dxLabel->SetCaption("DX: 12");
     EXPECT_EQ(dxLabel->width(), grown);
+}
+
+// Whatever the strip below the pane shows, at the opening size or another,
+// at the top of a list or scrolled: it lies between the text and the scroll
+// bar, the text above it ends on a whole line, and a message is read whole.
+TEST(PaneStrip, ItsPartLiesBelowWholeLinesAndAMessageShowsWhole) {
+    TForm1 form;
+    form.SetTimerHeld(true);
+    form.show();
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    form.Rectify_Magic_Item_list(2);  // Blur, made and not yet named: a paste is then refused
+    form.Button_MakeClick();
+    while (form.Workshop().Making) form.Timer1Timer();
+    form.Button9_EnchantClick();
+    const QString refused =
+        "No plan pasted: the bench belongs to the item being made until its name is stored";
+    const struct {
+        QString part;
+        int scroll, width, height;
+    } rows[] = {{"FindField", 0, 626, 442},   {"FindField", 9, 626, 442},
+                {"HoardField", 5, 560, 400},  {"PlanMessage", 0, 626, 442},
+                {"PlanMessage", 9, 420, 400}, {"PlanMessage", 3, 900, 600}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.part.toStdString() + " " + std::to_string(row.width));
+        pane->verticalScrollBar()->setValue(row.scroll);
+        row.part == "FindField"    ? form.OpenFind()
+        : row.part == "HoardField" ? form.OpenHoard()
+                                   : form.PastePlan();
+        form.resize(row.width, row.height);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(pane->verticalScrollBar()->value() > 0, row.scroll > 0);
+        const QWidget* part = pane->findChild<QWidget*>(row.part);
+        ASSERT_TRUE(part != nullptr && part->isVisible());
+        const QRect text = pane->viewport()->geometry();
+        const QRect placed(part->mapTo(pane, QPoint(0, 0)), part->size());
+        EXPECT_TRUE(placed.top() > text.bottom() && placed.right() <= text.right());
+        EXPECT_LT(placed.bottom(), pane->horizontalScrollBar()->mapTo(pane, QPoint(0, 0)).y());
+        // The line at the text's last row of pixels ends there.
+        const QTextCursor last = pane->cursorForPosition(QPoint(4, text.height() - 1));
+        EXPECT_LE(pane->cursorRect(last).bottom(), text.height() - 1);
+        const auto* message = qobject_cast<const QLabel*>(part);
+        if (message == nullptr) continue;
+        EXPECT_TRUE(message->text() == refused && message->toolTip() == refused &&
+                    message->accessibleDescription() == refused);
+        // Room for every line of it, wrapped at the width it has.
+        const int m = message->margin();
+        const QRect room = message->contentsRect().adjusted(m, m, -m, -m);
+        const QRect needed = message->fontMetrics().boundingRect(
+            QRect(room.topLeft(), QSize(room.width(), 1000)), Qt::TextWordWrap, refused);
+        EXPECT_LE(needed.height(), room.height());
+    }
 }
 
 }  // namespace

@@ -99,6 +99,13 @@ void Driver::PrintGeometry(const std::string& name) {
 
 void Driver::PrintFind() {
     const TForm1::FindStatus find = form_.FindState();
-    out_ << "find " << (find.shown ? "shown " : "hidden ") << Barred(find.text) << ' '
-         << find.current << ' ' << find.count << '\n';
+    // A line break left in the field's text prints as \n, the print on one line.
+    std::string text;
+    for (size_t k = 0; k < find.text.size(); ++k) {
+        const char c = find.text[k];
+        if (c == '\r' && k + 1 < find.text.size() && find.text[k + 1] == '\n') continue;
+        text += c == '\n' || c == '\r' ? std::string("\\n") : std::string(1, c);
+    }
+    out_ << "find " << (find.shown ? "shown " : "hidden ") << Barred(text) << ' ' << find.current
+         << ' ' << find.count << '\n';
 }
