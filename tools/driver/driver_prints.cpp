@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QFontInfo>
 #include <QMetaEnum>
 #include <QStringList>
@@ -47,8 +48,15 @@ std::string RoleName(QAccessible::Role role) {
 
 }  // namespace
 
-void Driver::PrintClipboard() {
-    const QStringList lines = LinesOf(QGuiApplication::clipboard()->text());
+void Driver::PrintClipboard(bool html) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QString text;
+    if (!html) {
+        text = QGuiApplication::clipboard()->text();
+    } else if (data != nullptr && data->hasHtml()) {
+        text = data->html();
+    }
+    const QStringList lines = LinesOf(text);
     out_ << "clipboard " << lines.size() << '\n';
     for (const QString& line : lines) out_ << BarredUtf8(line) << '\n';
 }

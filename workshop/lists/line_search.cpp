@@ -83,7 +83,9 @@ std::vector<TextMatch> FindInLines(const std::vector<std::string>& lines, const 
     const std::string folded = FoldCase(text);
     std::string line;
     for (size_t k = 0; k < lines.size(); ++k) {
-        line = FoldCase(lines[k]);
+        // Folded in place, so the one buffer serves every line.
+        line = lines[k];
+        for (char& c : line) c = static_cast<char>(Folded(c));
         for (size_t at = line.find(folded); at != std::string::npos;
              at = line.find(folded, at + folded.size())) {
             matches.push_back({k, at});
