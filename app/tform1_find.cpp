@@ -10,6 +10,13 @@
 #include "app/tform1.h"
 #include "ui/pane_strip.h"
 
+namespace {
+
+// The pane's name while it shows the lines found in every list.
+const char* const kFoundInEveryList = "Found in every list";
+
+}  // namespace
+
 void TForm1::WireFind() {
     connect(RichEdit1, &OutputPane::typed, this, &TForm1::TypeToJump);
     connect(RichEdit1, &OutputPane::typedBackspace, this, [this](quint64 timestampMs) {
@@ -82,12 +89,11 @@ void TForm1::ShowFindField(bool everyList) {
 
 void TForm1::ListFoundInEveryList() {
     Listing found = FindInEveryList(everyList_, findText_);
-    const QString name = QStringLiteral("Found in every list");
     // A screen reader hears of the list when it comes, not at every letter.
-    if (RichEdit1->accessibleName() == name) {
+    if (RichEdit1->accessibleName() == QLatin1String(kFoundInEveryList)) {
         ShowListing(std::move(found));
     } else {
-        ShowListing(std::move(found), "Found in every list");
+        ShowListing(std::move(found), kFoundInEveryList);
     }
     RefreshFound(false);
 }

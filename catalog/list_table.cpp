@@ -110,10 +110,18 @@ private:
             if (rows[n].entry == entry) join(rows[n]);
         }
         html_ += "<tr>";
+        std::string number;
         for (const TableCell& cell : cells) {
-            html_ += "<td>";
-            if (cell.figure == nullptr || !AppendNumber(html_, cell.figure->figure))
+            number.clear();
+            if (cell.figure == nullptr || !AppendNumber(number, cell.figure->figure)) {
+                html_ += "<td>";
                 AppendEscaped(html_, cell.text);
+            } else {
+                // LibreOffice takes the value from sdval, read in the locale
+                // sdnum names (1033, US English), so that a spreadsheet in a
+                // locale with a decimal comma reads the point right too.
+                html_ += "<td sdval=\"" + number + "\" sdnum=\"1033;\">" + number;
+            }
             html_ += "</td>";
         }
         html_ += "</tr>\n";

@@ -4,9 +4,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QFontInfo>
 #include <QMetaEnum>
+#include <QMimeData>
 #include <QStringList>
 #include <ostream>
 
