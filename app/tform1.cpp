@@ -18,9 +18,9 @@
 #include "catalog/weapon_list.h"
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
+#include "workshop/bench/wizard_dx.h"
 #include "workshop/lists/analysis.h"
 #include "workshop/lists/enchantment_list.h"
-#include "workshop/bench/wizard_dx.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
@@ -59,8 +59,11 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::ShowListing(Listing listing) {
-    // A hoard rolled from its field keeps the field open for the next roll.
-    if (listing.shown != ShownList::Hoard || !HoardOpen()) strip_->Close(false);
+    // A hoard rolled from its field keeps the field open for the next roll,
+    // and the lines found in every list the find field for the next letter.
+    const bool fieldLists = (listing.shown == ShownList::Hoard && HoardOpen()) ||
+                            (listing.shown == ShownList::EveryList && FindsEveryList());
+    if (!fieldLists) strip_->Close(false);
     typeAhead_.End();  // a new list, a new search
     found_.clear();
     EndSort();  // a list comes in catalog order
@@ -80,7 +83,12 @@ void TForm1::ShowListing(Listing listing) {
 }
 
 void TForm1::StripPartClosed(QWidget* part) {
-    if (part == findField_) RichEdit1->MarkFound({}, -1);
+    if (part == findField_) {
+        RichEdit1->MarkFound({}, -1);
+        // Closing the field ends finding in every list; its lines stay on show.
+        findField_->SetEveryList(false);
+        everyList_.clear();
+    }
     // The pane says again what it said before the message, unless it has
     // news of its own.
     if (part == planMessage_ && RichEdit1->accessibleDescription() == planMessage_->Message()) {

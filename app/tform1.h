@@ -18,12 +18,13 @@
 #include "ui/output_pane.h"
 #include "ui/sheet_list.h"
 #include "ui/up_down.h"
-#include "workshop/lists/line_search.h"
-#include "workshop/lists/list_sort.h"
-#include "workshop/plans/making_log.h"
 #include "workshop/bench/window_moment.h"
 #include "workshop/bench/workbench_history.h"
 #include "workshop/bench/workshop_state.h"
+#include "workshop/lists/every_list_search.h"
+#include "workshop/lists/line_search.h"
+#include "workshop/lists/list_sort.h"
+#include "workshop/plans/making_log.h"
 
 class HoardField;
 class PaneMessage;
@@ -97,6 +98,13 @@ public:
     // found, for Enter to pick. None of it picks or changes the workbench.
     void OpenFind();
     void FindNext(bool forward);
+    // Ctrl+Shift+F: the find field marked "in every list". What is typed
+    // lists in the pane every line of every catalog list that holds it, each
+    // list's under its heading, the places marked; Enter goes to the first
+    // place, on the first line found. The lines pick, sort, copy and find as
+    // any list; Ctrl+F finds within them, and whatever closes the field ends
+    // the finding in every list (the lines found stay on show).
+    void OpenFindInEveryList();
     // What the find field shows: whether it is open, its text, the number
     // of the place the caret is on (from 1; 0 when on none) and the places.
     struct FindStatus {
@@ -163,6 +171,9 @@ private:
     // moment, the bench or the DX; the handlers change only the state.
     void ApplyMoment();
     void WireKeys();
+    // A copy of the pane's lines first..last as an HTML table (none for the
+    // making report).
+    QString ListTable(int first, int last) const;
     // Enter and Shift+Enter in the pane: a left or right press on the
     // character at the caret.
     void RichEdit1KeyPick(Qt::MouseButton button);
@@ -189,6 +200,14 @@ private:
     void AnnounceReport();
     void WireFind();
     bool FindOpen() const;
+    bool FindsEveryList() const;
+    // Opens the find field, finding in the pane or in every list.
+    void ShowFindField(bool everyList);
+    // The field's text found in every list, in the pane.
+    void ListFoundInEveryList();
+    // The places of the field's text in the pane; finding in every list
+    // leaves out the headings and the count.
+    std::vector<TextMatch> PlacesOfText() const;
     // What closing a part of the strip below the pane ends: the find field's
     // marks, the message's description of the pane.
     void StripPartClosed(QWidget* part);
@@ -290,6 +309,7 @@ private:
     FindField* findField_ = nullptr;  // made at the first Ctrl+F
     std::string findText_;            // the last text searched for
     std::vector<TextMatch> found_;
+    std::vector<NamedListing> everyList_;  // the lists finding in every list reads while it runs
     TypeAhead typeAhead_;
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;

@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding in the output pane: type to jump to a list line, and the find
-// field with its marks. Neither picks anything nor adds an undo step.
+// field with its marks, in the pane or in every list. None of it picks
+// anything or adds an undo step.
 #include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
+#include <algorithm>
 
 #include "app/tform1.h"
 #include "ui/pane_strip.h"
+
+namespace {
+
+// The pane's name while it shows the lines found in every list.
+const char* const kFoundInEveryList = "Found in every list";
+
+}  // namespace
 
 void TForm1::WireFind() {
     connect(RichEdit1, &OutputPane::typed, this, &TForm1::TypeToJump);
@@ -16,6 +25,8 @@ void TForm1::WireFind() {
     connect(RichEdit1, &OutputPane::typingEnded, this, [this] { typeAhead_.End(); });
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     connect(find, &QShortcut::activated, this, &TForm1::OpenFind);
+    auto* findEverywhere = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), this);
+    connect(findEverywhere, &QShortcut::activated, this, &TForm1::OpenFindInEveryList);
     auto* next = new QShortcut(QKeySequence(Qt::Key_F3), this);
     connect(next, &QShortcut::activated, this, [this] { FindNext(true); });
     auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
@@ -42,21 +53,61 @@ void TForm1::JumpTo(const TypeAhead::Search& search) {
 
 bool TForm1::FindOpen() const { return strip_->Shows(findField_); }
 
-void TForm1::OpenFind() {
+bool TForm1::FindsEveryList() const { return FindOpen() && findField_->EveryList(); }
+
+void TForm1::OpenFind() { ShowFindField(false); }
+
+void TForm1::OpenFindInEveryList() {
+    ShowFindField(true);
+    if (!findText_.empty()) ListFoundInEveryList();
+}
+
+void TForm1::ShowFindField(bool everyList) {
     if (findField_ == nullptr) {
         findField_ = new FindField(strip_);
         connect(findField_, &QLineEdit::textEdited, this, [this](const QString& text) {
             findText_ = FromQt(text);
-            RefreshFound(true);
+            if (FindsEveryList()) {
+                ListFoundInEveryList();
+            } else {
+                RefreshFound(true);
+            }
         });
         connect(findField_, &FindField::next, this, [this] { FindNext(true); });
         connect(findField_, &FindField::previous, this, [this] { FindNext(false); });
         // Esc gives the focus back to where it was (the name box while naming).
         connect(findField_, &FindField::closed, this, [this] { strip_->Close(true); });
     }
+    findField_->SetEveryList(everyList);
+    // The lists as they read now (a random treasure may have cut a gem
+    // anew), kept while the field finds in them.
+    everyList_ = everyList ? EveryCatalogList(catalogs_) : std::vector<NamedListing>();
     strip_->Show(findField_, true);
     findField_->selectAll();
     RefreshFound(false);
+}
+
+void TForm1::ListFoundInEveryList() {
+    Listing found = FindInEveryList(everyList_, findText_);
+    // A screen reader hears of the list when it comes, not at every letter.
+    if (RichEdit1->accessibleName() == QLatin1String(kFoundInEveryList)) {
+        ShowListing(std::move(found));
+    } else {
+        ShowListing(std::move(found), kFoundInEveryList);
+    }
+    RefreshFound(false);
+}
+
+std::vector<TextMatch> TForm1::PlacesOfText() const {
+    std::vector<TextMatch> places = FindInLines(RichEdit1->Lines(), findText_);
+    if (!FindsEveryList() || listed_.shown != ShownList::EveryList) return places;
+    const auto onHeading = [this](const TextMatch& place) {
+        const size_t row = CatalogLineOf(place.line);
+        return row < listed_.rows.size() && (listed_.rows[row].kind == RowKind::Heading ||
+                                             listed_.rows[row].kind == RowKind::Sum);
+    };
+    places.erase(std::remove_if(places.begin(), places.end(), onHeading), places.end());
+    return places;
 }
 
 std::optional<size_t> TForm1::FoundAtCaret() const {
@@ -70,7 +121,7 @@ std::optional<size_t> TForm1::FoundAtCaret() const {
 
 void TForm1::FindAgainAfterRedraw(std::optional<size_t> place) {
     if (!FindOpen() && !place) return;
-    found_ = FindInLines(RichEdit1->Lines(), findText_);
+    found_ = PlacesOfText();
     GoToFound(place && *place < found_.size() ? *place : found_.size());
 }
 
@@ -88,7 +139,7 @@ void TForm1::FindNext(bool forward) {
 }
 
 void TForm1::RefreshFound(bool moveCaret) {
-    found_ = FindInLines(RichEdit1->Lines(), findText_);
+    found_ = PlacesOfText();
     const auto first = MatchAtOrAfter(found_, CaretPlace());
     if (moveCaret && first) {
         GoToFound(*first);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard around the window: picking with Enter, undo and redo of the
-// workbench, and copying the item sheet.
+// workbench, copying a list as a table, and copying the item sheet.
 #include <QKeySequence>
 #include <QShortcut>
 
 #include "app/tform1.h"
+#include "catalog/list_table.h"
 
 void TForm1::WireKeys() {
     connect(RichEdit1, &OutputPane::keyPick, this,
@@ -26,6 +27,20 @@ void TForm1::WireKeys() {
     auto* copySheet = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     copySheet->setObjectName(QStringLiteral("CopySheetShortcut"));
     connect(copySheet, &QShortcut::activated, this, &TForm1::CopySheet);
+
+    RichEdit1->SetHtmlOfLines([this](int first, int last) { return ListTable(first, last); });
+}
+
+QString TForm1::ListTable(int first, int last) const {
+    // The making report is no list.
+    if (listed_.rows.empty()) return {};
+    std::vector<size_t> rows;
+    for (int line = std::max(0, first); line <= last; ++line) {
+        rows.push_back(CatalogLineOf(static_cast<size_t>(line)));
+    }
+    // Spreadsheets read the clipboard's HTML by the character set it names.
+    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n") +
+           ToQt(ListTableHtml(listed_, rows)) + QStringLiteral("</body></html>\n");
 }
 
 void TForm1::RichEdit1KeyPick(Qt::MouseButton button) {

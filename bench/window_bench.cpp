@@ -208,6 +208,49 @@ void BM_HoardCommand(benchmark::State& state) {
 }
 BENCHMARK(BM_HoardCommand)->Unit(benchmark::kMillisecond);
 
+// Finding in every list as a letter is typed: the text without its last
+// letter stands in the field, the letter comes, the lines found are listed
+// and drawn with their marks. "e" finds the most lines (over 1,100).
+void BM_FindInEveryList(benchmark::State& state, const char* text) {
+    TForm1 form;
+    ShowAndPaint(form);
+    form.OpenFindInEveryList();
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    auto* field = pane->findChild<FindField*>();
+    const QString typed = QString::fromLatin1(text);
+    const QString before = typed.left(typed.size() - 1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        field->setText(before);
+        emit field->textEdited(before);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        field->setText(typed);
+        emit field->textEdited(typed);
+        pane->viewport()->repaint();
+    }
+    state.counters["lines"] = static_cast<double>(pane->LineCount());
+}
+BENCHMARK_CAPTURE(BM_FindInEveryList, e, "e")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FindInEveryList, ruby, "ruby")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FindInEveryList, flight, "flight")->Unit(benchmark::kMicrosecond);
+
+// Ctrl+A, Ctrl+C of the longest list (the creatures, 360 lines): its text and
+// its HTML table onto the clipboard.
+void BM_CopyAsTable(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    form.Button_FaunaClick();
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    pane->selectAll();
+    for (auto _ : state) {
+        pane->copy();
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = static_cast<double>(pane->LineCount());
+}
+BENCHMARK(BM_CopyAsTable)->Name("CopyAsTable/fauna")->Unit(benchmark::kMicrosecond);
+
 // Peak resident memory, in KiB, of a fresh process that opens one window.
 long PeakMemoryOf(bool tharnwell, int argc, char** argv) {
     const pid_t child = fork();

@@ -41,7 +41,7 @@ Cell Cell::Text(std::string text) {
 Cell Cell::Figure(std::string text) {
     double value = 0;
     if (IsNoValue(text) || !ReadShown(text, value)) return Text(std::move(text));
-    return {std::move(text), KeyKind::Figure, value};
+    return {std::move(text), KeyKind::Figure, value, true};
 }
 
 Cell Cell::Figure(std::string text, double value) {
@@ -50,7 +50,7 @@ Cell Cell::Figure(std::string text, double value) {
 }
 
 Cell Cell::Int(int64_t value) {
-    return {textfmt::Int(value), KeyKind::Figure, static_cast<double>(value)};
+    return {textfmt::Int(value), KeyKind::Figure, static_cast<double>(value), true};
 }
 
 ListHeader HeaderOf(const ListForm& form) {
@@ -73,7 +73,35 @@ ListHeader HeaderOf(const ListForm& form) {
     return header;
 }
 
+std::string CaptionOf(const ListColumn& column) {
+    std::string caption = column.caption;
+    if (column.under[0] == '\0') return caption;
+    if (!caption.empty() && caption.back() != '/') caption += ' ';
+    return caption + column.under;
+}
+
+namespace {
+
+// A heading's line: its name, then the captions where the list's header
+// labels stand over the columns, at least a blank apart.
+std::string HeadingLine(const ListForm& form, const ListRow& row) {
+    std::string line = row.cells.empty() ? std::string() : row.cells[0].text;
+    for (size_t c = 1; c < form.columns.size(); ++c) {
+        const ListColumn& column = form.columns[c];
+        if (column.label < 0 || column.caption[0] == '\0') continue;
+        const auto at = static_cast<size_t>(column.place.column);
+        line.append(line.size() < at ? at - line.size() : 1, ' ');
+        line += column.caption;
+    }
+    if (line.size() < size_t{textfmt::kListLineWidth})
+        line.append(size_t{textfmt::kListLineWidth} - line.size(), ' ');
+    return line;
+}
+
+}  // namespace
+
 std::string FormatRow(const ListForm& form, const ListRow& row) {
+    if (row.kind == RowKind::Heading) return HeadingLine(form, row);
     std::string line;
     line.reserve(textfmt::kListLineWidth);
     const auto padTo = [&line](int column) {
@@ -123,7 +151,7 @@ ListRow& Listing::AddNote(size_t column, std::string text) {
 void Listing::Format() {
     lines.clear();
     lines.reserve(rows.size());
-    for (const ListRow& row : rows) lines.push_back(FormatRow(*form, row));
+    for (const ListRow& row : rows) lines.push_back(FormatRow(FormOf(row), row));
 }
 
 ListHeader Listing::Header() const { return form != nullptr ? HeaderOf(*form) : ListHeader{}; }

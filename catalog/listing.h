@@ -28,6 +28,7 @@ enum class ShownList {
     MagicItems,  // the enchantment list and the analysis
     Hoard,       // a rolled hoard: a line gives its item by its place, not by name
     MadeItems,   // the items made this run: a line stands for its item's plan
+    EveryList,   // lines found in every catalog list: a line picks what it picks in its own list
 };
 
 // Where a header label stands over the pane: above a character column, a
@@ -83,6 +84,9 @@ struct Cell {
     std::string text;  // as shown
     KeyKind key = KeyKind::None;
     double figure = 0;
+    // The text shows the figure itself, so a spreadsheet may take the figure
+    // (weapon dice do not).
+    bool figureShown = false;
 
     // A text; "-" and blanks sort as no value.
     static Cell Text(std::string text);
@@ -128,6 +132,9 @@ enum class RowKind : uint8_t {
     Note,   // a note or continuation of the entry above
     Title,  // a kind's title over the variants below it (the creatures)
     Sum,    // sums the list up; stays last
+    // Names the list the rows under it come from, in a list of rows from
+    // several lists; its line shows the list's captions too.
+    Heading,
 };
 
 struct ListRow {
@@ -135,6 +142,9 @@ struct ListRow {
     RowKind kind = RowKind::Entry;
     RowPick pick;
     size_t entry = 0;  // a note's entry row
+    // The columns the row stands under when they are not its listing's (rows
+    // gathered from several lists).
+    const ListForm* form = nullptr;
 };
 
 // Everything a list command puts on the screen: the rows under the list's
@@ -153,9 +163,17 @@ struct Listing {
     // Makes every row's line.
     void Format();
     ListHeader Header() const;
+    const ListForm& FormOf(const ListRow& row) const {
+        return row.form != nullptr ? *row.form : *form;
+    }
 };
+
+// A column's caption; two stacked captions joined with a blank ("Stat
+// Total"), or directly after a slash ("cost/week").
+std::string CaptionOf(const ListColumn& column);
 
 // The line of a row under the columns: each cell in its column, the line
 // blank-padded to the list width; a cell too long for its column pushes
-// the rest of the line right.
+// the rest of the line right. A heading row's line is its one cell followed
+// by the captions of the columns after the first where their labels stand.
 std::string FormatRow(const ListForm& form, const ListRow& row);

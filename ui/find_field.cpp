@@ -17,12 +17,18 @@ constexpr int kWidth = 320;
 
 }  // namespace
 
-FindField::FindField(QWidget* parent) : QLineEdit(parent), status_(new QLabel(this)) {
+FindField::FindField(QWidget* parent)
+    : QLineEdit(parent),
+      status_(new QLabel(this)),
+      mark_(new QLabel(QStringLiteral("in every list"), this)) {
     setObjectName(QStringLiteral("FindField"));
     setAccessibleName(QStringLiteral("Find"));
     setClearButtonEnabled(false);
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);
     status_->setForegroundRole(QPalette::Text);
+    mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mark_->setForegroundRole(QPalette::PlaceholderText);
+    mark_->hide();
     setMaximumWidth(kWidth);
     setValidator(new OneLineText(this));
 }
@@ -36,12 +42,27 @@ void FindField::SetStatus(const QString& status) {
         SendAccessibleEvent(&event);
     }
     status_->setText(status);
-    const int room = status.isEmpty() ? 0 : status_->sizeHint().width() + 6;
-    setTextMargins(0, 0, room, 0);
-    status_->setGeometry(width() - room, 0, std::max(0, room - 4), height());
+    FitMargins();
 }
 
 QString FindField::Status() const { return status_->text(); }
+
+void FindField::SetEveryList(bool everyList) {
+    if (everyList == EveryList()) return;
+    AnnounceName(this, everyList ? QStringLiteral("Find in every list") : QStringLiteral("Find"));
+    mark_->setVisible(everyList);
+    FitMargins();
+}
+
+bool FindField::EveryList() const { return !mark_->isHidden(); }
+
+void FindField::FitMargins() {
+    const int left = EveryList() ? mark_->sizeHint().width() + 8 : 0;
+    const int right = status_->text().isEmpty() ? 0 : status_->sizeHint().width() + 6;
+    setTextMargins(left, 0, right, 0);
+    mark_->setGeometry(4, 0, std::max(0, left - 6), height());
+    status_->setGeometry(width() - right, 0, std::max(0, right - 4), height());
+}
 
 void FindField::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -66,5 +87,5 @@ void FindField::keyPressEvent(QKeyEvent* event) {
 
 void FindField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
-    SetStatus(status_->text());
+    FitMargins();
 }

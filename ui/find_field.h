@@ -17,6 +17,10 @@ public:
 
     void SetStatus(const QString& status);
     QString Status() const;
+    // Finding in every list: "in every list" stands at the field's left and
+    // a screen reader hears it in the field's name. Off, it finds in the pane.
+    void SetEveryList(bool everyList);
+    bool EveryList() const;
 
 signals:
     void next();
@@ -28,5 +32,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The text between the mark at the left and the status at the right.
+    void FitMargins();
+
     QLabel* status_;
+    QLabel* mark_;
 };

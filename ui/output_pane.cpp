@@ -350,6 +350,16 @@ QMimeData* OutputPane::createMimeDataFromSelection() const {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     auto* data = new QMimeData;
     data->setText(text);
+    const QTextCursor cursor = textCursor();
+    if (htmlOfLines_ && cursor.hasSelection()) {
+        const QTextBlock first = document()->findBlock(cursor.selectionStart());
+        const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+        // A selection that ends at the start of a line takes none of it.
+        const bool lastTaken = cursor.selectionEnd() > last.position();
+        const QString html =
+            htmlOfLines_(first.blockNumber(), last.blockNumber() - (lastTaken ? 0 : 1));
+        if (!html.isEmpty()) data->setHtml(html);
+    }
     return data;
 }
 

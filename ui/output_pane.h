@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,12 @@ public:
     };
     void MarkFound(const std::vector<Found>& found, int current);
 
+    // A copy puts beside the selected text what this gives for the lines
+    // the selection covers (the first and the last, from 0) as HTML, unless
+    // it gives nothing (the making report).
+    using HtmlOfLines = std::function<QString(int first, int last)>;
+    void SetHtmlOfLines(HtmlOfLines html) { htmlOfLines_ = std::move(html); }
+
     // Conversions between the program's positions and Qt's.
     int ToProgramPosition(int qtPosition) const;
     int ToQtPosition(int programPosition) const;
@@ -104,7 +111,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // What a copy puts on the clipboard: the selection as plain text only.
+    // What a copy puts on the clipboard: the selection as plain text, and
+    // the HTML of its lines.
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
@@ -128,4 +136,5 @@ private:
     // True while SetLines puts a new text in: the caret's band waits for it.
     bool filling_ = false;
     int bottomStrip_ = 0;
+    HtmlOfLines htmlOfLines_;
 };

@@ -220,8 +220,9 @@ void Driver::Register() {
         PrintState();
     });
     add("clipboard", [this](const std::string&, const Args& a) {
-        ExpectArgs(a, 0, 0);
-        PrintClipboard();
+        ExpectArgs(a, 0, 1);
+        if (!a.empty() && a[0] != "html") throw ScriptError{"bad clipboard part '" + a[0] + "'"};
+        PrintClipboard(!a.empty());
     });
     add("tooltip", [this](const std::string&, const Args& a) {
         ExpectArgs(a, 1, 1);

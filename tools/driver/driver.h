@@ -63,7 +63,8 @@ private:
     void PrintLabels();
     void PrintControls();
     void PrintState();
-    void PrintClipboard();
+    // The clipboard's plain text, or its HTML (nothing when it holds none).
+    void PrintClipboard(bool html);
     void PrintTooltip(const std::string& control);
     void PrintFocused();
     void PrintAccessible(const std::string& control);

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QMetaEnum>
+#include <QMimeData>
 #include <QStringList>
 #include <ostream>
 
@@ -47,8 +48,15 @@ std::string RoleName(QAccessible::Role role) {
 
 }  // namespace
 
-void Driver::PrintClipboard() {
-    const QStringList lines = LinesOf(QGuiApplication::clipboard()->text());
+void Driver::PrintClipboard(bool html) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QString text;
+    if (!html) {
+        text = QGuiApplication::clipboard()->text();
+    } else if (data != nullptr && data->hasHtml()) {
+        text = data->html();
+    }
+    const QStringList lines = LinesOf(text);
     out_ << "clipboard " << lines.size() << '\n';
     for (const QString& line : lines) out_ << BarredUtf8(line) << '\n';
 }

@@ -15,13 +15,6 @@ unsigned char Folded(char c) {
     return u;
 }
 
-std::string FoldedText(const std::string& text) {
-    std::string folded(text.size(), '\0');
-    std::transform(text.begin(), text.end(), folded.begin(),
-                   [](char c) { return static_cast<char>(Folded(c)); });
-    return folded;
-}
-
 bool FirstColumnStartsWith(const std::string& line, const std::string& folded) {
     const size_t end = std::min(line.size(), static_cast<size_t>(kPickTextLength));
     size_t start = 0;
@@ -35,10 +28,23 @@ bool FirstColumnStartsWith(const std::string& line, const std::string& folded) {
 
 }  // namespace
 
+std::string FoldCase(const std::string& text) {
+    std::string folded(text.size(), '\0');
+    std::transform(text.begin(), text.end(), folded.begin(),
+                   [](char c) { return static_cast<char>(Folded(c)); });
+    return folded;
+}
+
+bool ContainsFolded(const std::string& text, const std::string& folded) {
+    if (folded.empty()) return true;
+    const auto same = [](char t, char f) { return static_cast<char>(Folded(t)) == f; };
+    return std::search(text.begin(), text.end(), folded.begin(), folded.end(), same) != text.end();
+}
+
 std::optional<size_t> LineStartingWith(const std::vector<std::string>& lines,
                                        const std::string& typed, size_t from) {
     if (typed.empty() || lines.empty()) return std::nullopt;
-    const std::string folded = FoldedText(typed);
+    const std::string folded = FoldCase(typed);
     for (size_t k = 0; k < lines.size(); ++k) {
         const size_t line = (from + k) % lines.size();
         if (FirstColumnStartsWith(lines[line], folded)) return line;
@@ -74,10 +80,12 @@ std::optional<TypeAhead::Search> TypeAhead::TakeBack(uint64_t timeMs) {
 std::vector<TextMatch> FindInLines(const std::vector<std::string>& lines, const std::string& text) {
     std::vector<TextMatch> matches;
     if (text.empty()) return matches;
-    const std::string folded = FoldedText(text);
+    const std::string folded = FoldCase(text);
     std::string line;
     for (size_t k = 0; k < lines.size(); ++k) {
-        line = FoldedText(lines[k]);
+        // Folded in place, so the one buffer serves every line.
+        line = lines[k];
+        for (char& c : line) c = static_cast<char>(Folded(c));
         for (size_t at = line.find(folded); at != std::string::npos;
              at = line.find(folded, at + folded.size())) {
             matches.push_back({k, at});

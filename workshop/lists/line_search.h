@@ -10,6 +10,12 @@
 // Finding lines of a list or the making report by typing, without picking:
 // the texts are the pane's 8-bit Latin-1 lines, compared ignoring case.
 
+// A text in Latin-1 lower case (A-Z and the accented capitals folded onto
+// their small letters), as every search here compares texts.
+std::string FoldCase(const std::string& text);
+// Whether a text, folded by FoldCase, occurs in `text` ignoring case.
+bool ContainsFolded(const std::string& text, const std::string& folded);
+
 // Type to jump: the first line from `from` on, wrapping round past the last,
 // whose first column (the characters a click compares, leading blanks left
 // out, so that a weapon variant is found by its own name) starts with

@@ -42,12 +42,13 @@ const ListColumn* ColumnOf(const Listing& listing, int header, size_t& index) {
     return nullptr;
 }
 
-std::vector<RowRun> SplitRuns(const Listing& listing, size_t column) {
+// The runs of rows first..end; a heading and the sum rows are no runs.
+std::vector<RowRun> SplitRuns(const Listing& listing, size_t column, size_t first, size_t end) {
     std::vector<RowRun> runs;
-    runs.reserve(listing.rows.size());
-    for (size_t i = 0; i < listing.rows.size(); ++i) {
+    runs.reserve(end - first);
+    for (size_t i = first; i < end; ++i) {
         const ListRow& row = listing.rows[i];
-        if (row.kind == RowKind::Sum) continue;
+        if (row.kind == RowKind::Sum || row.kind == RowKind::Heading) continue;
         if (row.kind == RowKind::Note && !runs.empty()) {
             runs.back().end = i + 1;
             continue;
@@ -130,13 +131,7 @@ const RowRun& GroupKey(const Group& group) {
 }
 
 std::string ColumnName(const ListColumn& column) {
-    if (column.name[0] != '\0') return column.name;
-    std::string name = column.caption;
-    if (column.under[0] != '\0') {
-        if (name.back() != '/') name += ' ';
-        name += column.under;
-    }
-    return name;
+    return column.name[0] != '\0' ? column.name : CaptionOf(column);
 }
 
 SortedListing InCatalogOrder(const Listing& listing) {
@@ -172,8 +167,9 @@ ListSort PressHeader(const Listing& listing, const ListSort& current, int header
     size_t index = 0;
     const ListColumn* column = ColumnOf(listing, header, index);
     if (column == nullptr) return current;
-    const SortOrder first =
-        HoldsFigures(SplitRuns(listing, index)) ? SortOrder::Descending : SortOrder::Ascending;
+    const SortOrder first = HoldsFigures(SplitRuns(listing, index, 0, listing.rows.size()))
+                                ? SortOrder::Descending
+                                : SortOrder::Ascending;
     if (current.header != column->label || current.order == SortOrder::Catalog) {
         return {column->label, first};
     }
@@ -189,24 +185,12 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     const ListColumn* column = ColumnOf(listing, header, index);
     if (column == nullptr || order == SortOrder::Catalog) return InCatalogOrder(listing);
 
-    std::vector<RowRun> runs = SplitRuns(listing, index);
-    const bool figures = HoldsFigures(runs);
-    // In a text column every value is a text.
-    if (!figures) {
-        for (RowRun& run : runs) {
-            if (run.key == KeyKind::Figure) run.key = KeyKind::Text;
-        }
-    }
+    const size_t rowCount = listing.rows.size();
+    const bool figures = HoldsFigures(SplitRuns(listing, index, 0, rowCount));
     // Texts go A to Z on a column's first press, the reverse on the second.
     const SortOrder first = figures ? SortOrder::Descending : SortOrder::Ascending;
     const Sorting how{order, order == first};
-    std::vector<Group> groups = GroupRuns(std::move(runs));
     const auto before = [&how](const RowRun& a, const RowRun& b) { return Before(a, b, how); };
-    for (Group& group : groups)
-        std::stable_sort(group.entries.begin(), group.entries.end(), before);
-    std::stable_sort(groups.begin(), groups.end(), [&how](const Group& a, const Group& b) {
-        return Before(GroupKey(a), GroupKey(b), how);
-    });
 
     const bool ascending = order == SortOrder::Ascending;
     SortedListing sorted;
@@ -215,15 +199,36 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
                             : (ascending ? "A to Z" : "Z to A"));
     sorted.lines.reserve(listing.lines.size());
     sorted.catalogLine.reserve(listing.lines.size());
-    const auto emit = [&](size_t first, size_t end) {
-        for (size_t i = first; i < end; ++i) {
+    const auto emit = [&](size_t from, size_t end) {
+        for (size_t i = from; i < end; ++i) {
             sorted.lines.push_back(listing.lines[i]);
             sorted.catalogLine.push_back(i);
         }
     };
-    for (const Group& group : groups) {
-        if (group.title) emit(group.title->first, group.title->end);
-        for (const RowRun& run : group.entries) emit(run.first, run.end);
+    // Rows gathered from several lists sort within their own list, under its
+    // heading; the lists stay in their order.
+    for (size_t from = 0; from < rowCount;) {
+        size_t end = from + 1;
+        while (end < rowCount && listing.rows[end].kind != RowKind::Heading) ++end;
+        if (listing.rows[from].kind == RowKind::Heading) emit(from, from + 1);
+        std::vector<RowRun> runs = SplitRuns(listing, index, from, end);
+        // In a text column every value is a text.
+        if (!figures) {
+            for (RowRun& run : runs) {
+                if (run.key == KeyKind::Figure) run.key = KeyKind::Text;
+            }
+        }
+        std::vector<Group> groups = GroupRuns(std::move(runs));
+        for (Group& group : groups)
+            std::stable_sort(group.entries.begin(), group.entries.end(), before);
+        std::stable_sort(groups.begin(), groups.end(), [&how](const Group& a, const Group& b) {
+            return Before(GroupKey(a), GroupKey(b), how);
+        });
+        for (const Group& group : groups) {
+            if (group.title) emit(group.title->first, group.title->end);
+            for (const RowRun& run : group.entries) emit(run.first, run.end);
+        }
+        from = end;
     }
     // The sum stays under the list.
     for (size_t i = 0; i < listing.rows.size(); ++i) {
