@@ -14,12 +14,15 @@ struct RowRun {
     bool title = false;
     const Cell* value = nullptr;  // what the run's first row shows in the column
     KeyKind key = KeyKind::None;
+    std::string_view text;  // the value's text without the blanks around it
 };
 
-// A kind's title with its variants; the whole list is one group without a title.
+// A kind's title with its variants, the entries [first, end); the whole
+// list is one group without a title.
 struct Group {
     std::optional<RowRun> title;
-    std::vector<RowRun> entries;
+    size_t first = 0;
+    size_t end = 0;
 };
 
 struct Sorting {
@@ -42,6 +45,12 @@ const ListColumn* ColumnOf(const Listing& listing, int header, size_t& index) {
     return nullptr;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    const size_t from = text.find_first_not_of(' ');
+    if (from == std::string_view::npos) return {};
+    return text.substr(from, text.find_last_not_of(' ') + 1 - from);
+}
+
 std::vector<RowRun> SplitRuns(const Listing& listing, size_t column) {
     std::vector<RowRun> runs;
     runs.reserve(listing.rows.size());
@@ -53,7 +62,8 @@ std::vector<RowRun> SplitRuns(const Listing& listing, size_t column) {
             continue;
         }
         const Cell& value = column < row.cells.size() ? row.cells[column] : kBlank;
-        runs.push_back({i, i + 1, row.kind == RowKind::Title, &value, value.key});
+        runs.push_back(
+            {i, i + 1, row.kind == RowKind::Title, &value, value.key, Trimmed(value.text)});
     }
     return runs;
 }
@@ -68,20 +78,13 @@ bool HoldsFigures(const std::vector<RowRun>& runs) {
     return figures > texts;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t from = text.find_first_not_of(' ');
-    if (from == std::string_view::npos) return {};
-    return text.substr(from, text.find_last_not_of(' ') + 1 - from);
-}
-
 // The lists' letters are ASCII; other Latin-1 bytes compare as they are.
 unsigned char Lower(char c) {
     return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
 }
 
-// Texts compared ignoring case and the blanks around them, as strcmp.
-int CompareText(const std::string& x, const std::string& y) {
-    const std::string_view a = Trimmed(x), b = Trimmed(y);
+// Texts compared ignoring case, as strcmp.
+int CompareText(std::string_view a, std::string_view b) {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
         if (Lower(a[i]) != Lower(b[i])) return Lower(a[i]) < Lower(b[i]) ? -1 : 1;
@@ -100,7 +103,7 @@ bool Before(const RowRun& a, const RowRun& b, const Sorting& how) {
             return how.order == SortOrder::Descending ? a.value->figure > b.value->figure
                                                       : a.value->figure < b.value->figure;
         case KeyKind::Text: {
-            const int c = CompareText(a.value->text, b.value->text);
+            const int c = CompareText(a.text, b.text);
             return how.textsUp ? c < 0 : c > 0;
         }
         case KeyKind::None:
@@ -109,24 +112,30 @@ bool Before(const RowRun& a, const RowRun& b, const Sorting& how) {
     return false;
 }
 
-std::vector<Group> GroupRuns(std::vector<RowRun> runs) {
+// Takes the titles out of the runs, which keeps the entries in order: each
+// group's entries are one stretch of them.
+std::vector<Group> GroupRuns(std::vector<RowRun>& runs) {
     std::vector<Group> groups(1);
-    for (RowRun& run : runs) {
+    size_t entries = 0;
+    for (const RowRun& run : runs) {
         if (run.title) {
-            if (groups.back().title || !groups.back().entries.empty()) groups.emplace_back();
+            if (groups.back().title || groups.back().end > groups.back().first)
+                groups.push_back({std::nullopt, entries, entries});
             groups.back().title = run;
         } else {
-            groups.back().entries.push_back(run);
+            runs[entries++] = run;
+            groups.back().end = entries;
         }
     }
+    runs.resize(entries);
     return groups;
 }
 
 // A kind sorts by its title's own value (its name), else by its first variant.
-const RowRun& GroupKey(const Group& group) {
-    static const RowRun kNoValue{0, 0, false, &kBlank, KeyKind::None};
+const RowRun& GroupKey(const Group& group, const std::vector<RowRun>& entries) {
+    static const RowRun kNoValue{0, 0, false, &kBlank, KeyKind::None, {}};
     if (group.title && group.title->key != KeyKind::None) return *group.title;
-    return group.entries.empty() ? kNoValue : group.entries.front();
+    return group.end > group.first ? entries[group.first] : kNoValue;
 }
 
 std::string ColumnName(const ListColumn& column) {
@@ -200,12 +209,15 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     // Texts go A to Z on a column's first press, the reverse on the second.
     const SortOrder first = figures ? SortOrder::Descending : SortOrder::Ascending;
     const Sorting how{order, order == first};
-    std::vector<Group> groups = GroupRuns(std::move(runs));
+    std::vector<Group> groups = GroupRuns(runs);
     const auto before = [&how](const RowRun& a, const RowRun& b) { return Before(a, b, how); };
-    for (Group& group : groups)
-        std::stable_sort(group.entries.begin(), group.entries.end(), before);
-    std::stable_sort(groups.begin(), groups.end(), [&how](const Group& a, const Group& b) {
-        return Before(GroupKey(a), GroupKey(b), how);
+    for (const Group& group : groups) {
+        const auto first = runs.begin() + static_cast<std::ptrdiff_t>(group.first);
+        std::stable_sort(first, first + static_cast<std::ptrdiff_t>(group.end - group.first),
+                         before);
+    }
+    std::stable_sort(groups.begin(), groups.end(), [&](const Group& a, const Group& b) {
+        return Before(GroupKey(a, runs), GroupKey(b, runs), how);
     });
 
     const bool ascending = order == SortOrder::Ascending;
@@ -223,7 +235,7 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     };
     for (const Group& group : groups) {
         if (group.title) emit(group.title->first, group.title->end);
-        for (const RowRun& run : group.entries) emit(run.first, run.end);
+        for (size_t k = group.first; k < group.end; ++k) emit(runs[k].first, runs[k].end);
     }
     // The sum stays under the list.
     for (size_t i = 0; i < listing.rows.size(); ++i) {
