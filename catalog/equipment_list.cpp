@@ -22,8 +22,8 @@ Listing ListEquipment(const CatalogTable& table) {
     listing.rows.reserve(kEquipmentCount + 2);
     for (int n = 1; n <= kEquipmentCount; ++n) {
         const TEquipmentItemKest& article = EquipmentAt(table, n);
-        listing.Add({Cell::Text(article.Name), Cell::Figure(textfmt::General(article.Cost)),
-                     Cell::Figure(textfmt::Fixed2(article.Weight, 4)), Cell::Text(article.Note1)});
+        listing.Add(Cell::Text(article.Name), Cell::Figure(textfmt::General(article.Cost)),
+                    Cell::Figure(textfmt::Fixed2(article.Weight, 4)), Cell::Text(article.Note1));
         if (!article.Note2.empty()) listing.AddNote(kNotes, article.Note2);
     }
     listing.returnToTop = true;

@@ -72,7 +72,15 @@ int FaunaVariantCount(const TFloura_FaunaKest& kind) {
 }
 
 std::string FaunaVariantText(const TFloura_FaunaKest& kind, int k) {
-    return " " + kind.VariantName.at(static_cast<size_t>(k - 1)) + " " + kind.Name;
+    std::string text;
+    text.reserve(kind.VariantName.at(static_cast<size_t>(k - 1)).size() + kind.Name.size() + 2);
+    AddFaunaVariantText(text, kind, k);
+    return text;
+}
+
+void AddFaunaVariantText(std::string& text, const TFloura_FaunaKest& kind, int k) {
+    ((text += ' ') += kind.VariantName.at(static_cast<size_t>(k - 1))) += ' ';
+    text += kind.Name;
 }
 
 std::string FaunaPartsText(const TStatKest& stats) {

@@ -86,6 +86,8 @@ int FaunaVariantCount(const TFloura_FaunaKest& kind);
 // Variant k (1..17) as a click on the fauna list is compared with it: a blank,
 // the variant's name, a blank and the kind's name (" unicorn horse").
 std::string FaunaVariantText(const TFloura_FaunaKest& kind, int k);
+// The same text added to `text`.
+void AddFaunaVariantText(std::string& text, const TFloura_FaunaKest& kind, int k);
 
 // A variant's parts as the list shows them: "hand, hand, eye".
 std::string FaunaPartsText(const TStatKest& stats);

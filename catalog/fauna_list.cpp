@@ -29,17 +29,18 @@ std::string VariantLabel(const TFloura_FaunaKest& kind, int n, int k) {
 
 Listing ListFauna(const CatalogTable& table) {
     Listing listing(&kFaunaForm);
+    listing.rows.reserve(kFaunaCount * 5);  // a title and four variants a kind, about
     for (int n = 1; n <= kFaunaCount; ++n) {
         const TFloura_FaunaKest& kind = FaunaAt(table, n);
-        listing.Add({Cell::Text(kind.Name)}, RowKind::Title);
+        listing.Add(Cell::Text(kind.Name)).kind = RowKind::Title;
         for (int k = 1; k <= kFaunaVariantSlots; ++k) {
             const auto slot = static_cast<size_t>(k - 1);
             if (kind.VariantName[slot].empty()) continue;
             const TStatKest& stats = kind.Stats[slot];
             const int64_t statTotal = int64_t{stats.ST} + stats.DX + stats.IQ + stats.ExtraPoints;
-            listing.Add({Cell::Text(VariantLabel(kind, n, k)), Cell::Int(stats.Cost),
-                         Cell::Int(stats.Hexes), Cell::Figure(textfmt::Fixed2(stats.Weight, 4)),
-                         Cell::Int(statTotal), Cell::Text(FaunaPartsText(stats))});
+            listing.Add(Cell::Text(VariantLabel(kind, n, k)), Cell::Int(stats.Cost),
+                        Cell::Int(stats.Hexes), Cell::Figure(textfmt::Fixed2(stats.Weight, 4)),
+                        Cell::Int(statTotal), Cell::Text(FaunaPartsText(stats)));
         }
     }
     listing.returnToTop = true;

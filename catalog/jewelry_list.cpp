@@ -30,8 +30,8 @@ Listing ListPieces(const CatalogTable& table, ShownList shown) {
     // The empty place gets its line too (a blank name, 0 and 0.00), so that
     // every piece keeps its place in the list.
     const auto add = [&listing](const auto& piece) {
-        listing.Add({Cell::Text(piece.Name), Cell::Figure(textfmt::General(piece.Price)),
-                     Cell::Figure(textfmt::Fixed2(piece.Weight, 4))});
+        listing.Add(Cell::Text(piece.Name), Cell::Figure(textfmt::General(piece.Price)),
+                    Cell::Figure(textfmt::Fixed2(piece.Weight, 4)));
     };
     for (int n = 1; n <= count; ++n) {
         if (jewelry) {

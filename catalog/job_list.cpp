@@ -23,8 +23,8 @@ Listing ListJobs(const CatalogTable& table) {
     Listing listing(&kJobForm);
     for (int n = 1; n <= kJobCount; ++n) {
         const TJobKest& job = JobAt(table, n);
-        listing.Add({Cell::Text(job.Name), Cell::Text(job.Prerequisite1), Cell::Figure(job.Pay),
-                     Cell::Text(textfmt::Int(job.Risk1) + "/" + textfmt::Int(job.Risk2))});
+        listing.Add(Cell::Text(job.Name), Cell::Text(job.Prerequisite1), Cell::Figure(job.Pay),
+                    Cell::Text(textfmt::Int(job.Risk1) + "/" + textfmt::Int(job.Risk2)));
         // Every further requirement goes on a line of its own under the first.
         const auto prerequisites = JobPrerequisites(job);
         for (size_t i = 1; i < prerequisites.size(); ++i) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 #include "catalog/text_format.h"
@@ -15,6 +16,34 @@ bool IsNoValue(std::string_view text) {
            text.substr(from, text.find_last_not_of(' ') + 1 - from) == "-";
 }
 
+// A number of at most 15 digits in all, "-12" or "3.25" with the program's
+// separator, read exactly: its digits as a whole number, divided by the power
+// of ten of its decimals, both exact in a double, round once, as reading
+// it digit by digit does. Anything else is left to std::from_chars.
+bool ReadPlain(std::string_view text, double& value) {
+    const bool negative = text[0] == '-';
+    int64_t digits = 0;
+    int count = 0;
+    int decimals = -1;  // none until the separator
+    for (size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + (c - '0');
+            if (decimals >= 0) ++decimals;
+            if (++count > 15) return false;
+        } else if (c == textfmt::DecimalSeparator() && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    value = static_cast<double>(digits) / kPowers[std::max(decimals, 0)];
+    if (negative) value = -value;
+    return true;
+}
+
 // The figure a number shows, in the lists' own form; none for a text.
 bool ReadShown(std::string_view text, double& value) {
     if (!text.empty() && text[0] == '$')
@@ -22,6 +51,7 @@ bool ReadShown(std::string_view text, double& value) {
     // A number starts with a digit, or a minus and a digit.
     const size_t digit = text.size() > 1 && text[0] == '-' ? 1 : 0;
     if (text.size() <= digit || text[digit] < '0' || text[digit] > '9') return false;
+    if (ReadPlain(text, value)) return true;
     std::string number(text);
     for (char& c : number) {
         if (c == textfmt::DecimalSeparator()) c = '.';
@@ -102,32 +132,38 @@ std::string HeadingLine(const ListForm& form, const ListRow& row) {
 
 std::string FormatRow(const ListForm& form, const ListRow& row) {
     if (row.kind == RowKind::Heading) return HeadingLine(form, row);
-    std::string line;
-    line.reserve(textfmt::kListLineWidth);
-    const auto padTo = [&line](int column) {
-        if (static_cast<int>(line.size()) < column) line.append(size_t(column) - line.size(), ' ');
+    // The line starts as blanks the list's width; each cell is copied in at
+    // the end of the text so far, after the blanks that bring it to its place.
+    std::string line(textfmt::kListLineWidth, ' ');
+    size_t length = 0;  // of the text so far
+    const auto padTo = [&length](int column) { length = std::max(length, size_t(column)); };
+    const auto append = [&line, &length](const std::string& text) {
+        if (length + text.size() > line.size()) line.resize(length + text.size(), ' ');
+        std::memcpy(&line[length], text.data(), text.size());
+        length += text.size();
     };
     int over = 0;  // how far the cells so far ran past their columns
     for (size_t c = 0; c < row.cells.size() && c < form.columns.size(); ++c) {
         const ListColumn& column = form.columns[c];
         const std::string& text = row.cells[c].text;
-        const int length = static_cast<int>(text.size());
+        const int width = static_cast<int>(text.size());
         const int end = column.first + column.width;
         if (column.align == Align::Flush) {
-            padTo(end - length);
+            padTo(end - width);
         } else {
             padTo(column.first + over);
         }
         if (column.align == Align::Left) {
-            line += text;
-            if (length > column.width) over += length - column.width;
+            append(text);
+            if (width > column.width) over += width - column.width;
             continue;
         }
-        if (column.align == Align::Right) padTo(end + over - length);
-        line += text;
-        over = std::max(0, static_cast<int>(line.size()) - end);
+        if (column.align == Align::Right) padTo(end + over - width);
+        append(text);
+        over = std::max(0, static_cast<int>(length) - end);
     }
     padTo(textfmt::kListLineWidth + (form.endsAtWidth ? 0 : over));
+    line.resize(length, ' ');
     return line;
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 // A list is rows of typed cells under columns that each list declares once;
@@ -158,6 +160,17 @@ struct Listing {
 
     explicit Listing(const ListForm* f = nullptr) : form(f) {}
     ListRow& Add(std::vector<Cell> cells, RowKind kind = RowKind::Entry);
+    // An entry row of the cells given, moved in (a braced list would copy
+    // every text).
+    template <class... More>
+    ListRow& Add(Cell first, More... more) {
+        static_assert((std::is_same_v<More, Cell> && ...), "a row is made of cells");
+        std::vector<Cell> cells;
+        cells.reserve(1 + sizeof...(more));
+        cells.push_back(std::move(first));
+        (cells.push_back(std::move(more)), ...);
+        return Add(std::move(cells));
+    }
     // A note line with one cell in column `column` (its first column when 0).
     ListRow& AddNote(size_t column, std::string text);
     // Makes every row's line.

@@ -23,9 +23,9 @@ Listing ListPotions(const CatalogTable& table) {
     listing.rows.reserve(kPotionCount + 3);
     for (int n = 1; n <= kPotionCount; ++n) {
         const TPotionItemKest& potion = PotionAt(table, n);
-        listing.Add({Cell::Text(potion.Name), Cell::Figure(textfmt::General(potion.Price)),
-                     Cell::Figure(textfmt::Fixed2(potion.Weight, 4)),
-                     Cell::Figure(textfmt::Fixed2(potion.Weeks, 4)), Cell::Text(potion.Note1)});
+        listing.Add(Cell::Text(potion.Name), Cell::Figure(textfmt::General(potion.Price)),
+                    Cell::Figure(textfmt::Fixed2(potion.Weight, 4)),
+                    Cell::Figure(textfmt::Fixed2(potion.Weeks, 4)), Cell::Text(potion.Note1));
         for (const std::string* note : {&potion.Note2, &potion.Note3}) {
             if (!note->empty()) listing.AddNote(kNotes, *note);
         }

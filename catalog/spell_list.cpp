@@ -32,10 +32,10 @@ Listing ListSpells(const CatalogTable& table, bool scrolls) {
     listing.rows.reserve(kSpellCount);
     for (int n = 1; n <= kSpellCount; ++n) {
         const TSpellsKest& spell = SpellAt(table, n);
-        listing.Add({Cell::Text(scrolls ? spell.Name + ",S" : spell.Name),
-                     Cell::Figure(textfmt::General(scrolls ? spell.ScrollPrice : spell.BookPrice)),
-                     Cell::Figure(textfmt::Fixed2(scrolls ? kScrollWeight : spell.BookWeight, 4)),
-                     Cell::Int(spell.IQ)});
+        listing.Add(Cell::Text(scrolls ? spell.Name + ",S" : spell.Name),
+                    Cell::Figure(textfmt::General(scrolls ? spell.ScrollPrice : spell.BookPrice)),
+                    Cell::Figure(textfmt::Fixed2(scrolls ? kScrollWeight : spell.BookWeight, 4)),
+                    Cell::Int(spell.IQ));
     }
     FinishCatalogList(table, listing);
     return listing;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace textfmt {
 namespace {
@@ -21,6 +22,10 @@ std::string WithSeparator(std::string text) {
     return text;
 }
 
+// Whole numbers below 10^15 are written from their digits: every form below
+// writes them digit for digit, and most figures in the lists are such.
+bool IsWhole(double value) { return std::fabs(value) < 1e15 && value == std::trunc(value); }
+
 }  // namespace
 
 void SetDecimalSeparator(char separator) { g_decimalSeparator = separator; }
@@ -30,6 +35,7 @@ std::string Int(int64_t value) { return std::to_string(value); }
 
 std::string General(double value) {
     if (value == 0) return "0";  // also for -0
+    if (IsWhole(value)) return Int(static_cast<int64_t>(value));
     char buffer[64];
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
@@ -51,14 +57,20 @@ std::string General(double value) {
 }
 
 std::string Fixed2(double value, int minWidth) {
-    char buffer[400];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
-    std::string text(buffer, end);
+    std::string text;
+    if (IsWhole(value)) {
+        text = (std::signbit(value) ? "-" : "") + Int(static_cast<int64_t>(std::fabs(value)));
+        (text += g_decimalSeparator) += "00";
+    } else {
+        char buffer[400];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+        text = WithSeparator(std::string(buffer, end));
+    }
     if (static_cast<int>(text.size()) < minWidth) {
         text.insert(0, static_cast<size_t>(minWidth) - text.size(), ' ');
     }
-    return WithSeparator(text);
+    return text;
 }
 
 std::string Blanks(int n) {

@@ -25,11 +25,11 @@ const ListForm kWeaponForm = {{
 constexpr size_t kNotes = 5;
 
 void AddEntry(Listing& listing, std::string name, const TWeaponKest& numbers) {
-    listing.Add({Cell::Text(std::move(name)),
-                 Cell::Figure(GetDiceText(numbers.Dice, numbers.Adds),
-                              numbers.Dice * kMeanDieRoll + numbers.Adds),
-                 Cell::Int(numbers.ST), Cell::Figure(textfmt::General(numbers.Cost)),
-                 Cell::Figure(textfmt::Fixed2(numbers.Weight, 4)), Cell::Text(numbers.Note1)});
+    listing.Add(Cell::Text(std::move(name)),
+                Cell::Figure(GetDiceText(numbers.Dice, numbers.Adds),
+                             numbers.Dice * kMeanDieRoll + numbers.Adds),
+                Cell::Int(numbers.ST), Cell::Figure(textfmt::General(numbers.Cost)),
+                Cell::Figure(textfmt::Fixed2(numbers.Weight, 4)), Cell::Text(numbers.Note1));
     for (const std::string* note : {&numbers.Note2, &numbers.Note3}) {
         if (!note->empty()) listing.AddNote(kNotes, *note);
     }

@@ -63,13 +63,13 @@ Listing ListHoard(const std::vector<HoardItem>& hoard) {
         const std::string& base = item.bench.BaseItemName;
         std::vector<std::string> pieces = EnchantmentPieces(item.enchantments);
         listing
-            .Add({Cell::Text(base.empty() ? "-" : base), Money(item.value), Money(item.weeks),
-                  Cell::Text(std::move(pieces.front()))})
+            .Add(Cell::Text(base.empty() ? "-" : base), Money(item.value), Money(item.weeks),
+                 Cell::Text(std::move(pieces.front())))
             .pick = pick;
         for (size_t p = 1; p < pieces.size(); ++p) listing.AddNote(kMagic, pieces[p]).pick = pick;
         total += item.value;
     }
-    listing.Add({Cell::Text(SumCaption(hoard.size())), Money(total)}, RowKind::Sum);
+    listing.Add(Cell::Text(SumCaption(hoard.size())), Money(total)).kind = RowKind::Sum;
     listing.Format();
     listing.returnToTop = true;
     listing.shown = ShownList::Hoard;

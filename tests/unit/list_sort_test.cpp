@@ -93,6 +93,8 @@ TEST(ListSort, FigureCellsSortByTheValueShown) {
         {"-0.5", KeyKind::Figure, -0.5}, {"1E20", KeyKind::Figure, 1e20}, {"$ 4", KeyKind::Figure, 4},
         {"8 x showy", KeyKind::Text, 0}, {"1-1", KeyKind::Text, 0},      {"nan", KeyKind::Text, 0},
         {"-", KeyKind::None, 0},         {"  ", KeyKind::None, 0},        {"0", KeyKind::Figure, 0},
+        {"1.2.3", KeyKind::Text, 0},     {"123456789012.345", KeyKind::Figure, 123456789012.345},
+        {"1234567890123.4567", KeyKind::Figure, 1234567890123.4567},  // more digits than a double holds
     };
     // clang-format on
     for (const Case& c : cases) {

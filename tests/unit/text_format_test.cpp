@@ -136,8 +136,8 @@ TEST(TextFormat, NumberFormsMatchPrintfInTheCLocale) {
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
     const double inf = std::numeric_limits<double>::infinity();
     std::vector<double> values = {
-        0.125, 0.375, 2.675, 1.005,   0.005, -0.004, 1e15, 1e16, 123456789012345.6,
-        1e-4,  1e-5,  1e300, -1e-300, 1e308, inf,    -inf};
+        0.125, 0.375, 2.675,   1.005, 0.005, -0.004, 1e15, 1e16, 123456789012345.6, 1e-4,
+        1e-5,  1e300, -1e-300, 1e308, inf,   -inf,   -0.0, -7,   999999999999999};
     std::mt19937_64 random(20240517);
     std::uniform_real_distribution<double> mantissa(-10, 10);
     std::uniform_int_distribution<int> exponent(-12, 18);

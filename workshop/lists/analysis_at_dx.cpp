@@ -68,10 +68,10 @@ Listing ListAnalysisAtDX(const CatalogTable& table, const std::vector<AnalysisAt
     listing.rows.reserve(rows.size());
     for (const AnalysisAtDXRow& row : rows) {
         const ItemForecast& f = row.figures;
-        listing.Add({Cell::Text(row.name),
-                     row.price == 0 ? Cell::Text(kNoFigure) : Cell::Int(row.price),
-                     Shown(f.weeks, Tenths), Shown(f.weeksNineInTen, WholeWeeksUp),
-                     Shown(f.money, Cents), Shown(f.profitPerWeek, Cents)});
+        listing.Add(Cell::Text(row.name),
+                    row.price == 0 ? Cell::Text(kNoFigure) : Cell::Int(row.price),
+                    Shown(f.weeks, Tenths), Shown(f.weeksNineInTen, WholeWeeksUp),
+                    Shown(f.money, Cents), Shown(f.profitPerWeek, Cents));
     }
     listing.returnToTop = true;
     listing.shown = ShownList::MagicItems;

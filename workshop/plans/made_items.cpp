@@ -37,12 +37,12 @@ Listing MadeItems::List() const {
     for (size_t i = 0; i < items_.size(); ++i) {
         const MadeItem& item = items_[i];
         listing
-            .Add({Fit(item.name, 0), Fit(item.plan.BaseItemName, 1),
-                  Cell::Figure(textfmt::Fixed2(item.money, kFixedMinWidth)),
-                  Cell::Figure(textfmt::Fixed2(item.weeks, kFixedMinWidth))})
+            .Add(Fit(item.name, 0), Fit(item.plan.BaseItemName, 1),
+                 Cell::Figure(textfmt::Fixed2(item.money, kFixedMinWidth)),
+                 Cell::Figure(textfmt::Fixed2(item.weeks, kFixedMinWidth)))
             .pick = {PickKind::MadeItem, {}, static_cast<int32_t>(i), 0};
     }
-    if (items_.empty()) listing.Add({Cell::Text("No item has been made and named in this run.")});
+    if (items_.empty()) listing.Add(Cell::Text("No item has been made and named in this run."));
     listing.Format();
     listing.returnToTop = true;
     listing.shown = ShownList::MadeItems;
