@@ -14,9 +14,9 @@
 #include "ui/fonts.h"
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
+#include "workshop/bench/wizard_dx.h"
 #include "workshop/making/forecast.h"
 #include "workshop/making/forecast_text.h"
-#include "workshop/bench/wizard_dx.h"
 
 namespace {
 

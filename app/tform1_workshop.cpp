@@ -13,11 +13,11 @@
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
 #include "workshop/bench/combination_rules.h"
-#include "workshop/lists/enchantment_list.h"
 #include "workshop/bench/item_sheet.h"
+#include "workshop/bench/picking.h"
+#include "workshop/lists/enchantment_list.h"
 #include "workshop/making/making.h"
 #include "workshop/plans/making_log.h"
-#include "workshop/bench/picking.h"
 
 namespace {
 

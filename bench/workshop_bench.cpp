@@ -13,13 +13,13 @@
 #include "random/hoard_list.h"
 #include "random/random_item.h"
 #include "workshop/bench/combination_rules.h"
-#include "workshop/lists/enchantment_list.h"
-#include "workshop/making/forecast.h"
 #include "workshop/bench/item_sheet.h"
-#include "workshop/lists/list_sort.h"
-#include "workshop/making/making.h"
 #include "workshop/bench/picking.h"
 #include "workshop/bench/workbench_history.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/lists/list_sort.h"
+#include "workshop/making/forecast.h"
+#include "workshop/making/making.h"
 
 namespace {
 

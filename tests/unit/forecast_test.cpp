@@ -16,10 +16,10 @@
 #include "catalog/weapon_list.h"
 #include "dice/random_source.h"
 #include "tests/support/catalog_checks.h"
-#include "workshop/making/forecast_text.h"
-#include "workshop/making/making.h"
 #include "workshop/bench/picking.h"
 #include "workshop/bench/workshop_state.h"
+#include "workshop/making/forecast_text.h"
+#include "workshop/making/making.h"
 
 namespace {
 

@@ -38,8 +38,8 @@ const ListForm kItemForm = {{{"Item", 0, 28, Align::Left, 0, {0, 3}},
 // moves alone, a variant under its kind.
 TEST(ListSort, OrdersEntriesByTextOrFigure) {
     const std::vector<std::pair<std::string, std::string>> entries = {
-        {"Bow", "12"},   {"", ""},     {"axe", "-"},     {"  Club", "12"},
-        {"dagger", "3"}, {"Epee", ""}, {"flail", "ask"}, {"Glaive", "2.5"}, {"hammer", "Bid"}};
+        {"Bow", "12"}, {"", ""},         {"axe", "-"},      {"  Club", "12"}, {"dagger", "3"},
+        {"Epee", ""},  {"flail", "ask"}, {"Glaive", "2.5"}, {"hammer", "Bid"}};
     const RowKind E = RowKind::Entry, N = RowKind::Note, T = RowKind::Title;
     const std::vector<RowKind> notes = {E, N, E, E, E, E, E, E, E};
     const std::vector<RowKind> blank = {E, E, E, E, E, E, E, E, E};

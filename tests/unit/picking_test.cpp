@@ -21,8 +21,8 @@
 #include "catalog/weapon_list.h"
 #include "tests/support/catalog_checks.h"
 #include "workshop/bench/combination_rules.h"
-#include "workshop/lists/enchantment_list.h"
 #include "workshop/bench/workshop_state.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

@@ -25,8 +25,8 @@
 #include "catalog/weapon.h"
 #include "dice/random_source.h"
 #include "workshop/bench/combination_rules.h"
-#include "workshop/lists/enchantment_list.h"
 #include "workshop/bench/item_sheet.h"
+#include "workshop/lists/enchantment_list.h"
 
 namespace {
 

@@ -24,10 +24,10 @@
 #include "tests/support/text.h"
 #include "workshop/bench/base_items.h"
 #include "workshop/bench/combination_rules.h"
-#include "workshop/lists/enchantment_list.h"
 #include "workshop/bench/item_sheet.h"
-#include "workshop/making/making.h"
 #include "workshop/bench/picking.h"
+#include "workshop/lists/enchantment_list.h"
+#include "workshop/making/making.h"
 #include "workshop/plans/sheet_text.h"
 
 namespace {

@@ -101,7 +101,8 @@ Listing FindInEveryList(const std::vector<NamedListing>& lists, const std::strin
             ++count;
         }
     }
-    const ListRow& sum = found.Add(std::vector<Cell>{Cell::Text(CountCaption(count))}, RowKind::Sum);
+    const ListRow& sum =
+        found.Add(std::vector<Cell>{Cell::Text(CountCaption(count))}, RowKind::Sum);
     found.lines.push_back(FormatRow(kFoundForm, sum));
     return found;
 }

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "workshop/bench/item_sheet.h"
-#include "workshop/making/making.h"
 #include "workshop/bench/window_moment.h"
+#include "workshop/making/making.h"
 
 void MakingLog::Begin(WorkbenchSnapshot plan) {
     item_ = MadeItem{};

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "workshop/plans/made_items.h"
 #include "workshop/bench/workbench_history.h"
 #include "workshop/bench/workshop_state.h"
+#include "workshop/plans/made_items.h"
 
 class CatalogTable;
 class RandomSource;

@@ -14,9 +14,9 @@
 #include "catalog/text_format.h"
 #include "workshop/bench/combination_rules.h"
 #include "workshop/bench/item_sheet.h"
+#include "workshop/bench/workbench_history.h"
 #include "workshop/making/making_figures.h"
 #include "workshop/making/making_rules.h"
-#include "workshop/bench/workbench_history.h"
 
 namespace {
 
