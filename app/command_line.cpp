@@ -4,6 +4,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 #include <cstdio>
 #include <vector>
@@ -69,8 +70,15 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
                                   QStringLiteral("Print these options and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the version and exit."));
+    const QCommandLineOption journal(
+        QStringLiteral("journal"),
+        QStringLiteral("Keep the items made and the plans kept in <file>, made if missing, "
+                       "rather than in journal.sqlite in the data folder "
+                       "($XDG_DATA_HOME/tharnwell, ~/.local/share/tharnwell by default)."),
+        QStringLiteral("file"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(journal);
     AddQtOptions(parser);
 
     CommandLine commandLine;
@@ -88,5 +96,6 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     }
     commandLine.platform = parser.value(QStringLiteral("platform")).toStdString();
     commandLine.display = parser.value(QStringLiteral("display")).toStdString();
+    commandLine.journal = QFile::encodeName(parser.value(journal)).toStdString();
     return commandLine;
 }

@@ -11,6 +11,8 @@ struct CommandLine {
     std::optional<int> exitCode;
     std::string platform;  // the windowing system named by Qt's -platform option
     std::string display;   // the X display named by Qt's -display option
+    std::string
+        journal;  // the file --journal names, as the file system spells it; none: the default
 };
 
 // Answers --help and --version and rejects anything unknown, printing to

@@ -11,6 +11,7 @@
 #include "catalog/catalog_table.h"
 #include "catalog/listing.h"
 #include "dice/random_source.h"
+#include "journal/workshop_journal.h"
 #include "random/hoard_list.h"
 #include "ui/column_header.h"
 #include "ui/controls.h"
@@ -27,6 +28,7 @@
 #include "workshop/plans/making_log.h"
 
 class HoardField;
+class KeepPlanField;
 class PaneMessage;
 class PaneStrip;
 
@@ -133,10 +135,22 @@ public:
     // Make until the name is stored (and while a making runs), or for
     // anything but a sheet, it is refused with a message below the pane, and
     // nothing changes. Ctrl+H
-    // lists the items made and named in this run; a pick on one of them
-    // puts its plan back on the bench, as Ctrl+V would.
+    // lists the items made and named, as the journal keeps them; a pick on
+    // one of them puts its plan back on the bench, as Ctrl+V would.
     void PastePlan();
     void ListMadeItems();
+    // The workshop journal (tform1_journal.cpp), which keeps the items made
+    // and the plans kept between runs: in memory unless a file is set before
+    // its first use (the program's data folder or --journal; the driver's
+    // `journal FILE`). Ctrl+S opens the field "Keep plan as [name]" below the
+    // pane, whose Enter keeps the bench's plan under the name; Ctrl+O lists
+    // the plans kept, whose pick puts a plan on the bench as Ctrl+V would;
+    // Delete on a plan's line, pressed twice, removes it, and Ctrl+Z right
+    // after brings it back. A journal that cannot be used is said once below
+    // the pane; the window then keeps this run's entries in memory.
+    void SetJournalFile(const std::string& file);
+    void OpenKeepPlan();
+    void ShowKeptPlans();
     // Shift with a press of Analyze, or Shift+Alt+A: the analysis at the DX
     // the making uses (tform1_analysis.cpp). While it is on show, a step of
     // the spinner lists it again at the new DX, keeping its sort and the
@@ -247,8 +261,19 @@ private:
     void WireAnalysisAtDX();
     // The analysis at the DX on show lists itself again at the DX now kept.
     void AnalysisFollowsDX();
-    // A press on a line of the items made: that item's plan onto the bench.
-    void PickMadeItem(const RowPick& pick);
+    // A press on a line of the items made or the plans kept: its plan onto
+    // the bench, read from its sheet.
+    void PickKept(const RowPick& pick);
+    void WireJournal();
+    void KeepMadeItem(const MadeItem& item);
+    void KeepPlanFromField();
+    void DeleteKeptPlan();
+    // Ctrl+Z while the message of a plan just removed shows: the plan back.
+    bool BringBackRemovedPlan();
+    // The plans kept in the pane, the caret on the line of the plan numbered id.
+    void ShowKeptPlansAt(int64_t id);
+    // What keeps the journal's file from being used, below the pane, once.
+    bool TellJournalProblem();
     // The plan on the bench in place of before, as one undo step.
     void PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan);
     // Why a plan was not put on the bench, or a pick changed nothing, below
@@ -256,6 +281,8 @@ private:
     // by the next change of the bench, the moment or the list, or by the
     // find field.
     void ShowPlanMessage(const std::string& message);
+    // The same for a text that is no Latin-1 (a file's name).
+    void ShowPaneMessage(const QString& message);
     // Whether the input may change the bench now; when it may not, says why
     // as a refused paste does (undo while the name waits does nothing).
     // refusal starts the message of a plan refused while the name waits.
@@ -323,4 +350,12 @@ private:
     std::optional<int32_t> analysisDX_;
     PaneMessage* planMessage_ = nullptr;  // made at the first refusal
     QString paneDescription_;             // the pane's, for when the message closes
+
+    // The workshop journal, opened at its first use, and what its lists show.
+    WorkshopJournal journal_{{}};
+    std::vector<KeptItem> keptItems_;         // the items made on show or last shown, for picks
+    std::vector<KeptPlan> keptPlans_;         // the plans kept on show or last shown
+    KeepPlanField* keepPlanField_ = nullptr;  // made at the first Ctrl+S
+    int64_t deleting_ = 0;                    // the plan Delete asked about, while it asks
+    std::optional<KeptPlan> removed_;         // the plan just removed, while Ctrl+Z brings it back
 };

@@ -55,6 +55,7 @@ void TForm1::RecordWorkbenchChange(const WorkbenchSnapshot& before) {
 }
 
 void TForm1::UndoWorkbench() {
+    if (BringBackRemovedPlan()) return;
     if (!BenchFreeFor(BenchInput::Undo)) return;
     const auto previous = history_.Undo(CaptureWorkbench(catalogs_, workshop_));
     if (!previous) return;

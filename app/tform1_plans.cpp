@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping plans: Ctrl+V puts a copied item sheet back on the bench, Ctrl+H
-// lists the items made this run, and a pick on one of them puts its plan
-// back. The program keeps no files: a plan outlives the run as a copied sheet.
+// lists the items made, as the journal keeps them, and a pick on one of them
+// (or on a plan kept by name) puts its plan back, read from its sheet as
+// Ctrl+V reads one.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "app/tform1.h"
+#include "journal/kept_lists.h"
 #include "ui/accessible_controls.h"
 #include "ui/latin1.h"
 #include "ui/pane_message.h"
@@ -35,6 +37,7 @@ void TForm1::WirePlans() {
     auto* made = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     made->setObjectName(QStringLiteral("ItemsMadeShortcut"));
     connect(made, &QShortcut::activated, this, &TForm1::ListMadeItems);
+    WireJournal();
 }
 
 void TForm1::PastePlan() {
@@ -51,14 +54,29 @@ void TForm1::PastePlan() {
     PutPlanOnBench(before, *reading.plan);
 }
 
-void TForm1::ListMadeItems() { ShowListing(makingLog_.Made().List(), "Items made"); }
+void TForm1::ListMadeItems() {
+    keptItems_ = journal_.Items();
+    ShowListing(ListKeptItems(keptItems_), "Items made");
+    TellJournalProblem();
+}
 
-void TForm1::PickMadeItem(const RowPick& pick) {
-    // The items made are picked by their place in the list, not by a name.
-    const MadeItem* item = makingLog_.Made().At(pick);
-    if (item == nullptr) return;
+void TForm1::PickKept(const RowPick& pick) {
+    // Picked by their place in the list, not by a name.
+    const auto at = static_cast<size_t>(pick.index);
+    const std::string* sheet = nullptr;
+    if (pick.kind == PickKind::MadeItem && at < keptItems_.size()) sheet = &keptItems_[at].plan;
+    if (pick.kind == PickKind::KeptPlan && at < keptPlans_.size()) sheet = &keptPlans_[at].plan;
+    if (sheet == nullptr) return;
     if (!BenchFreeFor(BenchInput::Paste, "No plan put back: ")) return;
-    PutPlanOnBench(CaptureWorkbench(catalogs_, workshop_), item->plan);
+    // A sheet that no longer reads (a catalog entry renamed since) is refused
+    // as a paste of it would be.
+    const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);
+    const SheetReading reading = ReadItemSheet(catalogs_, before, *sheet);
+    if (!reading.plan) {
+        ShowPlanMessage("No plan put back: " + reading.error);
+        return;
+    }
+    PutPlanOnBench(before, *reading.plan);
 }
 
 void TForm1::PutPlanOnBench(const WorkbenchSnapshot& before, const WorkbenchSnapshot& plan) {
@@ -83,10 +101,15 @@ bool TForm1::BenchFreeFor(BenchInput input, const char* refusal) {
     return false;
 }
 
-void TForm1::ShowPlanMessage(const std::string& message) {
+void TForm1::ShowPlanMessage(const std::string& message) { ShowPaneMessage(ToQt(message)); }
+
+void TForm1::ShowPaneMessage(const QString& message) {
+    // What Delete asked, or Ctrl+Z would bring back, is asked no more.
+    deleting_ = 0;
+    removed_.reset();
     if (planMessage_ == nullptr) planMessage_ = new PaneMessage(strip_);
     if (!strip_->Shows(planMessage_)) paneDescription_ = RichEdit1->accessibleDescription();
-    planMessage_->SetMessage(ToQt(message));
+    planMessage_->SetMessage(message);
     strip_->Show(planMessage_, false);
-    AnnounceDescription(RichEdit1, ToQt(message));
+    AnnounceDescription(RichEdit1, message);
 }

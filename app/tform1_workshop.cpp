@@ -82,8 +82,8 @@ void TForm1::RichEdit1MouseDown(Qt::MouseButton button) {
         RichEdit1->document()->findBlock(RichEdit1->textCursor().selectionStart()).blockNumber();
     const size_t row = CatalogLineOf(static_cast<size_t>(std::max(0, line)));
     const RowPick pick = row < listed_.rows.size() ? listed_.rows[row].pick : RowPick{};
-    if (workshop_.shown == ShownList::MadeItems) {
-        PickMadeItem(pick);
+    if (workshop_.shown == ShownList::MadeItems || workshop_.shown == ShownList::KeptPlans) {
+        PickKept(pick);
         return;
     }
     const WorkbenchSnapshot before = CaptureWorkbench(catalogs_, workshop_);

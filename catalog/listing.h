@@ -29,8 +29,9 @@ enum class ShownList {
     Jobs,
     MagicItems,  // the enchantment list and the analysis
     Hoard,       // a rolled hoard: a line gives its item by its place, not by name
-    MadeItems,   // the items made this run: a line stands for its item's plan
+    MadeItems,   // the items made and kept: a line stands for its item's plan
     EveryList,   // lines found in every catalog list: a line picks what it picks in its own list
+    KeptPlans,   // the plans kept by name: a line stands for its plan
 };
 
 // Where a header label stands over the pane: above a character column, a
@@ -102,7 +103,7 @@ struct Cell {
 };
 
 // What a pick on a row means.
-enum class PickKind : uint8_t { Nothing, MagicItem, BaseItem, HoardItem, MadeItem };
+enum class PickKind : uint8_t { Nothing, MagicItem, BaseItem, HoardItem, MadeItem, KeptPlan };
 
 // The catalogs' ways of becoming a base item (catalog/base_item_sources.h).
 enum class BaseSource : uint8_t {

@@ -190,6 +190,11 @@ void Driver::Register() {
         if (separator.size() != 1) throw ScriptError{"bad decimal separator '" + rest + "'"};
         textfmt::SetDecimalSeparator(separator[0]);
     });
+    add("journal", [this](const std::string& rest, const Args&) {
+        if (commandsRun_ > 0) throw ScriptError{"journal comes only as the first command"};
+        if (rest.empty()) throw ScriptError{"journal needs a file"};
+        form_.SetJournalFile(rest);
+    });
     add("echo", [this](const std::string& rest, const Args&) { out_ << rest << '\n'; });
     add("screenshot", [this](const std::string& rest, const Args&) {
         if (rest.empty()) throw ScriptError{"screenshot needs a file"};
@@ -260,6 +265,7 @@ int Driver::Run(std::istream& script) {
         try {
             if (command == commands_.end()) throw ScriptError{"unknown command '" + name + "'"};
             command->second.run(rest, SplitWords(rest));
+            ++commandsRun_;
         } catch (const ScriptError& error) {
             out_.flush();
             std::fprintf(stderr, "error: line %d: %s\n", lineNumber, error.what.c_str());

@@ -83,6 +83,7 @@ private:
     // for each, and a wait's length more for a wait, so that the window
     // sees quick typing and pauses alike, however busy the machine is.
     quint64 keyClockMs_ = 0;
+    int commandsRun_ = 0;  // `journal` comes only first
 };
 
 // A bad argument or an unknown command; the message says what.

@@ -126,14 +126,29 @@ std::vector<std::string> WithItemName(const std::string& name, std::vector<std::
     return report;
 }
 
-std::vector<std::string> BuildPlanSheet(const WorkbenchSnapshot& plan) {
-    SheetTotals totals;
+namespace {
+
+// The sheet of a workbench kept aside, and its totals.
+std::vector<std::string> PlanLines(const WorkbenchSnapshot& plan, SheetTotals& totals) {
     const auto slotAt = [&](int k) {
         const auto at = static_cast<size_t>(k - 1);
         return at < plan.Slots.size() ? &plan.Slots[at] : nullptr;
     };
     return SheetLines(plan.BaseItemName, plan.BaseItemPrice, plan.BaseItemWeeks, plan.HexCount,
                       slotAt, totals);
+}
+
+}  // namespace
+
+std::vector<std::string> BuildPlanSheet(const WorkbenchSnapshot& plan) {
+    SheetTotals totals;
+    return PlanLines(plan, totals);
+}
+
+PlanTotals TotalsOfPlan(const WorkbenchSnapshot& plan) {
+    SheetTotals totals;
+    PlanLines(plan, totals);
+    return {TotalLinePrice(plan.HexCount, totals.price), totals.weeks};
 }
 
 std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopState& state) {

@@ -35,6 +35,14 @@ std::vector<std::string> BuildItemSheet(const CatalogTable& table, WorkshopState
 // for line as BuildItemSheet draws it once the plan is back on the bench.
 std::vector<std::string> BuildPlanSheet(const WorkbenchSnapshot& plan);
 
+// The money and weeks a plan's sheet totals, as its total line shows them
+// (the money once per hex).
+struct PlanTotals {
+    double price = 0;
+    double weeks = 0;
+};
+PlanTotals TotalsOfPlan(const WorkbenchSnapshot& plan);
+
 // The making report: the item's name, the base item at its adjusted price,
 // the slots with a successful week, and the money and weeks so far. Stores
 // SheetTotalPrice.

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/listing.h"
 #include "workshop/bench/workbench_history.h"
 #include "workshop/bench/workshop_state.h"
 
@@ -16,6 +15,7 @@ struct MadeItem {
     WorkbenchSnapshot plan;  // the workbench as it stood when Make was pressed
     double money = 0;        // what the making took, as its report's total line
     double weeks = 0;
+    int32_t dx = 0;  // the wizard's DX when Make was pressed
 };
 
 // What a making has taken so far, as the making report's total line shows
@@ -26,21 +26,12 @@ struct MakingTotals {
 };
 MakingTotals MakingTotalsOf(const WorkshopState& state);
 
-// The items made and named in this run, oldest first. They are kept in
-// memory only: nothing is written anywhere.
+// The items made and named in this run, oldest first, in memory; the
+// workshop journal keeps them between runs.
 class MadeItems {
 public:
     void Add(MadeItem item) { items_.push_back(std::move(item)); }
     const std::vector<MadeItem>& Items() const { return items_; }
-
-    // The list for the pane: one line per item with its name, its base item
-    // and the money and weeks its making took (a name or base item too long
-    // for its column is cut short); a note when there is none yet.
-    Listing List() const;
-
-    // The item a pick on a row of that list stands for, or none (the note
-    // of an empty list).
-    const MadeItem* At(const RowPick& pick) const;
 
 private:
     std::vector<MadeItem> items_;

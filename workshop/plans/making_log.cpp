@@ -7,9 +7,10 @@
 #include "workshop/bench/window_moment.h"
 #include "workshop/making/making.h"
 
-void MakingLog::Begin(WorkbenchSnapshot plan) {
+void MakingLog::Begin(WorkbenchSnapshot plan, int32_t dx) {
     item_ = MadeItem{};
     item_->plan = std::move(plan);
+    item_->dx = dx;
     named_ = false;
     ended_ = false;
 }
@@ -33,11 +34,12 @@ void MakingLog::JoinWhenDone() {
     if (!named_ || !ended_) return;
     made_.Add(std::move(*item_));
     item_.reset();
+    if (onMade_) onMade_(made_.Items().back());
 }
 
 void MakeItem(CatalogTable& table, WorkshopState& state, MakingLog& log) {
     // Before the making sets the base item's weeks.
-    log.Begin(CaptureWorkbench(table, state));
+    log.Begin(CaptureWorkbench(table, state), state.DX);
     state.MadeItemName.clear();
     state.NameBoxOpen = true;
     StartMaking(table, state);

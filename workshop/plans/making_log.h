@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,18 +21,21 @@ public:
     // Make: the item's plan, as the bench stood before the making began. An
     // item started before that has not joined (a making Make started afresh
     // before its end) was never made and never joins.
-    void Begin(WorkbenchSnapshot plan);
+    void Begin(WorkbenchSnapshot plan, int32_t dx = 0);
     // Its name is stored.
     void Named(std::string name);
     // Its making has ended, with what its report's total line ends on.
     void Ended(const MakingTotals& totals);
 
     const MadeItems& Made() const { return made_; }
+    // Told of each item as it joins the items made (the journal keeps it).
+    void OnMade(std::function<void(const MadeItem&)> told) { onMade_ = std::move(told); }
 
 private:
     void JoinWhenDone();
 
     MadeItems made_;
+    std::function<void(const MadeItem&)> onMade_;
     std::optional<MadeItem> item_;  // the item being made, until it joins
     bool named_ = false;
     bool ended_ = false;
