@@ -118,6 +118,12 @@ void HoardKeys(TForm1& form, const char* keys) {
     QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("HoardCount")), keys);
 }
 
+// Opens the field that keeps a plan and types a name.
+void KeepKeys(TForm1& form, const char* keys) {
+    form.OpenKeepPlan();
+    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("PlanName")), keys);
+}
+
 TEST(Accessible, AScreenReaderHearsOfEachChange) {
     TForm1 form;
     form.SetTimerHeld(true);
@@ -159,6 +165,9 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
          "FindField not found"},
         {"a refused hoard", [&] { HoardKeys(form, "0\r"); }, "HoardCount only 1 to 1,000"},
         {"a hoard", [&] { HoardKeys(form, "3\r"); }, "RichEdit1 Treasure hoard"},
+        {"a plan kept", [&] { KeepKeys(form, "Mine\r"); }, "RichEdit1 Plan kept as 'Mine'"},
+        {"a name kept", [&] { KeepKeys(form, "Mine\r"); },
+         "PlanName Enter again to replace 'Mine'"},
         {"the analysis", [&] { form.Button_AnalyzeClick(); }, "RichEdit1 Analysis"},
         {"an image pasted",
          [&] {

@@ -294,14 +294,16 @@ TEST(PaneStrip, ItsPartLiesBelowWholeLinesAndAMessageShowsWhole) {
         QString part;
         int scroll, width, height;
     } rows[] = {{"FindField", 0, 626, 442},   {"FindField", 9, 626, 442},
-                {"HoardField", 5, 560, 400},  {"PlanMessage", 0, 626, 442},
-                {"PlanMessage", 9, 420, 400}, {"PlanMessage", 3, 900, 600}};
+                {"HoardField", 5, 560, 400},  {"KeepPlanField", 3, 700, 500},
+                {"PlanMessage", 0, 626, 442}, {"PlanMessage", 9, 420, 400},
+                {"PlanMessage", 3, 900, 600}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.part.toStdString() + " " + std::to_string(row.width));
         pane->verticalScrollBar()->setValue(row.scroll);
-        row.part == "FindField"    ? form.OpenFind()
-        : row.part == "HoardField" ? form.OpenHoard()
-                                   : form.PastePlan();
+        row.part == "FindField"       ? form.OpenFind()
+        : row.part == "HoardField"    ? form.OpenHoard()
+        : row.part == "KeepPlanField" ? form.OpenKeepPlan()
+                                      : form.PastePlan();
         form.resize(row.width, row.height);
         QCoreApplication::processEvents();
         ASSERT_EQ(pane->verticalScrollBar()->value() > 0, row.scroll > 0);
