@@ -162,6 +162,8 @@ public:
     DrawSource& Random() { return random_; }
 
 protected:
+    // The plans' keys, which the window grabs itself (tform1_plans.cpp).
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -358,4 +360,5 @@ private:
     KeepPlanField* keepPlanField_ = nullptr;  // made at the first Ctrl+S
     int64_t deleting_ = 0;                    // the plan Delete asked about, while it asks
     std::optional<KeptPlan> removed_;         // the plan just removed, while Ctrl+Z brings it back
+    std::array<int, 4> planKeys_{};           // the ids of the keys WirePlans grabbed
 };

@@ -5,8 +5,6 @@
 // right after bringing it back; and what keeps the journal's file from being
 // used, said once below the pane.
 #include <QFile>
-#include <QKeySequence>
-#include <QShortcut>
 
 #include "app/tform1.h"
 #include "journal/kept_lists.h"
@@ -31,21 +29,10 @@ std::string ProposedName(const WorkbenchSnapshot& bench) {
 }  // namespace
 
 void TForm1::WireJournal() {
+    // Ctrl+S and Ctrl+O are the plans' keys (WirePlans).
     makingLog_.OnMade([this](const MadeItem& item) { KeepMadeItem(item); });
-
-    auto* keep = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    keep->setObjectName(QStringLiteral("KeepPlanShortcut"));
-    connect(keep, &QShortcut::activated, this, &TForm1::OpenKeepPlan);
-
-    auto* kept = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    kept->setObjectName(QStringLiteral("PlansKeptShortcut"));
-    connect(kept, &QShortcut::activated, this, &TForm1::ShowKeptPlans);
-
-    // Only where the pane has the focus: in a text box Delete deletes text.
-    auto* remove = new QShortcut(QKeySequence(QKeySequence::Delete), RichEdit1);
-    remove->setObjectName(QStringLiteral("RemovePlanShortcut"));
-    remove->setContext(Qt::WidgetShortcut);
-    connect(remove, &QShortcut::activated, this, &TForm1::DeleteKeptPlan);
+    // Delete in the pane; in a text box it deletes text.
+    connect(RichEdit1, &OutputPane::deleteKey, this, &TForm1::DeleteKeptPlan);
 }
 
 void TForm1::SetJournalFile(const std::string& file) { journal_.UseFile(file); }
@@ -137,9 +124,9 @@ bool TForm1::BringBackRemovedPlan() {
 bool TForm1::TellJournalProblem() {
     const JournalProblem problem = journal_.TakeProblem();
     if (problem == JournalProblem::None) return false;
-    const QString message = QStringLiteral("Nothing will be kept this run: the journal '%1' %2")
-                                .arg(QFile::decodeName(journal_.File().c_str()),
-                                     QString::fromLatin1(ProblemText(problem)));
+    const QString message = QStringLiteral("Nothing will be kept this run: the journal '") +
+                            QFile::decodeName(journal_.File().c_str()) + QStringLiteral("' ") +
+                            QString::fromLatin1(ProblemText(problem));
     // Said once the input is done with the pane and the strip (a making's
     // last week, for one, closes a message as it ends).
     QMetaObject::invokeMethod(

@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QShortcut>
+#include <QShortcutEvent>
 
 #include <string_view>
 
@@ -20,6 +20,18 @@
 
 namespace {
 
+// Ctrl+V, Ctrl+H, Ctrl+S and Ctrl+O, anywhere in the window.
+struct PlanKey {
+    QKeyCombination key;
+    void (TForm1::*press)();
+};
+const std::array<PlanKey, 4> kPlanKeys = {{
+    {Qt::CTRL | Qt::Key_V, &TForm1::PastePlan},
+    {Qt::CTRL | Qt::Key_H, &TForm1::ListMadeItems},
+    {Qt::CTRL | Qt::Key_S, &TForm1::OpenKeepPlan},
+    {Qt::CTRL | Qt::Key_O, &TForm1::ShowKeptPlans},
+}};
+
 // Why no plan goes on the bench from Make until the name is stored.
 const char* const kBenchTaken = "the bench belongs to the item being made until its name is stored";
 // Why nothing changes the bench while a making runs.
@@ -29,15 +41,26 @@ const char* const kBenchBeingMade =
 }  // namespace
 
 void TForm1::WirePlans() {
-    // The name box and the find field take Ctrl+V first: there it pastes text.
-    auto* paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_V), this);
-    paste->setObjectName(QStringLiteral("PastePlanShortcut"));
-    connect(paste, &QShortcut::activated, this, &TForm1::PastePlan);
-
-    auto* made = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
-    made->setObjectName(QStringLiteral("ItemsMadeShortcut"));
-    connect(made, &QShortcut::activated, this, &TForm1::ListMadeItems);
+    // The window grabs the plans' keys itself (event() below): a QShortcut
+    // object for each would cost start-up some ten thousand instructions
+    // apiece. The name box and the find field take Ctrl+V first: there it
+    // pastes text.
+    for (size_t k = 0; k < kPlanKeys.size(); ++k) {
+        planKeys_[k] = grabShortcut(QKeySequence(kPlanKeys[k].key));
+    }
     WireJournal();
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        const int id = static_cast<QShortcutEvent*>(event)->shortcutId();
+        for (size_t k = 0; k < kPlanKeys.size(); ++k) {
+            if (planKeys_[k] != id) continue;
+            (this->*kPlanKeys[k].press)();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void TForm1::PastePlan() {

@@ -28,7 +28,7 @@ bool Salvageable(JournalProblem problem) {
 }  // namespace
 
 WorkshopJournal::WorkshopJournal(Settings settings) : settings_(std::move(settings)) {
-    if (!settings_.clock) settings_.clock = SystemClock;
+    if (!settings_.clock) settings_.clock = [] { return SystemClock(); };
 }
 
 WorkshopJournal::~WorkshopJournal() = default;

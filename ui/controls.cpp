@@ -26,8 +26,12 @@ void Label::FitCaptions(const std::vector<std::string>& captions) {
 }
 
 void Label::SetCaption(const std::string& caption) {
+    // The same caption again needs no new size (the DX label's, at every
+    // change of the bench).
+    const QString text = ToQt(caption);
+    if (text == this->text()) return;
     const bool wasShown = ShownToAssistiveTechnology(this);
-    setText(ToQt(caption));
+    setText(text);
     if (autoSize_) resize(sizeHint().width(), height());
     if (growToFit_ && CaptionWidth(caption) > width()) resize(CaptionWidth(caption), height());
     // A label without a caption is no accessible child of the window: tell

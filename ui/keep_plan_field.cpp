@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kWidth = 600;
 constexpr int kNameCharacters = 24;
-constexpr int kLongestName = 60;
 
 }  // namespace
 
@@ -24,7 +23,6 @@ KeepPlanField::KeepPlanField(QWidget* parent)
     setAutoFillBackground(true);
     name_->setObjectName(QStringLiteral("PlanName"));
     name_->setAccessibleName(QStringLiteral("Plan name"));
-    name_->setMaxLength(kLongestName);
     name_->setFixedWidth(
         name_->fontMetrics().horizontalAdvance(QLatin1Char('n')) * kNameCharacters + 8);
     name_->installEventFilter(this);

@@ -230,6 +230,11 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (modifiers == Qt::NoModifier && key == Qt::Key_Delete) {
+        emit deleteKey();
+        event->accept();
+        return;
+    }
     const bool plain = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier;
     if (plain && key == Qt::Key_Backspace) {
         emit typedBackspace(event->timestamp());

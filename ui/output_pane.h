@@ -101,6 +101,8 @@ signals:
     void typedBackspace(quint64 timestampMs);
     // Ctrl+1 to Ctrl+9: sort the list by its first to ninth column (0..8).
     void columnKey(int column);
+    // Delete, on the line that holds the caret (a plan kept is removed).
+    void deleteKey();
     // What was typed ends: a press, a key that is no typing, or the focus
     // going elsewhere.
     void typingEnded();
