@@ -66,7 +66,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's fixed-width text is drawn in Liberation Mono.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The window's fixed-width text is drawn in Liberation Mono. SQLite keeps the
+# workshop journal; the program loads it at the journal's first use, so
+# dpkg-shlibdeps does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsqlite3-0")
 
 include(CPack)

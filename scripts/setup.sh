@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev          # Qt 6 Widgets, Qt Test and the offscreen platform
+    libsqlite3-dev        # SQLite, the workshop journal's file
     fonts-liberation      # Liberation Mono: Courier New's metrics
     fontconfig
     libgtest-dev          # unit tests

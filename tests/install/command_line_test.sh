@@ -72,6 +72,8 @@ help|-|--help|0|${help_lines}||0
 short help|-|-h|0|${help_lines}||0
 help names its options|-|--help|0|-v, --version||0
 help names Qt's options as accepted|-|--help|0|-platform||0
+help names the journal's option|-|--help|0|--journal <file>||0
+journal without its file|-|--journal|2||Missing value after '--journal'|2
 Qt's options are no unknown options|-|-platform offscreen -style Fusion -reverse -qwindowgeometry 100x100+0+0 -qwindowtitle T --version|0|^tharnwell ${escaped_version}\$||0
 Qt's options after two dashes|-|--platform offscreen --style=Fusion --version|0|^tharnwell ${escaped_version}\$||0
 unknown long option|-|--frobnicate|2||^tharnwell: Unknown option 'frobnicate'\.\$|2

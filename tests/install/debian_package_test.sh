@@ -3,8 +3,8 @@
 # debian_package_test.sh CPACK BUILD_DIR INSTALLED_FILES_LIST VERSION HARDENED
 # `cpack -G DEB` makes a package that holds exactly the installed files under
 # /usr, the program in /usr/games, stripped, and hardened if HARDENED is 1
-# (the build applies every hardening flag), and depends on Qt's libraries and
-# fonts-liberation; lintian finds no error and no warning in it.
+# (the build applies every hardening flag), and depends on Qt's libraries,
+# fonts-liberation and SQLite; lintian finds no error and no warning in it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 skip_without dpkg-deb dpkg-shlibdeps readelf lintian hardening-check
@@ -41,10 +41,11 @@ field() { dpkg-deb --field "$deb" "$1"; }
 description="$(field Description)"
 [ "$(wc -l <<<"$description")" -ge 2 ] || fail "the Description has no long part: '$description'"
 
-# Depends: worked out from the program's libraries, plus the font.
+# Depends: worked out from the program's libraries, plus the font and SQLite.
 depends="$(field Depends)"
 names="$(sed -e 's/, */\n/g' <<<"$depends" | sed -e 's/ .*//')"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-liberation; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-liberation \
+    libsqlite3-0; do
     grep -Fqx "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 
