@@ -3,6 +3,7 @@
 // start-up to the first painted frame, every list shown in the pane, and the
 // peak memory of a process that opens each window.
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,10 +13,12 @@
 #include <QLineEdit>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "app/tform1.h"
 #include "bench/bare_window.h"
+#include "journal/sqlite_connection.h"
 #include "ui/control_names.h"
 #include "ui/up_down.h"
 
@@ -250,6 +253,73 @@ void BM_CopyAsTable(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(pane->LineCount());
 }
 BENCHMARK(BM_CopyAsTable)->Name("CopyAsTable/fauna")->Unit(benchmark::kMicrosecond);
+
+// A window whose journal is a file of its own, in a fresh folder under the
+// build folder's disk (removed after), with Blur on the bench.
+struct JournalWindow {
+    std::filesystem::path folder;
+    std::string file;
+    std::unique_ptr<TForm1> form;
+    JournalWindow() {
+        std::string pattern = (std::filesystem::current_path() / "journal-bench-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+        file = (folder / "journal.sqlite").string();
+        form = std::make_unique<TForm1>();
+        form->SetJournalFile(file);
+        form->SetTimerHeld(true);
+        ShowAndPaint(*form);
+        form->Rectify_Magic_Item_list(2);
+    }
+    ~JournalWindow() {
+        form.reset();
+        std::filesystem::remove_all(folder);
+    }
+    // Makes the bench's item to its last week, the name box waiting.
+    void MakeToTheEnd() {
+        form->Button_MakeClick();
+        while (form->Workshop().Making) form->Timer1Timer();
+        Named<NameBox>(*form, "Edit1")->setText(QStringLiteral("Glimmer"));
+        QApplication::processEvents();
+    }
+};
+
+// Name pressed on an item made: the name stored, the item kept in the
+// journal's file (one transaction, synced to the disk), the report shown. Its
+// wall time is mostly the disk's syncs; its CPU time the program's own.
+void BM_KeepItemMade(benchmark::State& state) {
+    JournalWindow window;
+    window.MakeToTheEnd();
+    window.form->Button_MakeClick();  // the file made, and its tables
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.MakeToTheEnd();
+        state.ResumeTiming();
+        window.form->Button_MakeClick();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KeepItemMade)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// Ctrl+H over a journal of 1,000 items made: read from the file, listed and
+// shown in the pane.
+void BM_ListItemsMade(benchmark::State& state) {
+    JournalWindow window;
+    window.MakeToTheEnd();
+    window.form->Button_MakeClick();
+    SqliteConnection(window.file, SQLITE_OPEN_READWRITE, 1000)
+        .Exec(
+            "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 999) "
+            "INSERT INTO item_made (name, base_item, plan, money, weeks, dx, made_at) "
+            "SELECT name || ' ' || k, base_item, plan, money, weeks, dx, made_at + k * 3600 "
+            "FROM item_made, n");
+    OutputPane* pane = Named<OutputPane>(*window.form, "RichEdit1");
+    for (auto _ : state) {
+        window.form->ListMadeItems();
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = static_cast<double>(pane->LineCount());
+}
+BENCHMARK(BM_ListItemsMade)->Unit(benchmark::kMillisecond);
 
 // Peak resident memory, in KiB, of a fresh process that opens one window.
 long PeakMemoryOf(bool tharnwell, int argc, char** argv) {
