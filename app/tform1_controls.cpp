@@ -104,11 +104,11 @@ const TForm1::ControlDesign TForm1::kControls[] = {
      "Shift or Ctrl with a click or a drag only selects; Ctrl+C copies.\n"
      "Type a name to jump to its line; Ctrl+F finds any text, F3 the next.\n"
      "Ctrl+1 to Ctrl+9 sort a list by its first to ninth column, as a click on its header does.\n"
-     "Ctrl+H lists the items made this run; a pick on one puts its plan back."},
+     "Ctrl+H lists the items made, Ctrl+O the plans kept; a pick on one puts its plan back."},
     {&TForm1::ListBox1, "ListBox1", {0, 40, 377, 137}, nullptr, Look::Window, {},
      "The item sheet: the base item, the enchantments and the totals.\n"
      "Ctrl+C here, or Ctrl+Shift+C anywhere, copies it;\n"
-     "Ctrl+V puts a copied sheet back on the workbench, to keep a plan between runs.\n"
+     "Ctrl+S keeps the plan by name; Ctrl+V puts a copied sheet back on the workbench.\n"
      "Ctrl+Z undoes a change of the workbench; Ctrl+Shift+Z or Ctrl+Y redoes it.",
      ListTip::None, "Item sheet"},
     {&TForm1::Button_Weapon, "Button_Weapon", {384, 8, 75, 25}, "&Weapon", Look::Window,

@@ -47,6 +47,11 @@ void TForm1::OpenKeepPlan() {
     // A journal that cannot be used says so first; the next Ctrl+S keeps the
     // plan for this run.
     if (TellJournalProblem()) return;
+    // Open already: what was typed stays.
+    if (strip_->Shows(keepPlanField_)) {
+        keepPlanField_->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
     if (keepPlanField_ == nullptr) {
         keepPlanField_ = new KeepPlanField(strip_);
         connect(keepPlanField_, &KeepPlanField::keep, this, &TForm1::KeepPlanFromField);
@@ -58,13 +63,15 @@ void TForm1::OpenKeepPlan() {
 
 void TForm1::KeepPlanFromField() {
     const std::string name = keepPlanField_->Name();
-    if (name.empty()) {
-        keepPlanField_->Refuse(QStringLiteral("a plan needs a name"));
-        return;
-    }
     const WorkbenchSnapshot plan = CaptureWorkbench(catalogs_, workshop_);
-    if (!journal_.KeepPlan(name, plan, keepPlanField_->ReplaceConfirmed())) {
-        keepPlanField_->AskToReplace();
+    if (name.empty() || !journal_.KeepPlan(name, plan, keepPlanField_->ReplaceConfirmed())) {
+        if (name.empty()) {
+            keepPlanField_->Refuse(QStringLiteral("a plan needs a name"));
+        } else {
+            keepPlanField_->AskToReplace();
+        }
+        // The strip makes room for a question that takes two lines.
+        strip_->Show(keepPlanField_, false);
         return;
     }
     strip_->Close(true);

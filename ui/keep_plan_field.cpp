@@ -45,6 +45,8 @@ KeepPlanField::KeepPlanField(QWidget* parent)
     warning.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
     sign_->setPalette(warning);
     sign_->setTextFormat(Qt::PlainText);
+    // A long name's question goes on over a second line of the strip.
+    sign_->setWordWrap(true);
     setMaximumWidth(kWidth);
 }
 
