@@ -29,7 +29,7 @@ Cell Fit(const std::string& text, size_t column) {
 
 MakingTotals MakingTotalsOf(const WorkshopState& state) {
     return {TotalLinePrice(state.HexCount, state.TotalCostSoFar),
-            state.WeeksElapsed + state.BaseItemWeeks};
+            state.WeeksElapsed + state.AdjustedBaseWeeks};
 }
 
 Listing MadeItems::List() const {
