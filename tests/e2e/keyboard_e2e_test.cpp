@@ -106,12 +106,14 @@ TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
     struct Case {
         const char* keys;
         int line;  // the caret's line, or -1 where it depends on the pane's height
+        int column = -1;  // the caret's column, where the view's left edge must stay
     };
     const Case cases[] = {
         {"Down Down Down", 3},
         {"Down Down Up Right Right", 1},
         {"End Down", 1},
-        {"Ctrl+End", -1},
+        {"Ctrl+End", -1, 0},
+        {"End Ctrl+End Ctrl+Home", 0, 0},
         {"PgDown", -1},
         {"PgDown PgDown PgUp Home", -1},
         {"Down Shift+Down Shift+Down", 3},  // the caret ends a selection: its line, not the start's
@@ -133,6 +135,9 @@ TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
             EXPECT_EQ(line, c.line) << c.keys;
         } else {
             EXPECT_GT(line, 0) << c.keys << ": the caret never left the first line";
+        }
+        if (c.column >= 0) {
+            EXPECT_EQ(caret % 125, c.column) << c.keys;
         }
         const DriverRun picked =
             RunFine("press Button9_Enchant\npick " + At(line, caret % 125) + "\nstate\nsheet\n");
