@@ -241,8 +241,9 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
     } else if constexpr (std::is_same_v<Control, CommandButton>) {
         control->SetCaption(design.caption);
         control->setAutoDefault(false);
-        // Typing with a list button focused jumps in the pane's list.
-        if (design.listTip != ListTip::None) control->PassTypingTo(RichEdit1);
+        // Ctrl+A and Ctrl+C on any button select and copy the pane's list;
+        // typing with a list button focused jumps in it.
+        control->PassKeysTo(RichEdit1, design.listTip != ListTip::None);
         connect(control, &QPushButton::clicked, this, std::get<void (TForm1::*)()>(handler));
     } else if constexpr (std::is_same_v<Control, OutputPane>) {
         connect(control, &OutputPane::mouseDown, this,
