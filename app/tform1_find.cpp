@@ -79,6 +79,7 @@ void TForm1::ShowFindField(bool everyList) {
         connect(findField_, &FindField::closed, this, [this] { strip_->Close(true); });
     }
     findField_->SetEveryList(everyList);
+    findsOnFoundLines_ = everyList;
     // The lists as they read now (a random treasure may have cut a gem
     // anew), kept while the field finds in them.
     everyList_ = everyList ? EveryCatalogList(catalogs_) : std::vector<NamedListing>();
@@ -98,14 +99,18 @@ void TForm1::ListFoundInEveryList() {
     RefreshFound(false);
 }
 
+bool TForm1::HeadsOrCounts(size_t shownLine) const {
+    const size_t row = CatalogLineOf(shownLine);
+    return row < listed_.rows.size() &&
+           (listed_.rows[row].kind == RowKind::Heading || listed_.rows[row].kind == RowKind::Sum);
+}
+
 std::vector<TextMatch> TForm1::PlacesOfText() const {
     std::vector<TextMatch> places = FindInLines(RichEdit1->Lines(), findText_);
-    if (!FindsEveryList() || listed_.shown != ShownList::EveryList) return places;
-    const auto onHeading = [this](const TextMatch& place) {
-        const size_t row = CatalogLineOf(place.line);
-        return row < listed_.rows.size() && (listed_.rows[row].kind == RowKind::Heading ||
-                                             listed_.rows[row].kind == RowKind::Sum);
-    };
+    // The field in every list finds on the lines found, open or closed
+    // (F3); Ctrl+F's finds in the whole pane, headings too.
+    if (!findsOnFoundLines_ || listed_.shown != ShownList::EveryList) return places;
+    const auto onHeading = [this](const TextMatch& place) { return HeadsOrCounts(place.line); };
     places.erase(std::remove_if(places.begin(), places.end(), onHeading), places.end());
     return places;
 }
@@ -190,7 +195,7 @@ TForm1::FindStatus TForm1::FindState() const {
         }
         return state;
     }
-    const std::vector<TextMatch> found = FindInLines(RichEdit1->Lines(), state.text);
+    const std::vector<TextMatch> found = PlacesOfText();
     state.count = static_cast<int>(found.size());
     for (size_t k = 0; k < found.size(); ++k) {
         if (found[k] == CaretPlace()) state.current = static_cast<int>(k) + 1;

@@ -387,7 +387,8 @@ void OutputPane::HighlightCaretLine() {
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    QList<QTextEdit::ExtraSelection> marks = {line};
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!linePicks_ || linePicks_(line.cursor.blockNumber())) marks.append(line);
     marks.append(VisibleFoundMarks());
     setExtraSelections(marks);
 }
