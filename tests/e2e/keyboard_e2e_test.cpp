@@ -105,8 +105,9 @@ TEST(KeyboardPick, EnterIsALeftPressAndShiftEnterARightPress) {
 TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
     struct Case {
         const char* keys;
-        int line;  // the caret's line, or -1 where it depends on the pane's height
-        int column = -1;  // the caret's column, where the view's left edge must stay
+        int line;              // the caret's line, or -1 where it depends on the pane's height
+        int column = -1;       // the caret's column, where the view's left edge must stay
+        bool upwards = false;  // the caret is the selection's start
     };
     const Case cases[] = {
         {"Down Down Down", 3},
@@ -117,6 +118,7 @@ TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
         {"PgDown", -1},
         {"PgDown PgDown PgUp Home", -1},
         {"Down Shift+Down Shift+Down", 3},  // the caret ends a selection: its line, not the start's
+        {"Down Down Down Shift+Up Shift+Up", 1, -1, true},  // or starts it, made upwards
     };
     for (const Case& c : cases) {
         std::string script = "press Button9_Enchant\nfocus RichEdit1\n";
@@ -129,7 +131,7 @@ TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
         std::istringstream selected(selection[0].substr(10));
         int start = 0, length = 0;
         selected >> start >> length;
-        const int caret = start + length;
+        const int caret = c.upwards ? start : start + length;
         const int line = caret / 125;
         if (c.line >= 0) {
             EXPECT_EQ(line, c.line) << c.keys;

@@ -169,6 +169,13 @@ TEST(ListSort, EveryColumnOfEveryListSortsByItsKeys) {
                 std::vector<size_t> rows(at.size());
                 for (size_t i = 0; i < rows.size(); ++i) rows[i] = i;
                 EXPECT_TRUE(std::is_permutation(at.begin(), at.end(), rows.begin()));
+                // Each creature stays under the title of its own kind.
+                std::vector<size_t> kindOf(at.size(), at.size());
+                for (size_t i = 0; i < at.size(); ++i) {
+                    const bool title = listing.rows[i].kind == RowKind::Title;
+                    kindOf[i] = title ? i : (i > 0 ? kindOf[i - 1] : at.size());
+                }
+                size_t kind = at.size();
                 const ListRow* previous = nullptr;
                 size_t previousAt = 0;
                 for (size_t i = 0; i < at.size(); ++i) {
@@ -180,8 +187,10 @@ TEST(ListSort, EveryColumnOfEveryListSortsByItsKeys) {
                     }
                     if (row.kind == RowKind::Title) {
                         previous = nullptr;
+                        kind = at[i];
                         continue;
                     }
+                    EXPECT_EQ(kindOf[at[i]], kind);
                     const Cell blank;
                     const Cell& cell = column < row.cells.size() ? row.cells[column] : blank;
                     if (previous != nullptr) {
