@@ -22,7 +22,7 @@ namespace {
 // first cell of every list's row is the entry's name.
 // clang-format off
 const ListForm kFoundForm = {{
-    {"Found in every list", 0, textfmt::kListLineWidth, Align::Left, 0, {0, 3}, "", "name"},
+    {"Found in every list", 0, textfmt::kListLineWidth, Align::Left, Holds::Texts, 0, {0, 3}, "", "name"},
 }, {}};
 // clang-format on
 

@@ -59,16 +59,6 @@ std::vector<RowRun> SplitRuns(const Listing& listing, size_t column, size_t firs
     return runs;
 }
 
-// A column of figures: most of its values are figures.
-bool HoldsFigures(const std::vector<RowRun>& runs) {
-    int figures = 0;
-    int texts = 0;
-    for (const RowRun& run : runs) {
-        if (run.key != KeyKind::None) ++(run.key == KeyKind::Figure ? figures : texts);
-    }
-    return figures > texts;
-}
-
 std::string_view Trimmed(std::string_view text) {
     const size_t from = text.find_first_not_of(' ');
     if (from == std::string_view::npos) return {};
@@ -175,15 +165,19 @@ std::vector<Section> SectionsOf(const Listing& listing, int header) {
     return sections;
 }
 
-// Whether the sections' values are mostly figures, and whether any has the column.
-bool MostlyFigures(const std::vector<Section>& sections, bool& any) {
-    std::vector<RowRun> all;
-    any = false;
+// Whether the column sorted by holds figures (over rows gathered from several
+// lists, for most of the entries), and whether any section has the column.
+bool SortsFigures(const std::vector<Section>& sections, bool& any) {
+    size_t figures = 0, texts = 0;
+    const ListColumn* first = nullptr;
     for (const Section& section : sections) {
-        any = any || section.column != nullptr;
-        all.insert(all.end(), section.runs.begin(), section.runs.end());
+        if (section.column == nullptr) continue;
+        if (first == nullptr) first = section.column;
+        (section.column->holds == Holds::Figures ? figures : texts) += section.runs.size();
     }
-    return HoldsFigures(all);
+    any = first != nullptr;
+    if (figures == texts) return any && first->holds == Holds::Figures;
+    return figures > texts;
 }
 
 SortedListing InCatalogOrder(const Listing& listing) {
@@ -232,7 +226,7 @@ std::vector<int> ColumnHeaders(const Listing& listing) {
 
 ListSort PressHeader(const Listing& listing, const ListSort& current, int header) {
     bool any = false;
-    const bool figures = MostlyFigures(SectionsOf(listing, header), any);
+    const bool figures = SortsFigures(SectionsOf(listing, header), any);
     if (!any) return current;
     // Both of two stacked labels stand for the column's top one.
     const int column = Gathered(listing) ? header : ColumnLabelOf(listing, header);
@@ -248,7 +242,7 @@ ListSort PressHeader(const Listing& listing, const ListSort& current, int header
 SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     std::vector<Section> sections = SectionsOf(listing, header);
     bool any = false;
-    const bool figures = MostlyFigures(sections, any);
+    const bool figures = SortsFigures(sections, any);
     if (!any || order == SortOrder::Catalog) return InCatalogOrder(listing);
 
     // Texts go A to Z on a column's first press, the reverse on the second.
@@ -291,7 +285,7 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
             continue;
         }
         // In a text column every value is a text.
-        if (!HoldsFigures(section.runs)) {
+        if (section.column->holds == Holds::Texts) {
             for (RowRun& run : section.runs) {
                 if (run.key == KeyKind::Figure) run.key = KeyKind::Text;
             }

@@ -57,10 +57,9 @@ struct SortedListing {
 
 // The listing sorted by the column of header label `header` (0..8), by the
 // keys of its cells:
-// - a column holds figures when most of its values are figures; otherwise
-//   texts, compared ignoring case and leading blanks. Texts in a figure
-//   column ("none" pay) come after the figures, A to Z when the figures
-//   are largest first;
+// - a column holds what it declares, figures or texts; texts compare
+//   ignoring case and leading blanks. Texts in a figure column ("none" pay)
+//   come after the figures, A to Z when the figures are largest first;
 // - "-" and empty values come last in either order, and ties keep their
 //   catalog order;
 // - a note row moves with its entry, and the sum rows stay last;
