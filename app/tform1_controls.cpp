@@ -287,10 +287,10 @@ void TForm1::ApplyMoment() {
     // The Make button forecasts the making of the bench at the DX kept, the
     // spinner and its label the chance of a good week at that DX.
     if (planning) {
-        QString forecast = ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX)));
         // The odds on one line and what to expect on the next, so that the
         // tooltip stays narrower than the window.
-        forecast.replace(QStringLiteral(". Expect "), QStringLiteral(".\nExpect "));
+        const QString forecast =
+            ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX), "\n"));
         Button_Make->setToolTip(forecast +
                                 QStringLiteral("\nMakes the item on the workbench week by week, "
                                                "rolling 3d6 against DX,\nand opens a box to name "

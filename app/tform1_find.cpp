@@ -173,12 +173,10 @@ void TForm1::GoToFound(size_t index) {
     }
     if (!open) return;
     if (findText_.empty()) {
-        findField_->SetStatus(QString());
-    } else if (found_.empty()) {
-        findField_->SetStatus(QStringLiteral("not found"));
+        findField_->ShowNothing();
     } else {
-        const QString current = index < found_.size() ? QString::number(index + 1) : "0";
-        findField_->SetStatus(QStringLiteral("%1 of %2").arg(current).arg(found_.size()));
+        findField_->ShowFound(index < found_.size() ? static_cast<int>(index) + 1 : 0,
+                              static_cast<int>(found_.size()));
     }
 }
 
@@ -188,11 +186,8 @@ TForm1::FindStatus TForm1::FindState() const {
     state.text = findField_ != nullptr ? FromQt(findField_->text()) : std::string();
     if (state.shown) {
         // What the field says, "n of m" or "not found", as a person reads it.
-        const QStringList words = findField_->Status().split(QLatin1Char(' '));
-        if (words.size() == 3 && words[1] == QLatin1String("of")) {
-            state.current = words[0].toInt();
-            state.count = words[2].toInt();
-        }
+        state.current = findField_->Current();
+        state.count = findField_->Count();
         return state;
     }
     const std::vector<TextMatch> found = PlacesOfText();
