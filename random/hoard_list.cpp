@@ -11,7 +11,7 @@ namespace {
 // random item gets has 35 characters) and a blank, the value and the weeks
 // each after a blank however wide, three blanks, then the enchantments from
 // column 61 to the end of the line. The note lines that carry the rest of
-// them are blank up to there, well past the 28 characters a click reads.
+// them are blank up to there, and pick their item as its line does.
 // clang-format off
 const ListForm kHoardForm = {{
     {"Treasure", 0,  35, Align::Left,  Holds::Texts,   0, {0, 3}},
