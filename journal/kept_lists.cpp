@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "catalog/text_format.h"
 #include "journal/workshop_journal.h"
 
 namespace {
@@ -16,22 +15,22 @@ namespace {
 // Make button.
 // clang-format off
 const ListForm kItemsForm = {{
-    {"Item",        0,  20, Align::Left,  0, {0, 3}},
-    {"Base item",   20, 18, Align::Left,  1, {20, 3}},
-    {"Made",        38, 10, Align::Left,  2, {38, 3}},
-    {"Making cost", 48, 10, Align::Right, 3, {47, 3}},
-    {"Weeks",       58, 8,  Align::Right, 5, {61, 3}},
+    {"Item",        0,  20, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Base item",   20, 18, Align::Left,  Holds::Texts,   1, {20, 3}},
+    {"Made",        38, 10, Align::Left,  Holds::Texts,   2, {38, 3}},
+    {"Making cost", 48, 10, Align::Right, Holds::Figures, 3, {47, 3}},
+    {"Weeks",       58, 8,  Align::Right, Holds::Figures, 5, {61, 3}},
 }, {{6, {66, 3}}}, true};
 
 // The plans kept: the enchantments last, from column 63 on, and on note lines
 // under their plan where they do not fit.
 const ListForm kPlansForm = {{
-    {"Plan",        0,  18, Align::Left,  0, {0, 3}},
-    {"Base item",   18, 16, Align::Left,  1, {18, 3}},
-    {"Price",       34, 10, Align::Right, 2, {39, 3}},
-    {"Weeks",       44, 7,  Align::Right, 3, {46, 3}},
-    {"Kept",        52, 10, Align::Left,  5, {52, 3}},
-    {"Magic",       63, 60, Align::Left,  7, {62, -3}},
+    {"Plan",        0,  18, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Base item",   18, 16, Align::Left,  Holds::Texts,   1, {18, 3}},
+    {"Price",       34, 10, Align::Right, Holds::Figures, 2, {39, 3}},
+    {"Weeks",       44, 7,  Align::Right, Holds::Figures, 3, {46, 3}},
+    {"Kept",        52, 10, Align::Left,  Holds::Texts,   5, {52, 3}},
+    {"Magic",       63, 60, Align::Left,  Holds::Texts,   7, {62, -3}},
 }, {}, true};
 // clang-format on
 constexpr size_t kMagic = 5;
@@ -42,7 +41,7 @@ Cell Fit(const ListForm& form, const std::string& text, size_t column) {
     return Cell::Text(text.substr(0, size_t(form.columns[column].width - 1)));
 }
 
-Cell Figure(double value) { return Cell::Figure(textfmt::Fixed2(value, kFixedMinWidth)); }
+Cell Figure(double value) { return Cell::Fixed(value, kFixedMinWidth); }
 
 // The enchantments, separated by commas, in as few pieces of the column's
 // width as they fit in; a name is never split.

@@ -5,5 +5,5 @@
 
 MakingTotals MakingTotalsOf(const WorkshopState& state) {
     return {TotalLinePrice(state.HexCount, state.TotalCostSoFar),
-            state.WeeksElapsed + state.BaseItemWeeks};
+            state.WeeksElapsed + state.AdjustedBaseWeeks};
 }
