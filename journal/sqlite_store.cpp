@@ -133,8 +133,13 @@ void SqliteStore::Write(Work&& work) {
     if (db_ == nullptr) Connect();
     if (db_ == nullptr) {
         MakeFolders(path_);
-        db_ = std::make_unique<SqliteConnection>(path_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                                 busyTimeoutMs_);
+        try {
+            db_ = std::make_unique<SqliteConnection>(
+                path_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, busyTimeoutMs_);
+        } catch (const JournalFailure& failure) {
+            // The file could not be made.
+            throw JournalFailure{JournalProblem::Unwritable, failure.code};
+        }
     }
     db_->Write([&] {
         // Another window may have written the schema since this one looked.

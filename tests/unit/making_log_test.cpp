@@ -20,7 +20,8 @@ namespace {
 
 // Steps: M is Make on weapon n with Blur (n counts the Makes), N the Name of
 // the next letter, E the weeks up to the making's end, P a pick. Joined: each
-// item's name and the Make it came of, with the totals of that making's end.
+// item's name and the Make it came of, with the totals of that making's end
+// and the DX it began at, told as it joins.
 TEST(MakingLog, AnItemJoinsOnceNamedAndMadeInEitherOrder) {
     const std::pair<std::string, std::string> rows[] = {
         {"MEN", "A1"},  {"MNE", "A1"},   {"ME", ""},         {"MN", ""},
@@ -34,12 +35,15 @@ TEST(MakingLog, AnItemJoinsOnceNamedAndMadeInEitherOrder) {
         WorkshopState state;
         SeededRandom random(5);
         MakingLog log;
+        size_t told = 0;
+        log.OnMade([&](const MadeItem& item) { told += &item == &log.Made().Items().back(); });
         std::map<int, MakingTotals> totals;
         int makes = 0;
         char name = 'A';
         for (const char step : steps) {
             if (step == 'M') {
                 SetBaseItem(state, BaseItemOf(table, {BaseSource::Weapon, ++makes}));
+                state.DX = 10 + makes;
                 Rectify_Magic_Item_list(table, state, blur);
                 MakeItem(table, state, log);
             } else if (step == 'E') {
@@ -66,7 +70,9 @@ TEST(MakingLog, AnItemJoinsOnceNamedAndMadeInEitherOrder) {
                 << steps;
             EXPECT_EQ(items[k].money, totals[make].money) << steps;
             EXPECT_EQ(items[k].weeks, totals[make].weeks) << steps;
+            EXPECT_EQ(items[k].dx, 10 + make) << steps;
         }
+        EXPECT_EQ(told, items.size()) << steps;
     }
 }
 
