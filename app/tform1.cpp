@@ -7,20 +7,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalog/carpet.h"
-#include "catalog/equipment.h"
-#include "catalog/fauna.h"
-#include "catalog/gem.h"
-#include "catalog/jewelry.h"
-#include "catalog/job.h"
-#include "catalog/potion.h"
-#include "catalog/spell.h"
 #include "catalog/weapon_list.h"
 #include "ui/pane_message.h"
 #include "ui/pane_strip.h"
 #include "workshop/bench/wizard_dx.h"
 #include "workshop/lists/analysis.h"
-#include "workshop/lists/enchantment_list.h"
+#include "workshop/lists/catalog_lists.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // Before any control exists: Qt keeps the first accessible interface of each.
@@ -105,19 +97,22 @@ void TForm1::ShowHeaders(const ListHeader& headers) {
     }
 }
 
-void TForm1::Button_WeaponClick() { ShowListing(ListWeapons(catalogs_), "Weapon list"); }
-void TForm1::Button_EquipmentClick() { ShowListing(ListEquipment(catalogs_), "Equipment list"); }
-void TForm1::Button_ScrollClick() { ShowListing(ListScrolls(catalogs_), "Scroll list"); }
-void TForm1::Button_Spell_BookClick() { ShowListing(ListSpellBooks(catalogs_), "Spell book list"); }
-void TForm1::Button_GemClick() { ShowListing(ListGems(catalogs_), "Gem list"); }
-void TForm1::Button_JewelryClick() { ShowListing(ListJewelry(catalogs_), "Jewelry list"); }
-void TForm1::Button_CarpetClick() { ShowListing(ListCarpets(catalogs_), "Carpet list"); }
-void TForm1::Button_FaunaClick() { ShowListing(ListFauna(catalogs_), "Fauna list"); }
-void TForm1::Button_PotionClick() { ShowListing(ListPotions(catalogs_), "Potion list"); }
-void TForm1::Button_JobClick() { ShowListing(ListJobs(catalogs_), "Job list"); }
-void TForm1::Button9_EnchantClick() {
-    ShowListing(ListEnchantments(catalogs_), "Enchantment list");
+void TForm1::ShowCatalogList(ShownList shown) {
+    const CatalogList& list = CatalogListOf(shown);
+    ShowListing(list.list(catalogs_), list.name);
 }
+
+void TForm1::Button_WeaponClick() { ShowCatalogList(ShownList::Weapons); }
+void TForm1::Button_EquipmentClick() { ShowCatalogList(ShownList::Equipment); }
+void TForm1::Button_ScrollClick() { ShowCatalogList(ShownList::Scrolls); }
+void TForm1::Button_Spell_BookClick() { ShowCatalogList(ShownList::SpellBooks); }
+void TForm1::Button_GemClick() { ShowCatalogList(ShownList::Gems); }
+void TForm1::Button_JewelryClick() { ShowCatalogList(ShownList::Jewelry); }
+void TForm1::Button_CarpetClick() { ShowCatalogList(ShownList::Carpets); }
+void TForm1::Button_FaunaClick() { ShowCatalogList(ShownList::Fauna); }
+void TForm1::Button_PotionClick() { ShowCatalogList(ShownList::Potions); }
+void TForm1::Button_JobClick() { ShowCatalogList(ShownList::Jobs); }
+void TForm1::Button9_EnchantClick() { ShowCatalogList(ShownList::MagicItems); }
 void TForm1::Button_AnalyzeClick() {
     // Shift held with the mouse's click asks for the analysis at the DX.
     if (Button_Analyze->ClickModifiers() & Qt::ShiftModifier) {

@@ -204,6 +204,8 @@ private:
     // The same, and the pane takes the list's name for assistive technology,
     // which hears of the new list (tform1_accessibility.cpp).
     void ShowListing(Listing listing, const char* paneName);
+    // A catalog list, as its button shows it.
+    void ShowCatalogList(ShownList shown);
     // Installs the accessible interfaces of the window's own controls; must
     // run before any control exists.
     static void InstallAccessibility();

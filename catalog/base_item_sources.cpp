@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr size_t kPickTextLength = 28;
-
 using Table = const CatalogTable&;
 
 const TWeaponKest& VariantOf(Table t, int n, int v) {
@@ -45,7 +43,7 @@ struct SourceForm {
 };
 
 // clang-format off
-const SourceForm kSources[] = {
+constexpr SourceForm kSources[] = {
     {BaseSource::Weapon, ShownList::Weapons, kWeaponCount, 0,
      [](Table t, int n, int) { const TWeaponItemKest& w = t.Weapon(n);
                                return BaseItem{w.Name, w.Variants[0].Cost, w.Variants[0].Weeks}; },
@@ -101,6 +99,17 @@ const SourceForm kSources[] = {
                                return BaseItem{c.Name, c.Price, 0}; }, nullptr},
 };
 // clang-format on
+
+// kSources is read by BaseSource: its rows stand in the enum's order, and
+// each shows in the list the catalog lists say.
+constexpr bool SourcesInOrder() {
+    for (size_t i = 0; i < std::size(kSources); ++i) {
+        if (kSources[i].source != static_cast<BaseSource>(i)) return false;
+        if (kSources[i].list != kBaseSourceLists[i]) return false;
+    }
+    return std::size(kSources) == std::size(kBaseSourceLists);
+}
+static_assert(SourcesInOrder(), "kSources stands in BaseSource's order, in the lists named");
 
 const SourceForm& FormOf(BaseSource source) { return kSources[static_cast<size_t>(source)]; }
 
@@ -232,7 +241,7 @@ public:
         byHash_.reserve(list.entries.size());
         for (size_t k = 0; k < list.entries.size(); ++k) {
             const std::string_view text = list.Text(k);
-            if (text.size() > kPickTextLength || WithoutTrailingBlanks(text).empty()) continue;
+            if (text.size() > kPickedCharacters || WithoutTrailingBlanks(text).empty()) continue;
             byHash_.emplace_back(Hash(WithoutTrailingBlanks(text)), k);
         }
         std::sort(byHash_.begin(), byHash_.end());
@@ -266,7 +275,7 @@ void FinishCatalogList(const CatalogTable& table, Listing& listing) {
     const PicksByText picks(entries);
     for (size_t i = 0; i < listing.lines.size(); ++i) {
         const RowPick* pick =
-            picks.Find(std::string_view(listing.lines[i]).substr(0, kPickTextLength));
+            picks.Find(std::string_view(listing.lines[i]).substr(0, kPickedCharacters));
         if (pick != nullptr) listing.rows[i].pick = *pick;
     }
 }

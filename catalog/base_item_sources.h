@@ -26,6 +26,27 @@ struct BaseRef {
     int32_t v = 0;
 };
 
+// The characters at a line's start that a click selects and compares with
+// the entries' texts.
+constexpr size_t kPickedCharacters = 28;
+
+// The list that shows each source's records, by BaseSource (none: no list
+// does; a random treasure or a sheet read back names them).
+constexpr ShownList kBaseSourceLists[] = {
+    ShownList::Weapons,    ShownList::Weapons, ShownList::Equipment, ShownList::Potions,
+    ShownList::Gems,       ShownList::None,    ShownList::Jewelry,   ShownList::Carpets,
+    ShownList::Fauna,      ShownList::None,    ShownList::Jobs,      ShownList::Scrolls,
+    ShownList::SpellBooks, ShownList::None,
+};
+
+// Whether some source's records show in the list.
+constexpr bool ShowsBaseItems(ShownList list) {
+    for (const ShownList shown : kBaseSourceLists) {
+        if (shown == list) return true;
+    }
+    return false;
+}
+
 // The one table of how each catalog's records become base items: picks from
 // the lists, the random treasure and a sheet read back all name base items
 // through it.

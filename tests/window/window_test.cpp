@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
@@ -18,7 +19,9 @@
 #include "ui/find_field.h"
 #include "ui/focus_frame.h"
 #include "ui/latin1.h"
+#include "workshop/lists/catalog_lists.h"
 #include "workshop/lists/enchantment_list.h"
+#include "workshop/lists/every_list_search.h"
 #include "workshop/making/forecast.h"
 #include "workshop/making/forecast_text.h"
 
@@ -172,6 +175,29 @@ TEST(ForecastTips, MakeButtonTipOnlyWhileItMakes) {
     ASSERT_EQ(make->Caption(), "&Make");
     EXPECT_EQ(MakeTip(form), Forecast(form, 12));
     EXPECT_NE(MakeTip(form), whileNaming);
+}
+
+// Every catalog list of the one table: its button lists it, the pane takes
+// its name for a screen reader, and finding in every list heads its lines
+// found with that name.
+TEST(CatalogLists, EachIsListedFoundInEveryListAndNamed) {
+    TForm1 form;
+    OutputPane* pane = Named<OutputPane>(form, "RichEdit1");
+    const std::vector<NamedListing> everyList = EveryCatalogList(form.Catalogs());
+    ASSERT_EQ(everyList.size(), kCatalogLists.size());
+    for (size_t k = 0; k < kCatalogLists.size(); ++k) {
+        const CatalogList& list = kCatalogLists[k];
+        SCOPED_TRACE(list.name);
+        ButtonNamed(form, list.button)->click();
+        EXPECT_EQ(pane->Lines(), list.list(form.Catalogs()).lines);
+        EXPECT_EQ(pane->accessibleName().toStdString(), list.name);
+        EXPECT_EQ(form.Workshop().shown, list.shown);
+        const std::string first = pane->Lines().front().substr(0, 12);
+        const Listing found = FindInEveryList(everyList, first);
+        EXPECT_TRUE(std::any_of(found.rows.begin(), found.rows.end(), [&](const ListRow& row) {
+            return row.kind == RowKind::Heading && row.cells.at(0).text == list.name;
+        }));
+    }
 }
 
 // The one band behind the caret's line, across the pane's width; the caret

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "catalog/base_item_sources.h"
 #include "catalog/listing.h"
 #include "catalog/text_format.h"
 #include "workshop/bench/workshop_state.h"
@@ -12,7 +13,7 @@ class CatalogTable;
 // Each list line takes 125 positions of the pane (123 characters and a line
 // break counted as two); a click selects the first 28 characters.
 constexpr int32_t kPaneLineStride = textfmt::kListLineWidth + 2;
-constexpr int32_t kPickTextLength = 28;
+constexpr int32_t kPickTextLength = static_cast<int32_t>(kPickedCharacters);
 
 // The start of the line that holds the caret: p - p mod 125 for p > 0.
 int32_t PickLineStart(int32_t caret);

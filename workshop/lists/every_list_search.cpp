@@ -3,17 +3,8 @@
 
 #include <limits>
 
-#include "catalog/carpet.h"
-#include "catalog/equipment.h"
-#include "catalog/fauna.h"
-#include "catalog/gem.h"
-#include "catalog/jewelry.h"
-#include "catalog/job.h"
-#include "catalog/potion.h"
-#include "catalog/spell.h"
 #include "catalog/text_format.h"
-#include "catalog/weapon_list.h"
-#include "workshop/lists/enchantment_list.h"
+#include "workshop/lists/catalog_lists.h"
 #include "workshop/lists/line_search.h"
 
 namespace {
@@ -51,18 +42,8 @@ std::string CountCaption(size_t count) {
 
 std::vector<NamedListing> EveryCatalogList(const CatalogTable& table) {
     std::vector<NamedListing> lists;
-    lists.reserve(11);
-    lists.push_back({"Weapon list", ListWeapons(table)});
-    lists.push_back({"Equipment list", ListEquipment(table)});
-    lists.push_back({"Scroll list", ListScrolls(table)});
-    lists.push_back({"Spell book list", ListSpellBooks(table)});
-    lists.push_back({"Potion list", ListPotions(table)});
-    lists.push_back({"Gem list", ListGems(table)});
-    lists.push_back({"Jewelry list", ListJewelry(table)});
-    lists.push_back({"Carpet list", ListCarpets(table)});
-    lists.push_back({"Fauna list", ListFauna(table)});
-    lists.push_back({"Job list", ListJobs(table)});
-    lists.push_back({"Enchantment list", ListEnchantments(table)});
+    lists.reserve(kCatalogLists.size());
+    for (const CatalogList& list : kCatalogLists) lists.push_back({list.name, list.list(table)});
     return lists;
 }
 
