@@ -15,6 +15,9 @@ namespace {
 constexpr size_t kHeaderSize = 100;
 constexpr char kMagic[] = "SQLite format 3";  // and its terminating zero
 constexpr size_t kApplicationIdAt = 68;
+// The versions a reader and a writer need: 2 for a write-ahead log.
+constexpr size_t kWriteVersionAt = 18;
+constexpr size_t kReadVersionAt = 19;
 
 [[noreturn]] void Fail(JournalProblem problem) { throw JournalFailure{problem, 0}; }
 
@@ -43,6 +46,11 @@ void CheckHeader(const std::string& path) {
     int64_t owner = 0;
     for (size_t k = 0; k < 4; ++k) owner = owner << 8 | header[kApplicationIdAt + k];
     if (owner != 0 && owner != kJournalApplicationId) Fail(JournalProblem::NotAJournal);
+    // SQLite opens such a file, even to read it, only with a log and an
+    // index made beside it; the journal never writes one.
+    if (header[kWriteVersionAt] == 2 || header[kReadVersionAt] == 2) {
+        Fail(JournalProblem::WriteAheadLog);
+    }
 }
 
 // The schema's owner and version, then the whole file's integrity.

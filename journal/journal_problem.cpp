@@ -13,6 +13,8 @@ const char* ProblemText(JournalProblem problem) {
             return "is no SQLite database";
         case JournalProblem::NotAJournal:
             return "is another program's database";
+        case JournalProblem::WriteAheadLog:
+            return "is kept in write-ahead-log mode, which Tharnwell leaves alone";
         case JournalProblem::Damaged:
             return "is damaged";
         case JournalProblem::Newer:

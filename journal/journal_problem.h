@@ -9,6 +9,7 @@ enum class JournalProblem {
     NotAFile,        // a folder, or something else that is no file, in its place
     NotADatabase,    // no SQLite database
     NotAJournal,     // another program's database
+    WriteAheadLog,   // in WAL mode, which even reading would add files beside
     Damaged,         // fails the integrity check
     Newer,           // written by a newer version of the program
     ReadOnlyFile,    // no write permission on the file

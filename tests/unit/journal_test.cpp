@@ -228,6 +228,12 @@ TEST(Journal, ABadJournalIsNeverWrittenAndSaysWhatIsWrong) {
          JournalProblem::Newer, 0},
         {"another program's", [&](const Folder& folder) { set(folder, "CREATE TABLE t (x)"); },
          JournalProblem::NotAJournal, 0},
+        {"write-ahead log",
+         [&](const Folder& folder) {
+             journalWith(folder, 1);
+             set(folder, "PRAGMA journal_mode = WAL");
+         },
+         JournalProblem::WriteAheadLog, 0},
         {"read-only file",
          [&](const Folder& folder) {
              journalWith(folder, 2);
