@@ -42,11 +42,12 @@ Listing ListShares(const std::vector<HoardItem>& hoard, const std::vector<HoardS
     listing.rows.reserve(hoard.size() * 2 + shares.size() + 1);
     int64_t total = 0;
     for (const HoardShare& share : shares) total += share.cents;
+    // A fair share, to the nearest cent.
     const auto count = static_cast<int64_t>(std::max<size_t>(shares.size(), 1));
+    const int64_t fair = (total + count / 2) / count;
     for (size_t s = 0; s < shares.size(); ++s) {
-        ListRow& heading =
-            listing.Add(std::vector<Cell>{Cell::Text(Heading(s + 1, shares[s], total / count))},
-                        RowKind::Heading);
+        ListRow& heading = listing.Add(
+            std::vector<Cell>{Cell::Text(Heading(s + 1, shares[s], fair))}, RowKind::Heading);
         heading.form = &kHeadingForm;
         for (const size_t item : shares[s].items) AddHoardItem(listing, hoard.at(item), item);
     }
@@ -85,5 +86,6 @@ std::string SharesTableHtml(const Listing& shares, const std::vector<size_t>& ro
     std::copy_if(rows.begin(), rows.end(), std::back_inserter(items), [&](size_t row) {
         return row < shares.rows.size() && shares.rows[row].kind != RowKind::Heading;
     });
-    return ListTableHtml(table, items);
+    // Headings alone copy as text only.
+    return items.empty() ? std::string() : ListTableHtml(table, items);
 }

@@ -18,5 +18,6 @@ Listing ListShares(const std::vector<HoardItem>& hoard, const std::vector<HoardS
 
 // The given rows of listed shares as an HTML table (catalog/list_table.h):
 // a "Share" column before the hoard's columns holds each item's share, in
-// place of the heading lines, which give no rows of their own.
+// place of the heading lines, which give no rows of their own (no table at
+// all for headings alone).
 std::string SharesTableHtml(const Listing& shares, const std::vector<size_t>& rows);
