@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "catalog/catalog_table.h"
-#include "catalog/list_table.h"
 #include "catalog/text_format.h"
 #include "dice/random_source.h"
 #include "random/hoard.h"
@@ -80,70 +80,41 @@ TEST(HoardShares, EveryItemInOneShareTheGapMostlyTheLeastThereIs) {
     EXPECT_EQ(ShareHoard({}, 3).size(), 3u);
 }
 
-// Listed, each share's heading sums the item lines under it, which pick
-// their items as in the hoard; sorted, the items stay under their heading;
-// copied, the table gives each item's share in a column of its own.
-TEST(HoardShares, ListedUnderHeadingsThatSumThemAndCopiedWithTheirShare) {
-    CatalogTable table;
-    table.Build();
-    SeededRandom random(12);
-    const std::vector<HoardItem> hoard = RollHoard(table, WorkshopState(), random, 12);
-    std::vector<int64_t> worths;
-    for (const HoardItem& item : hoard) worths.push_back(ValueCents(item));
-    const std::vector<HoardShare> shares = ShareHoard(worths, 4);
-    const Listing listing = ListShares(hoard, shares);
-    std::vector<int> shareOf(listing.rows.size(), 0);
-    int share = 0;
-    int64_t sum = 0;
-    size_t items = 0;
-    for (size_t i = 0; i < listing.rows.size(); ++i) {
-        const ListRow& row = listing.rows[i];
-        EXPECT_EQ(listing.lines[i].size(), 123u);
-        const bool heading = row.kind == RowKind::Heading;
-        if ((heading || row.kind == RowKind::Sum) && share > 0) {  // the share before is done
-            EXPECT_EQ(sum, shares.at(static_cast<size_t>(share - 1)).cents);
-        }
-        if (heading) {
-            const HoardShare& next = shares.at(static_cast<size_t>(share++));
-            EXPECT_EQ(listing.lines[i].rfind("Share " + std::to_string(share) + ": " +
-                                                 textfmt::Dollars(next.cents) + " (" +
-                                                 std::to_string(next.items.size()) + " item",
-                                             0),
-                      0u);
-            sum = 0;
-            items = 0;
-        }
-        shareOf[i] = share;
-        if (row.kind != RowKind::Entry) continue;
-        EXPECT_EQ(row.pick.kind, PickKind::HoardItem);
-        const auto item = static_cast<size_t>(row.pick.index);
-        EXPECT_EQ(item, shares[static_cast<size_t>(share - 1)].items.at(items++));
-        sum += worths[item];
+// Listed, each share comes under its heading, the item worth more than a
+// fair share alone, and the gap last; a header click sorts the items within
+// their share, and a copy gives each item's share in a column of its own.
+TEST(HoardShares, ListedUnderTheirHeadingsSortedWithinThemAndCopiedWithThem) {
+    std::vector<HoardItem> hoard(5);
+    const double values[] = {900, 6200, 500.5, 1200, 1000};
+    for (size_t i = 0; i < hoard.size(); ++i) {
+        hoard[i].bench.BaseItemName = std::string(1, static_cast<char>('a' + i));
+        hoard[i].value = values[i];
     }
-    const auto [poorest, richest] = std::minmax_element(
-        shares.begin(), shares.end(),
-        [](const HoardShare& a, const HoardShare& b) { return a.cents < b.cents; });
-    const std::string gap = "Richest share " + textfmt::Dollars(richest->cents) + ", poorest " +
-                            textfmt::Dollars(poorest->cents) + " ";
-    EXPECT_EQ(listing.lines.back().rfind(gap, 0), 0u);
-
+    const Listing listing =
+        ListShares(hoard, ShareHoard({90000, 620000, 50050, 120000, 100000}, 2));
+    std::vector<std::string> shown;
     const std::vector<size_t> sorted = SortListing(listing, 1, SortOrder::Descending).catalogLine;
-    std::vector<std::string> copied;
     for (const size_t row : sorted) {
-        if (listing.rows[row].kind == RowKind::Heading) share = shareOf[row];
-        EXPECT_EQ(shareOf[row], share);
-        if (listing.rows[row].kind == RowKind::Entry)
-            copied.push_back("<tr><td sdval=\"" + std::to_string(share) + "\"");
+        EXPECT_EQ(listing.lines[row].size(), 123u);
+        const std::string& line = listing.lines[row];
+        shown.push_back(line.substr(0, line.find("  ")));
+        // An item's line picks it; a heading and the gap pick nothing.
+        const RowPick& pick = listing.rows[row].pick;
+        const bool item = line[1] == ' ';
+        EXPECT_EQ(pick.kind, item ? PickKind::HoardItem : PickKind::Nothing);
+        EXPECT_EQ(pick.index, item ? line[0] - 'a' : 0);
     }
-    copied.push_back("<tr><td></td><td>" + gap.substr(0, gap.size() - 1) + "</td>");
-    const std::string html = SharesTableHtml(listing, sorted);
-    EXPECT_EQ(html.rfind("<table>\n<tr><th>Share</th><th>Treasure</th><th>Value</th>", 0), 0u);
-    size_t at = html.find("</tr>\n") + 6;
-    for (const std::string& row : copied) {
-        EXPECT_EQ(html.compare(at, row.size(), row), 0) << html.substr(at, 80);
-        at = html.find("</tr>\n", at) + 6;
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "Share 1: $6,200 (1 item, worth more than a fair share of $4,900.25)", "b",
+                         "Share 2: $3,600.50 (4 items)", "d", "e", "a", "c",
+                         "Richest share $6,200, poorest $3,600.50"}));
+    std::vector<int> copied;
+    std::istringstream html(SharesTableHtml(listing, sorted));
+    for (std::string line; std::getline(html, line);) {
+        if (line.rfind("<tr><td sdval=\"", 0) == 0) copied.push_back(std::stoi(line.substr(15)));
     }
-    EXPECT_EQ(html.substr(at), "</table>\n");
+    EXPECT_EQ(copied, (std::vector<int>{1, 2, 2, 2, 2}));
+    EXPECT_EQ(SharesTableHtml(listing, {0, 2}), "");  // headings alone
 }
 
 }  // namespace
