@@ -37,7 +37,8 @@ void TForm1::OpenHoard() {
         hoardField_ = new CountField(strip_, kHoardField);
         hoardField_->setToolTip(
             QStringLiteral("A count of items, 1 to 1,000, or a worth, $1 to $10,000,000\n"
-                           "(\"$5000\", \"$5,000.00\"); Enter rolls, Esc closes."));
+                           "(\"$5000\", \"$5,000.00\"); Enter rolls, Esc closes.\n"
+                           "Shift+Alt+S shares the hoard among the party."));
         connect(hoardField_, &CountField::entered, this, &TForm1::RollHoardFromField);
         connect(hoardField_, &CountField::closed, this, [this] { strip_->Close(true); });
     }
