@@ -46,11 +46,11 @@ std::vector<std::string> EnchantmentPieces(const std::vector<std::string>& names
 
 Cell Money(double value) { return Cell::Figure(textfmt::Fixed2(value, kFixedMinWidth)); }
 
-std::string Items(size_t count) {
+}  // namespace
+
+std::string ItemCount(size_t count) {
     return textfmt::Int(static_cast<int64_t>(count)) + (count == 1 ? " item" : " items");
 }
-
-}  // namespace
 
 const ListForm& HoardForm() { return kHoardForm; }
 
@@ -78,9 +78,9 @@ Listing ListHoard(const std::vector<HoardItem>& hoard, std::optional<int64_t> wo
         totalCents += ValueCents(hoard[i]);
     }
     // A hoard rolled to a worth sums its items to the cent, as they were kept.
-    std::string sum = "Total: " + Items(hoard.size());
+    std::string sum = "Total: " + ItemCount(hoard.size());
     if (worthCents) {
-        sum = Items(hoard.size()) + " worth " + textfmt::Dollars(totalCents) + " of " +
+        sum = ItemCount(hoard.size()) + " worth " + textfmt::Dollars(totalCents) + " of " +
               textfmt::Dollars(*worthCents);
         total = static_cast<double>(totalCents) / 100;
     }

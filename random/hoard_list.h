@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "catalog/listing.h"
@@ -16,6 +17,9 @@
 // says what came of it: "12 items worth $4,870 of $5,000".
 Listing ListHoard(const std::vector<HoardItem>& hoard,
                   std::optional<int64_t> worthCents = std::nullopt);
+
+// "1 item", "12 items".
+std::string ItemCount(size_t count);
 
 // The columns of a hoard's lines.
 const ListForm& HoardForm();

@@ -15,14 +15,10 @@ namespace {
 // A heading line is its words alone, across the line.
 const ListForm kHeadingForm = {{{"", 0, textfmt::kListLineWidth, Align::Left}}, {}, true};
 
-std::string Items(size_t count) {
-    return textfmt::Int(static_cast<int64_t>(count)) + (count == 1 ? " item" : " items");
-}
-
 // "Share 2: $1,240 (3 items)"; an item worth more than a fair share adds so.
 std::string Heading(size_t number, const HoardShare& share, int64_t fairCents) {
     std::string heading = "Share " + textfmt::Int(static_cast<int64_t>(number)) + ": " +
-                          textfmt::Dollars(share.cents) + " (" + Items(share.items.size());
+                          textfmt::Dollars(share.cents) + " (" + ItemCount(share.items.size());
     if (share.standsAlone)
         heading += ", worth more than a fair share of " + textfmt::Dollars(fairCents);
     return heading + ")";
