@@ -217,6 +217,8 @@ private:
     // The places of the field's text in the pane; finding in every list
     // leaves out the headings and the count.
     std::vector<TextMatch> PlacesOfText() const;
+    // Whether a line on show is a heading or a count, which pick nothing.
+    bool HeadsOrCounts(size_t shownLine) const;
     // What closing a part of the strip below the pane ends: the find field's
     // marks, the message's description of the pane.
     void StripPartClosed(QWidget* part);
@@ -323,6 +325,9 @@ private:
     FindField* findField_ = nullptr;  // made at the first Ctrl+F
     std::string findText_;            // the last text searched for
     std::vector<TextMatch> found_;
+    // The last find field opened was the one in every list: its places are
+    // on the lines found only, with the field open or closed.
+    bool findsOnFoundLines_ = false;
     std::vector<NamedListing> everyList_;  // the lists finding in every list reads while it runs
     TypeAhead typeAhead_;
     Listing listed_;  // the list on show as it was listed; no lines while the report shows

@@ -241,8 +241,9 @@ void TForm1::BuildControl(const ControlDesign& design, Control*& control,
     } else if constexpr (std::is_same_v<Control, CommandButton>) {
         control->SetCaption(design.caption);
         control->setAutoDefault(false);
-        // Typing with a list button focused jumps in the pane's list.
-        if (design.listTip != ListTip::None) control->PassTypingTo(RichEdit1);
+        // Ctrl+A and Ctrl+C on any button select and copy the pane's list;
+        // typing with a list button focused jumps in it.
+        control->PassKeysTo(RichEdit1, design.listTip != ListTip::None);
         connect(control, &QPushButton::clicked, this, std::get<void (TForm1::*)()>(handler));
     } else if constexpr (std::is_same_v<Control, OutputPane>) {
         connect(control, &OutputPane::mouseDown, this,
@@ -286,10 +287,10 @@ void TForm1::ApplyMoment() {
     // The Make button forecasts the making of the bench at the DX kept, the
     // spinner and its label the chance of a good week at that DX.
     if (planning) {
-        QString forecast = ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX)));
         // The odds on one line and what to expect on the next, so that the
         // tooltip stays narrower than the window.
-        forecast.replace(QStringLiteral(". Expect "), QStringLiteral(".\nExpect "));
+        const QString forecast =
+            ToQt(ForecastText(ForecastMaking(catalogs_, workshop_, workshop_.DX), "\n"));
         Button_Make->setToolTip(forecast +
                                 QStringLiteral("\nMakes the item on the workbench week by week, "
                                                "rolling 3d6 against DX,\nand opens a box to name "

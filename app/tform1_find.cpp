@@ -79,6 +79,7 @@ void TForm1::ShowFindField(bool everyList) {
         connect(findField_, &FindField::closed, this, [this] { strip_->Close(true); });
     }
     findField_->SetEveryList(everyList);
+    findsOnFoundLines_ = everyList;
     // The lists as they read now (a random treasure may have cut a gem
     // anew), kept while the field finds in them.
     everyList_ = everyList ? EveryCatalogList(catalogs_) : std::vector<NamedListing>();
@@ -98,14 +99,18 @@ void TForm1::ListFoundInEveryList() {
     RefreshFound(false);
 }
 
+bool TForm1::HeadsOrCounts(size_t shownLine) const {
+    const size_t row = CatalogLineOf(shownLine);
+    return row < listed_.rows.size() &&
+           (listed_.rows[row].kind == RowKind::Heading || listed_.rows[row].kind == RowKind::Sum);
+}
+
 std::vector<TextMatch> TForm1::PlacesOfText() const {
     std::vector<TextMatch> places = FindInLines(RichEdit1->Lines(), findText_);
-    if (!FindsEveryList() || listed_.shown != ShownList::EveryList) return places;
-    const auto onHeading = [this](const TextMatch& place) {
-        const size_t row = CatalogLineOf(place.line);
-        return row < listed_.rows.size() && (listed_.rows[row].kind == RowKind::Heading ||
-                                             listed_.rows[row].kind == RowKind::Sum);
-    };
+    // The field in every list finds on the lines found, open or closed
+    // (F3); Ctrl+F's finds in the whole pane, headings too.
+    if (!findsOnFoundLines_ || listed_.shown != ShownList::EveryList) return places;
+    const auto onHeading = [this](const TextMatch& place) { return HeadsOrCounts(place.line); };
     places.erase(std::remove_if(places.begin(), places.end(), onHeading), places.end());
     return places;
 }
@@ -168,12 +173,10 @@ void TForm1::GoToFound(size_t index) {
     }
     if (!open) return;
     if (findText_.empty()) {
-        findField_->SetStatus(QString());
-    } else if (found_.empty()) {
-        findField_->SetStatus(QStringLiteral("not found"));
+        findField_->ShowNothing();
     } else {
-        const QString current = index < found_.size() ? QString::number(index + 1) : "0";
-        findField_->SetStatus(QStringLiteral("%1 of %2").arg(current).arg(found_.size()));
+        findField_->ShowFound(index < found_.size() ? static_cast<int>(index) + 1 : 0,
+                              static_cast<int>(found_.size()));
     }
 }
 
@@ -183,14 +186,11 @@ TForm1::FindStatus TForm1::FindState() const {
     state.text = findField_ != nullptr ? FromQt(findField_->text()) : std::string();
     if (state.shown) {
         // What the field says, "n of m" or "not found", as a person reads it.
-        const QStringList words = findField_->Status().split(QLatin1Char(' '));
-        if (words.size() == 3 && words[1] == QLatin1String("of")) {
-            state.current = words[0].toInt();
-            state.count = words[2].toInt();
-        }
+        state.current = findField_->Current();
+        state.count = findField_->Count();
         return state;
     }
-    const std::vector<TextMatch> found = FindInLines(RichEdit1->Lines(), state.text);
+    const std::vector<TextMatch> found = PlacesOfText();
     state.count = static_cast<int>(found.size());
     for (size_t k = 0; k < found.size(); ++k) {
         if (found[k] == CaretPlace()) state.current = static_cast<int>(k) + 1;

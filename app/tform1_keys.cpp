@@ -30,6 +30,7 @@ void TForm1::WireKeys() {
     connect(copySheet, &QShortcut::activated, this, &TForm1::CopySheet);
 
     RichEdit1->SetHtmlOfLines([this](int first, int last) { return ListTable(first, last); });
+    RichEdit1->SetLinePicks([this](int line) { return !HeadsOrCounts(static_cast<size_t>(line)); });
 }
 
 QString TForm1::ListTable(int first, int last) const {

@@ -8,8 +8,10 @@
 void TForm1::WireSort() {
     const std::array<ColumnHeader*, 9> headers = Headers();
     for (size_t k = 0; k < headers.size(); ++k) {
-        connect(headers[k], &ColumnHeader::pressed, this,
-                [this, k] { ColumnHeaderPress(static_cast<int>(k)); });
+        // A label without a caption heads no column.
+        connect(headers[k], &ColumnHeader::pressed, this, [this, k] {
+            if (!Headers()[k]->text().isEmpty()) ColumnHeaderPress(static_cast<int>(k));
+        });
     }
     connect(RichEdit1, &OutputPane::columnKey, this, &TForm1::SortByColumnKey);
 }
@@ -58,11 +60,12 @@ void TForm1::ShowSortState(const std::string& state) {
     const bool sorted = sort_.order != SortOrder::Catalog;
     const ColumnHeader::Arrow arrow =
         sort_.order == SortOrder::Ascending ? ColumnHeader::Arrow::Up : ColumnHeader::Arrow::Down;
+    const int sortedLabel = sorted ? SortedLabelOf(listed_, sort_.header) : -1;
     for (size_t k = 0; k < headers.size(); ++k) {
         // Both of two stacked labels head the column and say so; the arrow
         // goes beside the top one.
         const int column = ColumnLabelOf(listed_, static_cast<int>(k));
-        const bool sortedBy = sorted && column >= 0 && column == sort_.header;
+        const bool sortedBy = column >= 0 && column == sortedLabel;
         headers[k]->ShowSort(
             sortedBy && column == static_cast<int>(k) ? arrow : ColumnHeader::Arrow::None,
             sortedBy ? ToQt(state) : QString());

@@ -45,8 +45,8 @@ BaseItem BaseItemOf(const CatalogTable& table, BaseRef ref);
 int32_t BaseRecordCount(BaseSource source);
 int32_t BaseVariantCount(const CatalogTable& table, BaseSource source, int32_t n);
 
-// Every base item of the source that exists, in catalog order; of every
-// source when none is given.
+// Every base item of every source that exists, source by source, each in
+// catalog order.
 std::vector<BaseRef> BaseRefs(const CatalogTable& table);
 
 // Whether the source cuts its stones to size (a sheet may show any whole

@@ -9,12 +9,12 @@ namespace {
 // from column 56. A title line is the kind's name alone.
 // clang-format off
 const ListForm kFaunaForm = {{
-    {"Floura Fauna", 0,  28, Align::Left,  0, {0, 3}},
-    {"Cost",         28, 5,  Align::Right, 1, {28, 3}},
-    {"Hexes",        33, 4,  Align::Right, 2, {34, -1}},
-    {"WT",           37, 10, Align::Right, 3, {42, 3}},
-    {"Stat",         47, 5,  Align::Right, 5, {49, -3}, "Total"},
-    {"Parts",        56, 67, Align::Left,  7, {56, -1}},
+    {"Floura Fauna", 0,  28, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Cost",         28, 5,  Align::Right, Holds::Figures, 1, {28, 3}},
+    {"Hexes",        33, 4,  Align::Right, Holds::Figures, 2, {34, -1}},
+    {"WT",           37, 10, Align::Right, Holds::Figures, 3, {42, 3}},
+    {"Stat",         47, 5,  Align::Right, Holds::Figures, 5, {49, -3}, "Total"},
+    {"Parts",        56, 67, Align::Left,  Holds::Texts,   7, {56, -1}},
 }, {}};
 // clang-format on
 
@@ -39,8 +39,8 @@ Listing ListFauna(const CatalogTable& table) {
             const TStatKest& stats = kind.Stats[slot];
             const int64_t statTotal = int64_t{stats.ST} + stats.DX + stats.IQ + stats.ExtraPoints;
             listing.Add(Cell::Text(VariantLabel(kind, n, k)), Cell::Int(stats.Cost),
-                        Cell::Int(stats.Hexes), Cell::Figure(textfmt::Fixed2(stats.Weight, 4)),
-                        Cell::Int(statTotal), Cell::Text(FaunaPartsText(stats)));
+                        Cell::Int(stats.Hexes), Cell::Fixed(stats.Weight, 4), Cell::Int(statTotal),
+                        Cell::Text(FaunaPartsText(stats)));
         }
     }
     listing.returnToTop = true;

@@ -7,10 +7,10 @@ namespace {
 
 // clang-format off
 const ListForm kGemForm = {{
-    {"Gem",    0,  32, Align::Left,  0, {0, 3}},
-    {"Cost",   32, 15, Align::Right, 1, {43, 1}},
-    {"Carats", 47, 7,  Align::Right, 2, {49, 1}},
-    {"WT",     54, 9,  Align::Right, 3, {57, 3}},
+    {"Gem",    0,  32, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Cost",   32, 15, Align::Right, Holds::Figures, 1, {43, 1}},
+    {"Carats", 47, 7,  Align::Right, Holds::Figures, 2, {49, 1}},
+    {"WT",     54, 9,  Align::Right, Holds::Figures, 3, {57, 3}},
 }, {{5, {66, 3}}, {7, {72, 1}}}};
 // clang-format on
 
@@ -23,9 +23,8 @@ Listing ListGems(const CatalogTable& table) {
         // The price and carats are read from the table, since a random
         // treasure may have cut this stone to another size.
         const TGemItemKest& gem = GemAt(table, n);
-        listing.Add({Cell::Text(gem.Name), Cell::Figure(textfmt::General(gem.Price)),
-                     Cell::Figure(textfmt::Fixed2(gem.Carats, 4)),
-                     Cell::Figure(textfmt::General(gem.Weight))});
+        listing.Add({Cell::Text(gem.Name), Cell::General(gem.Price), Cell::Fixed(gem.Carats, 4),
+                     Cell::General(gem.Weight)});
     }
     listing.returnToTop = true;
     listing.shown = ShownList::Gems;

@@ -9,14 +9,14 @@ namespace {
 // The jewelry and the carpets: name, cost and weight.
 // clang-format off
 const ListForm kJewelryForm = {{
-    {"Jewelry", 0,  32, Align::Left,  0, {0, 3}},
-    {"Cost",    32, 15, Align::Right, 1, {43, 1}},
-    {"WT",      47, 7,  Align::Right, 2, {51, -1}},
+    {"Jewelry", 0,  32, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Cost",    32, 15, Align::Right, Holds::Figures, 1, {43, 1}},
+    {"WT",      47, 7,  Align::Right, Holds::Figures, 2, {51, -1}},
 }, {{3, {57, 3}}, {5, {66, 3}}, {7, {72, 1}}}};
 const ListForm kCarpetForm = {{
-    {"Carpet",  0,  32, Align::Left,  0, {0, 3}},
-    {"Cost",    32, 15, Align::Right, 1, {43, 1}},
-    {"WT",      47, 7,  Align::Right, 2, {51, -1}},
+    {"Carpet",  0,  32, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Cost",    32, 15, Align::Right, Holds::Figures, 1, {43, 1}},
+    {"WT",      47, 7,  Align::Right, Holds::Figures, 2, {51, -1}},
 }, {{3, {57, 3}}, {5, {66, 3}}, {7, {72, 1}}}};
 // clang-format on
 
@@ -30,8 +30,8 @@ Listing ListPieces(const CatalogTable& table, ShownList shown) {
     // The empty place gets its line too (a blank name, 0 and 0.00), so that
     // every piece keeps its place in the list.
     const auto add = [&listing](const auto& piece) {
-        listing.Add(Cell::Text(piece.Name), Cell::Figure(textfmt::General(piece.Price)),
-                    Cell::Figure(textfmt::Fixed2(piece.Weight, 4)));
+        listing.Add(Cell::Text(piece.Name), Cell::General(piece.Price),
+                    Cell::Fixed(piece.Weight, 4));
     };
     for (int n = 1; n <= count; ++n) {
         if (jewelry) {

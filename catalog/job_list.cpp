@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <charconv>
+
 #include "catalog/base_item_sources.h"
 #include "catalog/job.h"
 #include "catalog/text_format.h"
@@ -9,13 +11,26 @@ namespace {
 // The pay is a sum ("$ 4") or a text ("IQ X 4", "none").
 // clang-format off
 const ListForm kJobForm = {{
-    {"Job",          0,  28, Align::Left, 0, {0, 3}},
-    {"Prerequisite", 28, 22, Align::Left, 1, {28, -3}},
-    {"Pay",          50, 16, Align::Left, 5, {49, 3}},
-    {"risk",         66, 57, Align::Left, 7, {66, -3}},
+    {"Job",          0,  28, Align::Left, Holds::Texts,   0, {0, 3}},
+    {"Prerequisite", 28, 22, Align::Left, Holds::Texts,   1, {28, -3}},
+    {"Pay",          50, 16, Align::Left, Holds::Figures, 5, {49, 3}},
+    {"risk",         66, 57, Align::Left, Holds::Texts,   7, {66, -3}},
 }, {{2, {47, -1}}, {3, {49, 1}}}};
 // clang-format on
 constexpr size_t kPrerequisite = 1;
+
+// The pay as the book writes it: a sum of dollars ("$ 4", "$250") is a
+// figure, anything else ("IQ X 4", "none") a text.
+Cell PayCell(const std::string& pay) {
+    const size_t digits = pay.find_first_not_of(' ', 1);
+    if (pay.rfind('$', 0) == 0 && digits != std::string::npos) {
+        int32_t dollars = 0;
+        const char* const end = pay.data() + pay.size();
+        const auto read = std::from_chars(pay.data() + digits, end, dollars);
+        if (read.ec == std::errc() && read.ptr == end) return Cell::Figure(pay, dollars);
+    }
+    return Cell::Text(pay);
+}
 
 }  // namespace
 
@@ -23,7 +38,7 @@ Listing ListJobs(const CatalogTable& table) {
     Listing listing(&kJobForm);
     for (int n = 1; n <= kJobCount; ++n) {
         const TJobKest& job = JobAt(table, n);
-        listing.Add(Cell::Text(job.Name), Cell::Text(job.Prerequisite1), Cell::Figure(job.Pay),
+        listing.Add(Cell::Text(job.Name), Cell::Text(job.Prerequisite1), PayCell(job.Pay),
                     Cell::Text(textfmt::Int(job.Risk1) + "/" + textfmt::Int(job.Risk2)));
         // Every further requirement goes on a line of its own under the first.
         const auto prerequisites = JobPrerequisites(job);

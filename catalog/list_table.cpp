@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/list_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <numeric>
 #include <string_view>
@@ -35,11 +36,33 @@ void AppendEscaped(std::string& html, std::string_view text) {
 }
 
 // A figure in the form every spreadsheet reads, whatever its locale's
-// separator: "." as the decimal point, every digit, no exponent.
-bool AppendNumber(std::string& html, double value) {
+// separator: "." as the decimal point, no exponent, the digits the list
+// shows it with.
+bool AppendNumber(std::string& html, const Cell& cell) {
     char buffer[400];  // the longest double written out in full fits
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    char* const end = buffer + sizeof buffer;
+    const double value = cell.figure;
+    std::to_chars_result result{};
+    switch (cell.digits) {
+        case Digits::TwoDecimals:
+            // "1.50" goes as 1.5 and "1.00" as 1, as a spreadsheet keeps them.
+            result = std::to_chars(buffer, end, value, std::chars_format::fixed, 2);
+            if (result.ec == std::errc()) {
+                while (result.ptr[-1] == '0') --result.ptr;
+                if (result.ptr[-1] == '.') --result.ptr;
+            }
+            break;
+        case Digits::Significant15:
+            result = std::to_chars(buffer, end, value, std::chars_format::general, 15);
+            // Beyond what fixed digits show well: every digit instead.
+            if (result.ec != std::errc() || std::find(buffer, result.ptr, 'e') != result.ptr) {
+                result = std::to_chars(buffer, end, value, std::chars_format::fixed);
+            }
+            break;
+        case Digits::Shortest:
+            result = std::to_chars(buffer, end, value, std::chars_format::fixed);
+            break;
+    }
     if (result.ec != std::errc()) return false;
     html.append(buffer, result.ptr);
     return true;
@@ -113,7 +136,7 @@ private:
         std::string number;
         for (const TableCell& cell : cells) {
             number.clear();
-            if (cell.figure == nullptr || !AppendNumber(number, cell.figure->figure)) {
+            if (cell.figure == nullptr || !AppendNumber(number, *cell.figure)) {
                 html_ += "<td>";
                 AppendEscaped(html_, cell.text);
             } else {

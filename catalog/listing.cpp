@@ -2,7 +2,7 @@
 #include "catalog/listing.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -16,51 +16,6 @@ bool IsNoValue(std::string_view text) {
            text.substr(from, text.find_last_not_of(' ') + 1 - from) == "-";
 }
 
-// A number of at most 15 digits in all, "-12" or "3.25" with the program's
-// separator, read exactly: its digits as a whole number, divided by the power
-// of ten of its decimals, both exact in a double, round once, as reading
-// it digit by digit does. Anything else is left to std::from_chars.
-bool ReadPlain(std::string_view text, double& value) {
-    const bool negative = text[0] == '-';
-    int64_t digits = 0;
-    int count = 0;
-    int decimals = -1;  // none until the separator
-    for (size_t i = negative ? 1 : 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits = digits * 10 + (c - '0');
-            if (decimals >= 0) ++decimals;
-            if (++count > 15) return false;
-        } else if (c == textfmt::DecimalSeparator() && decimals < 0) {
-            decimals = 0;
-        } else {
-            return false;
-        }
-    }
-    static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    value = static_cast<double>(digits) / kPowers[std::max(decimals, 0)];
-    if (negative) value = -value;
-    return true;
-}
-
-// The figure a number shows, in the lists' own form; none for a text.
-bool ReadShown(std::string_view text, double& value) {
-    if (!text.empty() && text[0] == '$')
-        text.remove_prefix(std::min(text.size(), text.find_first_not_of(" $")));
-    // A number starts with a digit, or a minus and a digit.
-    const size_t digit = text.size() > 1 && text[0] == '-' ? 1 : 0;
-    if (text.size() <= digit || text[digit] < '0' || text[digit] > '9') return false;
-    if (ReadPlain(text, value)) return true;
-    std::string number(text);
-    for (char& c : number) {
-        if (c == textfmt::DecimalSeparator()) c = '.';
-    }
-    const char* end = number.data() + number.size();
-    const auto result = std::from_chars(number.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end;
-}
-
 }  // namespace
 
 Cell Cell::Text(std::string text) {
@@ -68,19 +23,35 @@ Cell Cell::Text(std::string text) {
     return {std::move(text), key, 0};
 }
 
-Cell Cell::Figure(std::string text) {
-    double value = 0;
-    if (IsNoValue(text) || !ReadShown(text, value)) return Text(std::move(text));
-    return {std::move(text), KeyKind::Figure, value, true};
+Cell Cell::Int(int64_t value) {
+    return {textfmt::Int(value), KeyKind::Figure, static_cast<double>(value), true};
+}
+
+namespace {
+
+// A value that is no number ("NAN", "INF") shows and sorts as a text.
+Cell Number(std::string text, double value, Digits digits) {
+    if (!std::isfinite(value)) return Cell::Text(std::move(text));
+    return {std::move(text), KeyKind::Figure, value, true, digits};
+}
+
+}  // namespace
+
+Cell Cell::General(double value) {
+    return Number(textfmt::General(value), value, Digits::Significant15);
+}
+
+Cell Cell::Fixed(double value, int minWidth) {
+    return Number(textfmt::Fixed2(value, minWidth), value, Digits::TwoDecimals);
 }
 
 Cell Cell::Figure(std::string text, double value) {
-    const KeyKind key = IsNoValue(text) ? KeyKind::None : KeyKind::Figure;
-    return {std::move(text), key, value};
+    return {std::move(text), KeyKind::Figure, value, true};
 }
 
-Cell Cell::Int(int64_t value) {
-    return {textfmt::Int(value), KeyKind::Figure, static_cast<double>(value), true};
+Cell Cell::Dice(std::string text, double meanRoll) {
+    const KeyKind key = IsNoValue(text) ? KeyKind::None : KeyKind::Figure;
+    return {std::move(text), key, meanRoll};
 }
 
 ListHeader HeaderOf(const ListForm& form) {

@@ -54,12 +54,18 @@ enum class Align {
     Flush,  // ending at its last, taking up what a long cell before it ran over
 };
 
+// What a column holds, which says how a press on its header sorts it: texts
+// A to Z first; figures largest first, a text among them ("none" pay) after
+// them, A to Z.
+enum class Holds : uint8_t { Texts, Figures };
+
 // One column of a list.
 struct ListColumn {
     const char* caption;  // on its header label; "" for a column no label heads
     int first;            // its first character column (from 0)
     int width;
     Align align;
+    Holds holds = Holds::Texts;
     int label = -1;  // the header label (0..8) showing the caption
     LabelPlace place{};
     const char* under = "";  // a second caption, on the next label at the same place
@@ -83,6 +89,16 @@ ListHeader HeaderOf(const ListForm& form);
 // blanks), or nothing ("-" and blanks, last either way).
 enum class KeyKind : uint8_t { None, Figure, Text };
 
+// How a figure is written where it goes as a number (a spreadsheet's cell):
+// with the digits the list shows it with.
+enum class Digits : uint8_t {
+    Shortest,       // as few as give the value back
+    TwoDecimals,    // two after the point
+    Significant15,  // 15 significant, as the lists' general form
+};
+
+// A cell is made from what it shows; its text is formatted once from that
+// value, and it sorts by the value itself.
 struct Cell {
     std::string text;  // as shown
     KeyKind key = KeyKind::None;
@@ -90,16 +106,21 @@ struct Cell {
     // The text shows the figure itself, so a spreadsheet may take the figure
     // (weapon dice do not).
     bool figureShown = false;
+    Digits digits = Digits::Shortest;
 
     // A text; "-" and blanks sort as no value.
     static Cell Text(std::string text);
-    // A figure as shown (the program's decimal separator, "$ 4" money),
-    // sorting by the value shown.
-    static Cell Figure(std::string text);
-    // A figure shown in some other form (weapon dice) with its value.
-    static Cell Figure(std::string text, double value);
     // A whole number.
     static Cell Int(int64_t value);
+    // A number in the lists' general form: up to 15 significant digits.
+    static Cell General(double value);
+    // A number with two decimals, at least minWidth characters wide.
+    static Cell Fixed(double value, int minWidth);
+    // A figure in a form of its list's own ("4.8" weeks, "$ 4" pay), with
+    // the value it shows.
+    static Cell Figure(std::string text, double value);
+    // Weapon dice ("2+1"): they sort by their mean roll and copy as shown.
+    static Cell Dice(std::string text, double meanRoll);
 };
 
 // What a pick on a row means.

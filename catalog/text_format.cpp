@@ -114,16 +114,6 @@ LineBuilder& LineBuilder::Blanks(int n) {
 
 LineBuilder& LineBuilder::PadTo(int width) { return Blanks(width - Length()); }
 
-LineBuilder& LineBuilder::EndAt(int column, std::string_view value) {
-    Blanks(column - Length() - static_cast<int>(value.size()));
-    return Text(value);
-}
-
-LineBuilder& LineBuilder::Right(int width, std::string_view value) {
-    Blanks(width - static_cast<int>(value.size()));
-    return Text(value);
-}
-
 LineBuilder& LineBuilder::FigureEndAt(int column, std::string_view value) {
     Blanks(std::max(1, column - Length() - static_cast<int>(value.size())));
     return Text(value);
@@ -132,11 +122,6 @@ LineBuilder& LineBuilder::FigureEndAt(int column, std::string_view value) {
 LineBuilder& LineBuilder::FigureRight(int width, std::string_view value) {
     Blanks(std::max(1, width - static_cast<int>(value.size())));
     return Text(value);
-}
-
-LineBuilder& LineBuilder::Left(int width, std::string_view text) {
-    Text(text);
-    return Blanks(width - static_cast<int>(text.size()));
 }
 
 std::string NoteLine(int noteColumn, std::string_view note) {

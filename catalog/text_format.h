@@ -56,21 +56,14 @@ public:
     LineBuilder& Blanks(int n);
     // Fills with blanks up to width characters (none when already that long).
     LineBuilder& PadTo(int width);
-    // Appends value so that it ends at column (counted from 1), preceded by as
-    // many blanks as fit; none when the line is already too long.
-    LineBuilder& EndAt(int column, std::string_view value);
-    // Appends value right-aligned in a field of width characters.
-    LineBuilder& Right(int width, std::string_view value);
-    // As EndAt and Right, for a figure that must never run into what stands
-    // before it: at least one blank goes first, even when the figure
-    // overflows its column.
+    // Appends a figure so that it ends at column (counted from 1), or
+    // right-aligned in a field of width characters, preceded by as many
+    // blanks as fit, and at least one, so that it never runs into what
+    // stands before it, even when it overflows its column.
     LineBuilder& FigureEndAt(int column, std::string_view value);
     LineBuilder& FigureRight(int width, std::string_view value);
-    // Appends text followed by blanks up to width characters (left-aligned field).
-    LineBuilder& Left(int width, std::string_view text);
 
     int Length() const { return static_cast<int>(line_.size()); }
-    const std::string& Str() const { return line_; }
     std::string Take() { return std::move(line_); }
 
 private:

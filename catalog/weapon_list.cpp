@@ -14,22 +14,22 @@ constexpr double kMeanDieRoll = 3.5;
 // and weight right-aligned, then the notes from column 58.
 // clang-format off
 const ListForm kWeaponForm = {{
-    {"Weapon", 0,  27, Align::Left,  0, {0, 3}},
-    {"damage", 27, 5,  Align::Flush, 1, {27, 1}},
-    {"ST",     32, 5,  Align::Right, 2, {35, -1}},
-    {"Cost",   37, 10, Align::Right, 3, {43, -1}},
-    {"WT",     47, 7,  Align::Right, 5, {50, -3}},
-    {"Notes",  58, 65, Align::Left,  7, {58, -1}},
+    {"Weapon", 0,  27, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"damage", 27, 5,  Align::Flush, Holds::Figures, 1, {27, 1}},
+    {"ST",     32, 5,  Align::Right, Holds::Figures, 2, {35, -1}},
+    {"Cost",   37, 10, Align::Right, Holds::Figures, 3, {43, -1}},
+    {"WT",     47, 7,  Align::Right, Holds::Figures, 5, {50, -3}},
+    {"Notes",  58, 65, Align::Left,  Holds::Texts,   7, {58, -1}},
 }, {}};
 // clang-format on
 constexpr size_t kNotes = 5;
 
 void AddEntry(Listing& listing, std::string name, const TWeaponKest& numbers) {
     listing.Add(Cell::Text(std::move(name)),
-                Cell::Figure(GetDiceText(numbers.Dice, numbers.Adds),
-                             numbers.Dice * kMeanDieRoll + numbers.Adds),
-                Cell::Int(numbers.ST), Cell::Figure(textfmt::General(numbers.Cost)),
-                Cell::Figure(textfmt::Fixed2(numbers.Weight, 4)), Cell::Text(numbers.Note1));
+                Cell::Dice(GetDiceText(numbers.Dice, numbers.Adds),
+                           numbers.Dice * kMeanDieRoll + numbers.Adds),
+                Cell::Int(numbers.ST), Cell::General(numbers.Cost), Cell::Fixed(numbers.Weight, 4),
+                Cell::Text(numbers.Note1));
     for (const std::string* note : {&numbers.Note2, &numbers.Note3}) {
         if (!note->empty()) listing.AddNote(kNotes, *note);
     }

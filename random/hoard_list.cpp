@@ -11,15 +11,15 @@ namespace {
 // random item gets has 35 characters) and a blank, the value and the weeks
 // each after a blank however wide, three blanks, then the enchantments from
 // column 61 to the end of the line. The note lines that carry the rest of
-// them are blank up to there, well past the 28 characters a click reads. A
-// sum line's words may run past the base item's column; the line still ends
-// at the list's width.
+// them are blank up to there, and pick their item as its line does. A sum
+// line's words may run past the base item's column; the line still ends at
+// the list's width.
 // clang-format off
 const ListForm kHoardForm = {{
-    {"Treasure", 0,  35, Align::Left,  0, {0, 3}},
-    {"Value",    37, 13, Align::Right, 1, {44, 2}},
-    {"Weeks",    51, 7,  Align::Right, 2, {52, 0}},
-    {"Magic",    61, 62, Align::Left,  3, {60, -2}},  // short enough to clear the Make button
+    {"Treasure", 0,  35, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Value",    37, 13, Align::Right, Holds::Figures, 1, {44, 2}},
+    {"Weeks",    51, 7,  Align::Right, Holds::Figures, 2, {52, 0}},
+    {"Magic",    61, 62, Align::Left,  Holds::Texts,   3, {60, -2}},  // short enough to clear the Make button
 }, {}, true};
 // clang-format on
 constexpr size_t kMagic = 3;
@@ -44,7 +44,7 @@ std::vector<std::string> EnchantmentPieces(const std::vector<std::string>& names
     return pieces;
 }
 
-Cell Money(double value) { return Cell::Figure(textfmt::Fixed2(value, kFixedMinWidth)); }
+Cell Money(double value) { return Cell::Fixed(value, kFixedMinWidth); }
 
 }  // namespace
 

@@ -27,7 +27,7 @@ std::string Heading(size_t number, const HoardShare& share, int64_t fairCents) {
 // The hoard's columns with the share's column before them, for a table.
 ListForm TableForm() {
     ListForm form = HoardForm();
-    form.columns.insert(form.columns.begin(), {"Share", 0, 0, Align::Left, 0});
+    form.columns.insert(form.columns.begin(), {"Share", 0, 0, Align::Left, Holds::Figures, 0});
     return form;
 }
 

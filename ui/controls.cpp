@@ -48,10 +48,13 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
-    if (typingTarget_ != nullptr && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier &&
-        !text.isEmpty() && text.at(0).isPrint() && text.at(0) != QLatin1Char(' ')) {
-        typingTarget_->setFocus(Qt::OtherFocusReason);
-        QCoreApplication::sendEvent(typingTarget_, event);
+    const bool typed = passesTyping_ && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier &&
+                       !text.isEmpty() && text.at(0).isPrint() && text.at(0) != QLatin1Char(' ');
+    const bool selects =
+        event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy);
+    if (keysTarget_ != nullptr && (typed || selects)) {
+        keysTarget_->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(keysTarget_, event);
         return;
     }
     QPushButton::keyPressEvent(event);

@@ -41,10 +41,15 @@ class CommandButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
     void SetCaption(const std::string& caption) { setText(ToQt(caption)); }
-    // Characters typed while the button has the focus (but the blank, which
-    // clicks it) go to the target, which takes the focus with the first: a
-    // list button hands them to the pane, to jump to a line of its list.
-    void PassTypingTo(QWidget* target) { typingTarget_ = target; }
+    // Ctrl+A and Ctrl+C with the button focused go to the target, which
+    // takes the focus with them: every button hands them to the pane, whose
+    // list they select and copy. With `typing`, so do the characters typed
+    // (but the blank, which clicks it): a list button hands them to the pane,
+    // to jump to a line of its list.
+    void PassKeysTo(QWidget* target, bool typing) {
+        keysTarget_ = target;
+        passesTyping_ = typing;
+    }
     std::string Caption() const { return FromQt(text()); }
     // While a click of the mouse is handled: the keys held with it (Shift,
     // Ctrl). A click by a key or an accelerator has none.
@@ -56,7 +61,8 @@ protected:
 
 private:
     Qt::KeyboardModifiers clickModifiers_ = Qt::NoModifier;
-    QWidget* typingTarget_ = nullptr;
+    QWidget* keysTarget_ = nullptr;
+    bool passesTyping_ = false;
 };
 
 // The single-line name box. It takes any text a person can type or paste;

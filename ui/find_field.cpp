@@ -45,7 +45,17 @@ void FindField::SetStatus(const QString& status) {
     FitMargins();
 }
 
-QString FindField::Status() const { return status_->text(); }
+void FindField::ShowFound(int current, int count) {
+    current_ = count > 0 ? current : 0;
+    count_ = count;
+    SetStatus(count > 0 ? QStringLiteral("%1 of %2").arg(current).arg(count)
+                        : QStringLiteral("not found"));
+}
+
+void FindField::ShowNothing() {
+    current_ = count_ = 0;
+    SetStatus(QString());
+}
 
 void FindField::SetEveryList(bool everyList) {
     if (everyList == EveryList()) return;

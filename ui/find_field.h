@@ -15,8 +15,15 @@ class FindField : public QLineEdit {
 public:
     explicit FindField(QWidget* parent);
 
-    void SetStatus(const QString& status);
-    QString Status() const;
+    // What was found: "2 of 7" (the place the caret is on, from 1; 0 when
+    // on none, "0 of 7"), or "not found" for no place.
+    void ShowFound(int current, int count);
+    // Nothing to find: the field says nothing.
+    void ShowNothing();
+    // The numbers the field says: the current place and the places, 0 and 0
+    // for "not found" or nothing.
+    int Current() const { return current_; }
+    int Count() const { return count_; }
     // Finding in every list: "in every list" stands at the field's left and
     // a screen reader hears it in the field's name. Off, it finds in the pane.
     void SetEveryList(bool everyList);
@@ -35,6 +42,10 @@ private:
     // The text between the mark at the left and the status at the right.
     void FitMargins();
 
+    void SetStatus(const QString& status);
+
     QLabel* status_;
     QLabel* mark_;
+    int current_ = 0;
+    int count_ = 0;
 };

@@ -242,6 +242,19 @@ void OutputPane::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Ctrl+Home and Ctrl+End go to the first and the last line at its
+    // start, as Home does, so the names stay in view however wide the lines.
+    const bool toStart = event->matches(QKeySequence::MoveToStartOfDocument);
+    if (toStart || event->matches(QKeySequence::MoveToEndOfDocument)) {
+        emit typingEnded();
+        QTextCursor cursor = textCursor();
+        cursor.movePosition(toStart ? QTextCursor::Start : QTextCursor::End);
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
     // A key that moves the caret ends what was typed: the next letter
     // starts afresh from where the caret now is.
     switch (key) {
@@ -374,7 +387,8 @@ void OutputPane::HighlightCaretLine() {
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    QList<QTextEdit::ExtraSelection> marks = {line};
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!linePicks_ || linePicks_(line.cursor.blockNumber())) marks.append(line);
     marks.append(VisibleFoundMarks());
     setExtraSelections(marks);
 }

@@ -83,6 +83,10 @@ public:
     // it gives nothing (the making report).
     using HtmlOfLines = std::function<QString(int first, int last)>;
     void SetHtmlOfLines(HtmlOfLines html) { htmlOfLines_ = std::move(html); }
+    // Whether a line (from 0) picks anything: the caret's band goes only
+    // behind lines that do, never behind a heading or a count.
+    using LinePicks = std::function<bool(int line)>;
+    void SetLinePicks(LinePicks picks) { linePicks_ = std::move(picks); }
 
     // Conversions between the program's positions and Qt's.
     int ToProgramPosition(int qtPosition) const;
@@ -137,4 +141,5 @@ private:
     bool filling_ = false;
     int bottomStrip_ = 0;
     HtmlOfLines htmlOfLines_;
+    LinePicks linePicks_;
 };

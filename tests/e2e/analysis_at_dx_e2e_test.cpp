@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,40 @@ TEST(AnalysisAtDX, ListsSortsFollowsTheSpinnerAndPicksAsTheAnalysis) {
     const DriverRun plain =
         RunFine("press Button_Analyze\npick " + std::to_string(item) + " 2\nstate\n");
     EXPECT_EQ(StateBlocks(run), StateBlocks(plain));
+}
+
+// Money as the Make button's forecast words it: whole dollars, three
+// significant figures from $1,000 on, grouped with commas.
+std::string ThreeFigures(double dollars) {
+    double step = 1;
+    while (dollars >= 1000 * step) step *= 10;
+    std::string digits = std::to_string(std::llround(std::round(dollars / step) * step));
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
+    return "$" + digits;
+}
+
+// Items begun from a material (a carpet, a crystal sphere, a gem): a pick on
+// the line at DX 12 gives a bench whose forecast is the line's weeks, "9 in
+// 10 within" and money.
+TEST(AnalysisAtDX, APickGivesTheBenchTheLineForecasts) {
+    for (const int item : {79, 101, 62}) {
+        const auto line = std::to_string(item);
+        const DriverRun run = RunFine("decimal .\npress Button_Analyze shift\npane\npick " + line +
+                                      " 2\ntooltip Button_Make\n");
+        const std::string shown = Blocks(run, "pane").at(0).at(static_cast<size_t>(item));
+        std::istringstream words(shown.substr(34));
+        std::string weeks, within;
+        double money = 0;
+        words >> weeks >> within >> money;
+        if (weeks.size() > 2 && weeks.compare(weeks.size() - 2, 2, ".0") == 0)
+            weeks.resize(weeks.size() - 2);
+        std::string tip;
+        const auto tips = Blocks(run, "tooltip");
+        for (const std::string& said : tips.at(0)) tip += said + " ";
+        const std::string expect = "Expect " + weeks + " weeks (9 in 10 within " + within +
+                                   ") and " + ThreeFigures(money) + " ";
+        EXPECT_NE(tip.find(expect), std::string::npos) << shown << "\n" << tip;
+    }
 }
 
 }  // namespace

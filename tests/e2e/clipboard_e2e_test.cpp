@@ -107,10 +107,17 @@ TEST(SelectWithoutPicking, ModifiedPressesPickNothing) {
 }
 
 TEST(CopyPane, CtrlACtrlCCopiesTheWholePaneAndAPickItsSelection) {
-    for (const char* list : {"Button9_Enchant", "Button_Weapon", "Button_Fauna"}) {
-        const DriverRun run = RunFine(std::string("press ") + list +
-                                      "\nfocus RichEdit1\nkey Ctrl+A\nkey Ctrl+C\nclipboard\n");
-        EXPECT_EQ(Block(run, "clipboard"), ListedPane(list)) << list;
+    // From the pane, and right after a button: its list, or after Random
+    // the list still on show.
+    for (const char* press :
+         {"Button9_Enchant\nfocus RichEdit1", "Button_Weapon\nfocus RichEdit1",
+          "Button_Fauna\nfocus RichEdit1", "Button_Gem", "Button_Gem\npress Button_Random",
+          "Button_Analyze shift", "Button_Job\nfocus Button_Jewelry"}) {
+        const DriverRun run = RunFine(std::string("press ") + press +
+                                      "\nkey Ctrl+A\nkey Ctrl+C\npane\nclipboard\nfocused\n");
+        EXPECT_EQ(Block(run, "clipboard"), Block(run, "pane")) << press;
+        EXPECT_GT(Block(run, "pane").size(), 5u) << press;
+        EXPECT_EQ(Prefixed(run, "focused ").at(0), "focused RichEdit1") << press;
     }
     // A pick leaves the line's first 28 characters selected; Ctrl+C copies them.
     const int blur = EntryLine("Button9_Enchant", "Blur");

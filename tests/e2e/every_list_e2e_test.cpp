@@ -2,6 +2,7 @@
 // Finding in every list with Ctrl+Shift+F, and copying a list as a table.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -9,12 +10,19 @@
 
 namespace {
 
+const std::string& Blanks() {
+    static const std::string blanks(28, ' ');
+    return blanks;
+}
+
 std::string Lower(std::string text) {
     for (char& c : text) c = c >= 'A' && c <= 'Z' ? char(c + 32) : c;
     return text;
 }
 
-// Every list's lines that hold the text, under its heading, then the count.
+// Every list's entries with a line that holds the text, whole (a note line
+// starts with 28 blanks and belongs to the line above), under its heading,
+// then the count.
 std::vector<std::string> FoundEverywhere(const std::string& text) {
     // clang-format off
     const char* const lists[][2] = {
@@ -27,11 +35,18 @@ std::vector<std::string> FoundEverywhere(const std::string& text) {
     size_t count = 0;
     for (const auto& list : lists) {
         const size_t heading = found.size();
-        for (const std::string& line : ListedPane(list[0])) {
-            if (Lower(line).find(Lower(text)) == std::string::npos) continue;
+        const std::vector<std::string>& lines = ListedPane(list[0]);
+        for (size_t first = 0, end = 0; first < lines.size(); first = end) {
+            bool holds = false;
+            for (end = first;
+                 end < lines.size() && (end == first || lines[end].rfind(Blanks(), 0) == 0);
+                 ++end) {
+                holds = holds || Lower(lines[end]).find(Lower(text)) != std::string::npos;
+            }
+            if (!holds) continue;
             if (found.size() == heading) found.push_back(list[1]);
-            found.push_back(line);
-            ++count;
+            found.insert(found.end(), lines.begin() + long(first), lines.begin() + long(end));
+            count += end - first;
         }
     }
     found.push_back(std::to_string(count) + (count == 1 ? " line found" : " lines found"));
@@ -64,6 +79,39 @@ TEST(FindInEveryList, ListsTheLinesFoundWhichPickAsInTheirOwnList) {
     ASSERT_EQ(states.size(), 3u);
     EXPECT_EQ(states[1], StateBlocks(RunFine(gem)).at(0));
     EXPECT_EQ(states[2], states[0]);
+}
+
+// The lines found in every list: the field counts the same places open and
+// closed, F3 never stops in a heading, a note copies as its entry's row, and
+// Ctrl+2 sorts each list by its own second column (the weapons by damage,
+// "-" last, each with its notes).
+TEST(FindInEveryList, CountsCopiesAndSortsOnTheEntriesFound) {
+    const DriverRun run = RunFine(
+        "key Ctrl+Shift+F\nkeys bow\nfind\nkey Esc\nfind\nfocus RichEdit1\nkey Ctrl+A\n"
+        "key Ctrl+C\nclipboard html\nkey Ctrl+2\npane\nkey Ctrl+Shift+F\nkey Ctrl+A\nkeys ST\n"
+        "key Esc\ncaret 0\nkey F3\nselection\n");
+    const auto finds = Prefixed(run, "find ");
+    ASSERT_EQ(finds.size(), 2u);
+    EXPECT_EQ(finds[0], "find shown |bow| 0 8");
+    EXPECT_EQ(finds[1], "find hidden |bow| 0 8");
+    std::string html;
+    for (const std::string& line : Block(run, "clipboard")) html += Unbar(line) + "\n";
+    EXPECT_NE(html.find("<tr><td>hunter</td><td>tracking bow</td>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<td>fires every other turn. every turn if adjDX 14+</td>"),
+              std::string::npos);
+    const std::vector<std::string> sorted = Block(run, "pane");
+    const char* const byDamage[] = {
+        "Weapon list", "heavy crossbow", "",          "light crossbow",   "",
+        "long bow",    "horse bow",      "small bow", "crossbow quarrel", "cranequin",
+        "Job list",    "hunter",         "",          "11 lines found"};
+    ASSERT_EQ(sorted.size(), std::size(byDamage));
+    for (size_t k = 0; k < sorted.size(); ++k) {
+        std::string name = byDamage[k];
+        name.resize(16, ' ');
+        EXPECT_EQ(Unbar(sorted[k]).substr(0, 16), name) << k;
+    }
+    const std::string selection = Prefixed(run, "selection ").at(0);
+    EXPECT_GE(std::stoi(selection.substr(10)), 125) << selection;
 }
 
 // Ctrl+A, Ctrl+C in a list: its plain text as before, and an HTML table with

@@ -105,16 +105,20 @@ TEST(KeyboardPick, EnterIsALeftPressAndShiftEnterARightPress) {
 TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
     struct Case {
         const char* keys;
-        int line;  // the caret's line, or -1 where it depends on the pane's height
+        int line;              // the caret's line, or -1 where it depends on the pane's height
+        int column = -1;       // the caret's column, where the view's left edge must stay
+        bool upwards = false;  // the caret is the selection's start
     };
     const Case cases[] = {
         {"Down Down Down", 3},
         {"Down Down Up Right Right", 1},
         {"End Down", 1},
-        {"Ctrl+End", -1},
+        {"Ctrl+End", -1, 0},
+        {"End Ctrl+End Ctrl+Home", 0, 0},
         {"PgDown", -1},
         {"PgDown PgDown PgUp Home", -1},
         {"Down Shift+Down Shift+Down", 3},  // the caret ends a selection: its line, not the start's
+        {"Down Down Down Shift+Up Shift+Up", 1, -1, true},  // or starts it, made upwards
     };
     for (const Case& c : cases) {
         std::string script = "press Button9_Enchant\nfocus RichEdit1\n";
@@ -127,12 +131,15 @@ TEST(KeyboardPick, EnterPicksWhereverTheKeysLeftTheCaret) {
         std::istringstream selected(selection[0].substr(10));
         int start = 0, length = 0;
         selected >> start >> length;
-        const int caret = start + length;
+        const int caret = c.upwards ? start : start + length;
         const int line = caret / 125;
         if (c.line >= 0) {
             EXPECT_EQ(line, c.line) << c.keys;
         } else {
             EXPECT_GT(line, 0) << c.keys << ": the caret never left the first line";
+        }
+        if (c.column >= 0) {
+            EXPECT_EQ(caret % 125, c.column) << c.keys;
         }
         const DriverRun picked =
             RunFine("press Button9_Enchant\npick " + At(line, caret % 125) + "\nstate\nsheet\n");

@@ -135,7 +135,63 @@ const ListCase kLists[] = {
              {452, "Parts"},
              {452, ""}}),
      true},
-    {"Button_Job", 164, "unskilled", {}, false},
+    {"Button_Job", 164, "unskilled",
+     Labels({{8, "Job"},
+             {226, "Prerequisite"},
+             {380, ""},
+             {398, ""},
+             {398, ""},
+             {400, "Pay"},
+             {400, ""},
+             {530, "risk"},
+             {530, ""}}),
+     false},
+    // The lists around the buttons: the analysis at the DX, a hoard, the
+    // items made (none yet) and the lines found in every list.
+    {"Button_Analyze shift", 127, "Staff",
+     Labels({{8, "Magic Item"},
+             {237, "Price"},
+             {296, "Weeks"},
+             {352, "9 in 10"},
+             {352, "within"},
+             {424, "Cost"},
+             {424, ""},
+             {472, "profit/"},
+             {472, "week"}}),
+     true},
+    {"Button_Random shift\nkey Return", 0, nullptr,
+     Labels({{8, "Treasure"},
+             {359, "Value"},
+             {421, "Weeks"},
+             {483, "Magic"},
+             {483, ""},
+             {483, ""},
+             {483, ""},
+             {483, ""},
+             {483, ""}}),
+     true},
+    {"Button_Job\nkey Ctrl+H", 1, "No item has been made",
+     Labels({{8, "Item"},
+             {168, "Base item"},
+             {384, "Making cost"},
+             {496, "Weeks"},
+             {536, ""},
+             {536, ""},
+             {536, ""},
+             {536, ""},
+             {536, ""}}),
+     true},
+    {"Button_Job\nkey Ctrl+Shift+F\nkeys ruby", 3, "Gem list",
+     Labels({{8, "Found in every list"},
+             {8, ""},
+             {8, ""},
+             {8, ""},
+             {8, ""},
+             {8, ""},
+             {8, ""},
+             {8, ""},
+             {8, ""}}),
+     true},
     {"Button9_Enchant", 0, "Staff",
      Labels({{8, "Magic Item"},
              {237, "Price"},
@@ -191,16 +247,6 @@ TEST(Lists, EveryListThroughItsButton) {
         EXPECT_EQ(selection, list.returnsToTop ? std::string("selection 0 0 ||")
                                                : "selection " + std::to_string(end) + " 0 ||");
     }
-}
-
-TEST(Lists, JobListLabels) {
-    const DriverRun run = RunDriver("press Button_Job\nlabels\n");
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::vector<std::string> labels = LabelLines(run);
-    ASSERT_EQ(labels.size(), 9u);
-    EXPECT_EQ(labels[0], "Label1 8 176 |Job|");
-    EXPECT_EQ(labels[1], "Label2 226 176 |Prerequisite|");
-    EXPECT_EQ(labels[5], "Label6 400 176 |Pay|");
 }
 
 TEST(Lists, GoingBackToTheWeaponsGivesTheOpeningScreen) {

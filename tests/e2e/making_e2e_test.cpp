@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <iterator>
+#include <sstream>
 
 #include "tests/e2e/driver_run.h"
 #include "tests/e2e/e2e_helpers.h"
@@ -26,6 +28,13 @@ DriverRun RunOk(const std::string& script) {
     DriverRun run = RunDriver(script);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     return run;
+}
+
+// The last two figures of a line: its money and weeks.
+std::vector<std::string> Totals(const std::string& line) {
+    std::istringstream words(line);
+    const std::vector<std::string> all{std::istream_iterator<std::string>(words), {}};
+    return {all.end() - 2, all.end()};
 }
 
 const char* const kSuccess = "draws 6:4 6:4 6:4\n";  // 12: a good week at DX 12
@@ -114,6 +123,28 @@ TEST(Making, NoteCodeFactorsCompoundInSlotOrder) {
     EXPECT_EQ(Prefixed(run, "AdjustedBaseWeeks ")[0],
               "AdjustedBaseWeeks " +
                   Shortest(static_cast<double>(static_cast<long double>(adjusted) * (1.0L / 150))));
+}
+
+// Saddle and bridle ($60, 0.40 weeks) with the Lightning spell, whose note
+// code makes the base item dearer to work: the making counts 0.44 weeks, but
+// the sheet keeps the 0.40 planned, during the making, after it, when an
+// undo brings the plan back and in the sheet's copy; the report counts 0.44.
+TEST(Making, TheSheetKeepsThePlanWhileTheMakingCountsTheAdjustedWeeks) {
+    const DriverRun run = RunOk(
+        "seed 3\npress Button_Equipment\npick 17 3\npress Button9_Enchant\npick 44 2\nsheet\n"
+        "press Button_Make\ntick 2\npick 0 3\nsheet\ntick 5000\npane\nfocus Edit1\ntype Zap\n"
+        "key Return\npress Button_Weapon\npick 5 3\nfocus RichEdit1\nkey Ctrl+Z\nsheet\n"
+        "key Ctrl+Shift+C\nclipboard\nstate\n");
+    const auto sheets = Blocks(run, "sheet");
+    ASSERT_EQ(sheets.size(), 3u);
+    ASSERT_EQ(sheets[0].at(0).substr(0, 15), "saddle & bridle");
+    EXPECT_EQ(Totals(sheets[0][0]).back(), "0.40");
+    EXPECT_EQ(sheets[1], sheets[0]);
+    EXPECT_EQ(sheets[2], sheets[0]);
+    EXPECT_EQ(Blocks(run, "clipboard").at(0), sheets[0]);
+    EXPECT_EQ(Prefixed(run, "BaseItemWeeks ").at(0), "BaseItemWeeks 0.4");
+    const auto report = Blocks(run, "pane").at(0);
+    EXPECT_EQ(Totals(report.at(0)).back(), "0.44");
 }
 
 TEST(Making, TheWindowTimerRunsTheWeeks) {

@@ -49,6 +49,11 @@ TEST(MakingReport, CaretAtTheEndAfterEveryRedraw) {
              kLostWeek},
         {"naming", std::string("press Button_Make\n") + kGoodWeek +
                        "caret 7\ntype Cloak of Blur\npress Button_Make\n"},
+        {"a week after the whole report was selected",
+         std::string("press Button_Make\n") + kGoodWeek + "focus RichEdit1\nkey Ctrl+A\n" +
+             kLostWeek},
+        {"naming once the making has ended, after a click in the report",
+         "seed 1\npress Button_Make\ntick 40\npick 0 3\ntype Cloak of Blur\npress Button_Make\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -90,7 +90,7 @@ protected:
         }
         const double money =
             state_.HexCount >= 2 ? state_.HexCount * state_.TotalCostSoFar : state_.TotalCostSoFar;
-        return {state_.WeeksElapsed + state_.BaseItemWeeks, money};
+        return {state_.WeeksElapsed + state_.AdjustedBaseWeeks, money};
     }
 
     CatalogTable table_;

@@ -160,11 +160,11 @@ TEST(GemListTest, ShowsTheCurrentSizeAndPriceFromTheTable) {
         gem.Carats = c.carats;
         gem.Price = c.carats * gem.PricePerCarat;
         const Listing listing = ListGems(t);
-        const std::string expected = textfmt::LineBuilder()
-                                         .Left(32, gem.Name)
-                                         .Right(15, c.cost)
-                                         .Right(7, c.caratsText)
-                                         .Right(9, "0.0002")
+        const std::string expected = textfmt::LineBuilder(gem.Name)
+                                         .PadTo(32)
+                                         .FigureRight(15, c.cost)
+                                         .FigureRight(7, c.caratsText)
+                                         .FigureRight(9, "0.0002")
                                          .Blanks(60)
                                          .Take();
         EXPECT_EQ(listing.lines[c.index - 1], expected);

@@ -204,7 +204,9 @@ protected:
         Put("Blur");
         Put("Light");
         state_.BaseItemName = "dagger";
-        state_.BaseItemWeeks = 0.5;
+        // The report shows the weeks the making counts, not the plan's.
+        state_.BaseItemWeeks = 0.07;
+        state_.AdjustedBaseWeeks = 0.5;
         state_.AdjustedBasePrice = 11;
         state_.HexCount = 1;
         state_.WeeksElapsed = 4;

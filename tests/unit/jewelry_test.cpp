@@ -110,8 +110,7 @@ TEST(JewelryListTest, SharedLineNeverCutsALongName) {
     const std::string name(40, 'x');
     const Listing listing = ListJewelry(BuiltTable());
     ListRow row = listing.rows.at(0);
-    row.cells = {Cell::Text(name), Cell::Figure(textfmt::General(12345678901234567.0)),
-                 Cell::Figure(textfmt::Fixed2(1234567.5, 4))};
+    row.cells = {Cell::Text(name), Cell::General(12345678901234567.0), Cell::Fixed(1234567.5, 4)};
     const std::string line = FormatRow(*listing.form, row);
     EXPECT_EQ(line.substr(0, 40), name);
     EXPECT_NE(line.find("1.23456789012346E16"), std::string::npos);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,10 +30,18 @@ constexpr SortOrder kDown = SortOrder::Descending;
 
 using Lister = Listing (*)(const CatalogTable&);
 
-const ListForm kItemForm = {{{"Item", 0, 28, Align::Left, 0, {0, 3}},
-                             {"Cost", 28, 6, Align::Right, 1, {28, 3}},
+const ListForm kItemForm = {{{"Item", 0, 28, Align::Left, Holds::Texts, 0, {0, 3}},
+                             {"Cost", 28, 6, Align::Right, Holds::Figures, 1, {28, 3}},
                              {"", 40, 20, Align::Left}},
                             {}};
+
+// A figure where the text is a number, else a text.
+Cell Value(const std::string& text) {
+    double value = 0;
+    const char* const end = text.data() + text.size();
+    const auto read = std::from_chars(text.data(), end, value);
+    return read.ec == std::errc() && read.ptr == end ? Cell::Figure(text, value) : Cell::Text(text);
+}
 
 // Text A to Z, figures largest first and texts among them A to Z, no values
 // last either way, ties and note rows in place; an entry with a blank name
@@ -67,8 +77,7 @@ TEST(ListSort, OrdersEntriesByTextOrFigure) {
     for (const Case& c : cases) {
         Listing listing(&kItemForm);
         for (size_t i = 0; i < entries.size(); ++i) {
-            listing.Add({Cell::Text(entries[i].first), Cell::Figure(entries[i].second)},
-                        (*c.rows)[i]);
+            listing.Add({Cell::Text(entries[i].first), Value(entries[i].second)}, (*c.rows)[i]);
         }
         listing.Format();
         const SortedListing sorted = SortListing(listing, c.header, c.order);
@@ -80,32 +89,40 @@ TEST(ListSort, OrdersEntriesByTextOrFigure) {
     }
 }
 
-// A figure cell sorts by the value it shows: numbers in the lists' forms
-// and the user's decimal separator, money; anything else is a text.
-TEST(ListSort, FigureCellsSortByTheValueShown) {
+// A cell is made from its value: its text formatted once from it, in the
+// program's decimal separator, and its key the value itself; what is no
+// number shows and sorts as a text, "-" and blanks as no value.
+TEST(ListSort, CellsAreMadeFromTheirValues) {
     struct Case {
+        Cell cell;
         std::string text;
         KeyKind key;
         double figure;
     };
     // clang-format off
     const Case cases[] = {
-        {"-0.5", KeyKind::Figure, -0.5}, {"1E20", KeyKind::Figure, 1e20}, {"$ 4", KeyKind::Figure, 4},
-        {"8 x showy", KeyKind::Text, 0}, {"1-1", KeyKind::Text, 0},      {"nan", KeyKind::Text, 0},
-        {"-", KeyKind::None, 0},         {"  ", KeyKind::None, 0},        {"0", KeyKind::Figure, 0},
-        {"1.2.3", KeyKind::Text, 0},     {"123456789012.345", KeyKind::Figure, 123456789012.345},
-        {"1234567890123.4567", KeyKind::Figure, 1234567890123.4567},  // more digits than a double holds
+        {Cell::General(-0.5), "-0.5", KeyKind::Figure, -0.5},
+        {Cell::General(1e20), "1E20", KeyKind::Figure, 1e20},
+        {Cell::General(std::nan("")), "NAN", KeyKind::Text, 0},
+        {Cell::Fixed(0.125, 5), " 0.12", KeyKind::Figure, 0.125},
+        {Cell::Fixed(1234567890123.4567, 4), "1234567890123.46", KeyKind::Figure, 1234567890123.4567},
+        {Cell::Int(0), "0", KeyKind::Figure, 0},
+        {Cell::Figure("$ 4", 4), "$ 4", KeyKind::Figure, 4},
+        {Cell::Dice("1-1", 2.5), "1-1", KeyKind::Figure, 2.5},
+        {Cell::Text("-"), "-", KeyKind::None, 0},
+        {Cell::Text("  "), "  ", KeyKind::None, 0},
+        {Cell::Text("8 x showy"), "8 x showy", KeyKind::Text, 0},
     };
     // clang-format on
     for (const Case& c : cases) {
-        const Cell cell = Cell::Figure(c.text);
-        EXPECT_EQ(cell.key, c.key) << c.text;
+        EXPECT_EQ(c.cell.text, c.text);
+        EXPECT_EQ(c.cell.key, c.key) << c.text;
         if (c.key == KeyKind::Figure) {
-            EXPECT_EQ(cell.figure, c.figure) << c.text;
+            EXPECT_EQ(c.cell.figure, c.figure) << c.text;
         }
     }
     textfmt::SetDecimalSeparator(',');
-    EXPECT_EQ(Cell::Figure("0,42").figure, 0.42);
+    EXPECT_EQ(Cell::Fixed(0.42, 4).text, "0,42");
     textfmt::SetDecimalSeparator('.');
     // Weapon damage by its mean roll.
     const Listing weapons = ListWeapons(BuiltTable());
@@ -169,6 +186,13 @@ TEST(ListSort, EveryColumnOfEveryListSortsByItsKeys) {
                 std::vector<size_t> rows(at.size());
                 for (size_t i = 0; i < rows.size(); ++i) rows[i] = i;
                 EXPECT_TRUE(std::is_permutation(at.begin(), at.end(), rows.begin()));
+                // Each creature stays under the title of its own kind.
+                std::vector<size_t> kindOf(at.size(), at.size());
+                for (size_t i = 0; i < at.size(); ++i) {
+                    const bool title = listing.rows[i].kind == RowKind::Title;
+                    kindOf[i] = title ? i : (i > 0 ? kindOf[i - 1] : at.size());
+                }
+                size_t kind = at.size();
                 const ListRow* previous = nullptr;
                 size_t previousAt = 0;
                 for (size_t i = 0; i < at.size(); ++i) {
@@ -180,8 +204,10 @@ TEST(ListSort, EveryColumnOfEveryListSortsByItsKeys) {
                     }
                     if (row.kind == RowKind::Title) {
                         previous = nullptr;
+                        kind = at[i];
                         continue;
                     }
+                    EXPECT_EQ(kindOf[at[i]], kind);
                     const Cell blank;
                     const Cell& cell = column < row.cells.size() ? row.cells[column] : blank;
                     if (previous != nullptr) {

@@ -49,7 +49,8 @@ TEST(MadeItems, TotalsAreTheReportsMoneyPerHexAndWeeksWithTheBaseItems) {
     WorkshopState state;
     state.TotalCostSoFar = 1500;
     state.WeeksElapsed = 7;
-    state.BaseItemWeeks = 0.25;
+    state.BaseItemWeeks = 3;  // as planned; the making counts the adjusted weeks
+    state.AdjustedBaseWeeks = 0.25;
     for (const int32_t hexes : {0, 1, 3}) {
         state.HexCount = hexes;
         const MakingTotals totals = MakingTotalsOf(state);

@@ -87,12 +87,13 @@ TEST_F(MakingTest, ReportLabels) {
 TEST_F(MakingTest, OneSlotWeekByWeek) {
     Put(1, kBlur);
     state_.BaseItemPrice = 300;
+    state_.BaseItemWeeks = 0.4;
     StartMaking(table_, state_);
     EXPECT_TRUE(state_.Making);
     EXPECT_FALSE(state_.MakingDone);
     EXPECT_EQ(state_.AdjustedBasePrice, 300);
     EXPECT_EQ(state_.AdjustedBaseWeeks, 2.0);  // $300 make two weeks
-    EXPECT_EQ(state_.BaseItemWeeks, state_.AdjustedBaseWeeks);
+    EXPECT_EQ(state_.BaseItemWeeks, 0.4);      // the plan's weeks stay
     EXPECT_EQ(state_.TotalCostSoFar, 300);
 
     struct Step {
@@ -158,7 +159,7 @@ TEST_F(MakingTest, EmptyBenchEndsOnTheFirstTick) {
     state_.BaseItemPrice = 150;
     StartMaking(table_, state_);
     EXPECT_TRUE(state_.Making);
-    EXPECT_EQ(state_.BaseItemWeeks, 1);
+    EXPECT_EQ(state_.AdjustedBaseWeeks, 1);
     EXPECT_FALSE(IdleTick());
     EXPECT_FALSE(state_.Making);
     EXPECT_TRUE(state_.MakingDone);
@@ -265,9 +266,10 @@ TEST_F(MakingTest, NoteCodesMultiplyTheBasePrice) {
         // a week per $150, the rate taken in extended precision
         EXPECT_EQ(state_.AdjustedBaseWeeks,
                   static_cast<double>(static_cast<long double>(expected) * (1.0L / 150)));
-        EXPECT_EQ(state_.BaseItemWeeks, state_.AdjustedBaseWeeks);
         EXPECT_EQ(state_.TotalCostSoFar, expected);
-        EXPECT_EQ(state_.BaseItemPrice, 777);  // the sheet's price stays
+        // the sheet's price and weeks stay as planned
+        EXPECT_EQ(state_.BaseItemPrice, 777);
+        EXPECT_EQ(state_.BaseItemWeeks, 0);
     }
     // No catalog item carries 'H'; a slot changed to it doubles.
     Put(1, kBlur);

@@ -95,14 +95,14 @@ TEST(TextFormat, LineBuilderPlacesColumnsAndNeverCuts) {
     };
     using textfmt::LineBuilder;
     const Case cases[] = {
-        {"end at a column", LineBuilder("dagger").EndAt(32, "1-1").Take(),
+        {"end at a column", LineBuilder("dagger").FigureEndAt(32, "1-1").Take(),
          "dagger" + std::string(23, ' ') + "1-1"},
-        {"end at, line already too long", LineBuilder(std::string(31, 'x')).EndAt(32, "1-1").Take(),
-         std::string(31, 'x') + "1-1"},
-        {"right-align", LineBuilder().Right(5, "4").Take(), "    4"},
-        {"right-align, text wider than the field", LineBuilder().Right(3, "12345").Take(), "12345"},
-        {"left field", LineBuilder().Left(6, "abc").Text("|").Take(), "abc   |"},
-        {"left field overflows", LineBuilder().Left(2, "abcd").Text("|").Take(), "abcd|"},
+        {"end at, line already too long",
+         LineBuilder(std::string(31, 'x')).FigureEndAt(32, "1-1").Take(),
+         std::string(31, 'x') + " 1-1"},
+        {"right-align", LineBuilder().FigureRight(5, "4").Take(), "    4"},
+        {"right-align, text wider than the field", LineBuilder().FigureRight(3, "12345").Take(),
+         " 12345"},
         {"pad to width", LineBuilder("ab").PadTo(5).Take(), "ab   "},
         {"pad when already wider", LineBuilder("abcdef").PadTo(3).Take(), "abcdef"},
     };

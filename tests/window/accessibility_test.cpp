@@ -174,6 +174,10 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
         {"a week", [&] { form.Timer1Timer(); }, ""},
         {"random while the making runs", [&] { form.Button_RandomClick(); },
          "RichEdit1 The bench is being made: it is free again when the making ends"},
+        {"a list between two weeks", [&] { form.Button_GemClick(); }, "RichEdit1 Gem list"},
+        {"the week that takes the pane back", [&] { form.Timer1Timer(); },
+         "RichEdit1 Making report"},
+        {"the week after it", [&] { form.Timer1Timer(); }, ""},
         {"lost weeks for a second, the window's events running",
          [&] {
              QElapsedTimer clock;

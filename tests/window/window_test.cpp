@@ -15,6 +15,7 @@
 #include "app/tform1.h"
 #include "catalog/magic_item.h"
 #include "ui/control_names.h"
+#include "ui/find_field.h"
 #include "ui/focus_frame.h"
 #include "ui/latin1.h"
 #include "workshop/lists/enchantment_list.h"
@@ -213,6 +214,22 @@ TEST(CaretLine, HighlightFollowsTheCaret) {
     // A new list starts the band at its caret again.
     form.Button_PotionClick();
     EXPECT_EQ(bandLine(), pane->textCursor().blockNumber());
+    // Over the lines found in every list a heading and the count, which pick
+    // nothing, take no band; an entry's line does.
+    form.OpenFindInEveryList();
+    auto* field = form.findChild<FindField*>();
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("ruby"));
+    emit field->textEdited(field->text());
+    ASSERT_EQ(pane->LineCount(), 3);
+    for (const int line : {0, 1, 2}) {
+        pane->PutCaret(line, 0);
+        int bands = 0;
+        for (const QTextEdit::ExtraSelection& mark : pane->extraSelections()) {
+            bands += mark.format.boolProperty(QTextFormat::FullWidthSelection) ? 1 : 0;
+        }
+        EXPECT_EQ(bands, line == 1 ? 1 : 0) << line;
+    }
 }
 
 // The focus ring lies over whichever control has the focus, follows it, and

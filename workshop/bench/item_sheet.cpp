@@ -140,7 +140,7 @@ std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopSt
     std::vector<std::string> lines;
     // The base line stands even without a base item: blanks and the two figures.
     lines.push_back(
-        FormatBaseLine(state.BaseItemName, state.AdjustedBasePrice, state.BaseItemWeeks));
+        FormatBaseLine(state.BaseItemName, state.AdjustedBasePrice, state.AdjustedBaseWeeks));
     lines.push_back(" ");
     // Only slots that have had a good week are listed; the money of the others
     // is in the total all the same.
@@ -151,6 +151,6 @@ std::vector<std::string> BuildMakingReport(const CatalogTable& table, WorkshopSt
     state.SheetTotalPrice = state.TotalCostSoFar;
     lines.push_back(" ");
     lines.push_back(FormatTotalLine(state.HexCount, state.SheetTotalPrice,
-                                    state.WeeksElapsed + state.BaseItemWeeks));
+                                    state.WeeksElapsed + state.AdjustedBaseWeeks));
     return WithItemName(state.MadeItemName, std::move(lines));
 }

@@ -33,6 +33,7 @@ ListForm AnalysisForm() {
                             kEnchantmentColumnsWidth + kUnitsWidth,
                             textfmt::kListLineWidth - kEnchantmentColumnsWidth - kUnitsWidth,
                             Align::Left,
+                            Holds::Figures,
                             7,
                             {55, -3},
                             "week",
@@ -50,8 +51,8 @@ Listing Analyze(const CatalogTable& table) {
         const TMagicItemKest& item = table.MagicItem(i);
         const int32_t units = StUnits(item.STPerDay);
         std::vector<Cell> cells = EnchantmentCells(item);
-        cells.push_back(Cell::Figure(textfmt::General(units)));
-        cells.push_back(Cell::Figure(textfmt::General(WeeklyProfit(item, units))));
+        cells.push_back(Cell::General(units));
+        cells.push_back(Cell::General(WeeklyProfit(item, units)));
         listing.Add(std::move(cells));
     }
     listing.returnToTop = true;

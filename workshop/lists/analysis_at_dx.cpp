@@ -24,31 +24,32 @@ const char* const kNoFigure = "-";
 // clear of the Make button.
 // clang-format off
 const ListForm kAnalysisAtDXForm{{
-    {"Magic Item", 0,  29, Align::Left,  0, {0, 3}},
-    {"Price",      29, 5,  Align::Flush, 1, {29, 0}},
-    {"Weeks",      34, 7,  Align::Right, 2, {36, 3}},
-    {"9 in 10",    41, 6,  Align::Right, 3, {43, 3}, "within"},
-    {"Cost",       47, 11, Align::Right, 5, {52, 3}},
-    {"profit/",    58, 9,  Align::Right, 7, {58, 3}, "week", "profit per week"},
+    {"Magic Item", 0,  29, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Price",      29, 5,  Align::Flush, Holds::Figures, 1, {29, 0}},
+    {"Weeks",      34, 7,  Align::Right, Holds::Figures, 2, {36, 3}},
+    {"9 in 10",    41, 6,  Align::Right, Holds::Figures, 3, {43, 3}, "within"},
+    {"Cost",       47, 11, Align::Right, Holds::Figures, 5, {52, 3}},
+    {"profit/",    58, 9,  Align::Right, Holds::Figures, 7, {58, 3}, "week", "profit per week"},
 }, {}, true};
 // clang-format on
 
 // Weeks to one decimal: 4.8, 12.0.
-std::string Tenths(double weeks) {
+Cell Tenths(double weeks) {
     const int64_t tenths = std::llround(weeks * 10);
-    return textfmt::Int(tenths / 10) + textfmt::DecimalSeparator() +
-           static_cast<char>('0' + tenths % 10);
+    return Cell::Figure(textfmt::Int(tenths / 10) + textfmt::DecimalSeparator() +
+                            static_cast<char>('0' + tenths % 10),
+                        static_cast<double>(tenths) / 10);
 }
 
 // Whole weeks at or above the figure.
-std::string WholeWeeksUp(double weeks) {
-    return textfmt::Int(static_cast<int64_t>(std::ceil(weeks - kRoundingSlack)));
+Cell WholeWeeksUp(double weeks) {
+    return Cell::Int(static_cast<int64_t>(std::ceil(weeks - kRoundingSlack)));
 }
 
-std::string Cents(double dollars) { return textfmt::Fixed2(dollars, kMoneyMinWidth); }
+Cell Cents(double dollars) { return Cell::Fixed(dollars, kMoneyMinWidth); }
 
-Cell Shown(const std::optional<double>& figure, std::string (*format)(double)) {
-    return figure ? Cell::Figure(format(*figure)) : Cell::Text(kNoFigure);
+Cell Shown(const std::optional<double>& figure, Cell (*format)(double)) {
+    return figure ? format(*figure) : Cell::Text(kNoFigure);
 }
 
 }  // namespace

@@ -33,21 +33,20 @@ ListForm EnchantmentForm() {
 const ListForm kEnchantmentForm = EnchantmentForm();
 const size_t kNotes = kEnchantmentForm.columns.size() - 1;
 
-Cell Figure(double value, std::string text) {
-    return value == 0 ? Cell::Text("-") : Cell::Figure(std::move(text));
-}
+// No weeks show as "-".
+Cell Weeks(double value) { return value == 0 ? Cell::Text("-") : Cell::General(value); }
 
 }  // namespace
 
 std::vector<ListColumn> EnchantmentColumns(bool ingredientsHeaded) {
     // clang-format off
     return {
-        {"Magic Item", 0,  29, Align::Left,  0, {0, 3}},
-        {"Price",      29, 5,  Align::Flush, 1, {29, 0}},
-        {"Notes",      38, 1,  Align::Left,  2, {35, 3}},
-        {"Weeks",      39, 6,  Align::Right, 3, {42, -1}},
-        {"ST",         45, 7,  Align::Right, 5, {48, 3}, "day", "ST per day"},
-        {ingredientsHeaded ? "cost/week" : "", 52, 7, Align::Right, ingredientsHeaded ? 7 : -1,
+        {"Magic Item", 0,  29, Align::Left,  Holds::Texts,   0, {0, 3}},
+        {"Price",      29, 5,  Align::Flush, Holds::Figures, 1, {29, 0}},
+        {"Notes",      38, 1,  Align::Left,  Holds::Texts,   2, {35, 3}},
+        {"Weeks",      39, 6,  Align::Right, Holds::Figures, 3, {42, -1}},
+        {"ST",         45, 7,  Align::Right, Holds::Figures, 5, {48, 3}, "day", "ST per day"},
+        {ingredientsHeaded ? "cost/week" : "", 52, 7, Align::Right, Holds::Figures, ingredientsHeaded ? 7 : -1,
          {55, -3}, "Ingredients", "ingredients per week"},
     };
     // clang-format on
@@ -61,7 +60,7 @@ std::vector<Cell> EnchantmentCells(const TMagicItemKest& item) {
     cells.push_back(Cell::Text(item.Name));
     cells.push_back(item.Price == 0 ? Cell::Text("-") : Cell::Int(item.Price));
     cells.push_back(Cell::Text(std::string(1, code)));
-    cells.push_back(Figure(item.Weeks, textfmt::General(item.Weeks)));
+    cells.push_back(Weeks(item.Weeks));
     cells.push_back(Cell::Int(item.STPerDay));
     cells.push_back(item.IngredientCost == 0 ? Cell::Text("-") : Cell::Int(item.IngredientCost));
     return cells;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workshop/lists/every_list_search.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "catalog/carpet.h"
@@ -23,15 +22,16 @@ namespace {
 // first cell of every list's row is the entry's name.
 // clang-format off
 const ListForm kFoundForm = {{
-    {"Found in every list", 0, textfmt::kListLineWidth, Align::Left, 0, {0, 3}, "", "name"},
+    {"Found in every list", 0, textfmt::kListLineWidth, Align::Left, Holds::Texts, 0, {0, 3}, "", "name"},
 }, {}};
 // clang-format on
 
 constexpr size_t kNotFound = std::numeric_limits<size_t>::max();
 
-bool HoldsText(const ListRow& row, const std::string& folded) {
-    return std::any_of(row.cells.begin(), row.cells.end(),
-                       [&](const Cell& cell) { return ContainsFolded(cell.text, folded); });
+// The row of the entry a row belongs to: a note's entry, else the row itself.
+size_t EntryRowOf(const Listing& listing, size_t row) {
+    const ListRow& r = listing.rows[row];
+    return r.kind == RowKind::Note ? r.entry : row;
 }
 
 ListRow HeadingOf(const char* name, const ListForm& form) {
@@ -72,31 +72,32 @@ Listing FindInEveryList(const std::vector<NamedListing>& lists, const std::strin
     found.returnToTop = true;
     const std::string folded = FoldCase(text);
     size_t count = 0;
+    std::vector<bool> whole;      // for each entry row of a list, whether it is found
     std::vector<size_t> foundAt;  // for each row of a list, its row in the found list
     for (const NamedListing& list : lists) {
         if (folded.empty()) break;
         const Listing& listing = list.listing;
+        // An entry is found whole, its notes with it, when any of its lines
+        // holds the text.
+        whole.assign(listing.rows.size(), false);
+        for (size_t i = 0; i < listing.rows.size(); ++i) {
+            if (ContainsFolded(listing.lines[i], folded)) whole[EntryRowOf(listing, i)] = true;
+        }
         foundAt.assign(listing.rows.size(), kNotFound);
         bool headed = false;
         for (size_t i = 0; i < listing.rows.size(); ++i) {
-            const ListRow& row = listing.rows[i];
-            if (!HoldsText(row, folded)) continue;
+            if (!whole[EntryRowOf(listing, i)]) continue;
             if (!headed) {
                 headed = true;
                 found.rows.push_back(HeadingOf(list.name, *listing.form));
                 found.lines.push_back(FormatRow(*listing.form, found.rows.back()));
             }
+            const ListRow& row = listing.rows[i];
             foundAt[i] = found.rows.size();
             found.rows.push_back(row);
             ListRow& copy = found.rows.back();
             copy.form = &listing.FormOf(row);
-            if (row.kind == RowKind::Note) {
-                if (foundAt[row.entry] == kNotFound) {
-                    copy.kind = RowKind::Entry;
-                } else {
-                    copy.entry = foundAt[row.entry];
-                }
-            }
+            if (row.kind == RowKind::Note) copy.entry = foundAt[row.entry];
             found.lines.push_back(listing.lines[i]);
             ++count;
         }

@@ -22,10 +22,10 @@ struct NamedListing {
 // enchantments, each as its list command lists it now.
 std::vector<NamedListing> EveryCatalogList(const CatalogTable& table);
 
-// The rows of the lists that hold the text in one of their cells, ignoring
-// case as the find field does. Each list's rows found stand under a heading
-// row with the list's name and its columns' captions, under the list's own
-// columns and with their own picks, lines as in their list; a last row says
-// how many rows were found. A note row found without its entry stands as an
-// entry of its own. An empty text finds nothing.
+// The entries of the lists with a line that holds the text, ignoring case as
+// the find field does, each whole: its first row and its notes, however few
+// of them hold it. Each list's rows found stand under a heading row with the
+// list's name and its columns' captions, under the list's own columns and
+// with their own picks, lines as in their list; a last row says how many
+// rows were found. An empty text finds nothing.
 Listing FindInEveryList(const std::vector<NamedListing>& lists, const std::string& text);

@@ -59,16 +59,6 @@ std::vector<RowRun> SplitRuns(const Listing& listing, size_t column, size_t firs
     return runs;
 }
 
-// A column of figures: most of its values are figures.
-bool HoldsFigures(const std::vector<RowRun>& runs) {
-    int figures = 0;
-    int texts = 0;
-    for (const RowRun& run : runs) {
-        if (run.key != KeyKind::None) ++(run.key == KeyKind::Figure ? figures : texts);
-    }
-    return figures > texts;
-}
-
 std::string_view Trimmed(std::string_view text) {
     const size_t from = text.find_first_not_of(' ');
     if (from == std::string_view::npos) return {};
@@ -134,6 +124,62 @@ std::string ColumnName(const ListColumn& column) {
     return column.name[0] != '\0' ? column.name : CaptionOf(column);
 }
 
+// Rows gathered from several lists, each list's under its heading: a column
+// key sorts each list by its own column at that place from the left.
+bool Gathered(const Listing& listing) { return listing.shown == ShownList::EveryList; }
+
+// The column of a list's form at a place from the left (0..8), and its index.
+const ListColumn* ColumnAtPlace(const ListForm& form, int place, size_t& index) {
+    const Listing heads(&form);
+    const std::vector<int> labels = ColumnHeaders(heads);
+    if (place < 0 || static_cast<size_t>(place) >= labels.size()) return nullptr;
+    return ColumnOf(heads, labels[static_cast<size_t>(place)], index);
+}
+
+// Rows that sort among themselves: the whole list, or in gathered rows each
+// list's rows under its heading, by the column at the header's place in it.
+struct Section {
+    size_t first = 0;
+    size_t end = 0;
+    const ListColumn* column = nullptr;  // none: the rows stay in their order
+    std::vector<RowRun> runs;
+};
+
+std::vector<Section> SectionsOf(const Listing& listing, int header) {
+    std::vector<Section> sections;
+    const size_t rowCount = listing.rows.size();
+    for (size_t from = 0; from < rowCount;) {
+        size_t end = from + 1;
+        while (end < rowCount && listing.rows[end].kind != RowKind::Heading) ++end;
+        Section section{from, end, nullptr, {}};
+        size_t index = 0;
+        if (!Gathered(listing)) {
+            section.column = ColumnOf(listing, header, index);
+        } else if (listing.rows[from].kind == RowKind::Heading) {
+            section.column = ColumnAtPlace(listing.FormOf(listing.rows[from]), header, index);
+        }
+        if (section.column != nullptr) section.runs = SplitRuns(listing, index, from, end);
+        sections.push_back(std::move(section));
+        from = end;
+    }
+    return sections;
+}
+
+// Whether the column sorted by holds figures (over rows gathered from several
+// lists, for most of the entries), and whether any section has the column.
+bool SortsFigures(const std::vector<Section>& sections, bool& any) {
+    size_t figures = 0, texts = 0;
+    const ListColumn* first = nullptr;
+    for (const Section& section : sections) {
+        if (section.column == nullptr) continue;
+        if (first == nullptr) first = section.column;
+        (section.column->holds == Holds::Figures ? figures : texts) += section.runs.size();
+    }
+    any = first != nullptr;
+    if (figures == texts) return any && first->holds == Holds::Figures;
+    return figures > texts;
+}
+
 SortedListing InCatalogOrder(const Listing& listing) {
     SortedListing sorted{listing.lines, std::vector<size_t>(listing.lines.size()), {}};
     for (size_t i = 0; i < sorted.catalogLine.size(); ++i) sorted.catalogLine[i] = i;
@@ -148,7 +194,22 @@ int ColumnLabelOf(const Listing& listing, int header) {
     return column != nullptr ? column->label : -1;
 }
 
+int SortedLabelOf(const Listing& listing, int header) {
+    return Gathered(listing) ? 0 : ColumnLabelOf(listing, header);
+}
+
 std::vector<int> ColumnHeaders(const Listing& listing) {
+    if (Gathered(listing)) {
+        // As many places as the widest of the lists has columns.
+        size_t places = 1;
+        for (const ListRow& row : listing.rows) {
+            if (row.kind != RowKind::Heading) continue;
+            places = std::max(places, ColumnHeaders(Listing(&listing.FormOf(row))).size());
+        }
+        std::vector<int> labels(places);
+        for (size_t k = 0; k < places; ++k) labels[k] = static_cast<int>(k);
+        return labels;
+    }
     const ListHeader header = listing.Header();
     std::vector<int> labels;
     for (int k = 0; k < static_cast<int>(header.size()); ++k) {
@@ -164,29 +225,26 @@ std::vector<int> ColumnHeaders(const Listing& listing) {
 }
 
 ListSort PressHeader(const Listing& listing, const ListSort& current, int header) {
-    size_t index = 0;
-    const ListColumn* column = ColumnOf(listing, header, index);
-    if (column == nullptr) return current;
-    const SortOrder first = HoldsFigures(SplitRuns(listing, index, 0, listing.rows.size()))
-                                ? SortOrder::Descending
-                                : SortOrder::Ascending;
-    if (current.header != column->label || current.order == SortOrder::Catalog) {
-        return {column->label, first};
-    }
+    bool any = false;
+    const bool figures = SortsFigures(SectionsOf(listing, header), any);
+    if (!any) return current;
+    // Both of two stacked labels stand for the column's top one.
+    const int column = Gathered(listing) ? header : ColumnLabelOf(listing, header);
+    const SortOrder first = figures ? SortOrder::Descending : SortOrder::Ascending;
+    if (current.header != column || current.order == SortOrder::Catalog) return {column, first};
     if (current.order == first) {
-        return {column->label,
+        return {column,
                 first == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending};
     }
     return {};
 }
 
 SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
-    size_t index = 0;
-    const ListColumn* column = ColumnOf(listing, header, index);
-    if (column == nullptr || order == SortOrder::Catalog) return InCatalogOrder(listing);
+    std::vector<Section> sections = SectionsOf(listing, header);
+    bool any = false;
+    const bool figures = SortsFigures(sections, any);
+    if (!any || order == SortOrder::Catalog) return InCatalogOrder(listing);
 
-    const size_t rowCount = listing.rows.size();
-    const bool figures = HoldsFigures(SplitRuns(listing, index, 0, rowCount));
     // Texts go A to Z on a column's first press, the reverse on the second.
     const SortOrder first = figures ? SortOrder::Descending : SortOrder::Ascending;
     const Sorting how{order, order == first};
@@ -194,7 +252,15 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
 
     const bool ascending = order == SortOrder::Ascending;
     SortedListing sorted;
-    sorted.state = "sorted by " + ColumnName(*column) + ", " +
+    std::string name = "column " + std::to_string(header + 1);
+    if (!Gathered(listing)) {
+        name = ColumnName(*sections.front().column);
+    } else if (header == 0) {
+        name = ColumnName(listing.form->columns.front());
+    } else {
+        name = "each list's column " + std::to_string(header + 1);
+    }
+    sorted.state = "sorted by " + name + ", " +
                    (figures ? (ascending ? "smallest first" : "largest first")
                             : (ascending ? "A to Z" : "Z to A"));
     sorted.lines.reserve(listing.lines.size());
@@ -207,18 +273,24 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
     };
     // Rows gathered from several lists sort within their own list, under its
     // heading; the lists stay in their order.
-    for (size_t from = 0; from < rowCount;) {
-        size_t end = from + 1;
-        while (end < rowCount && listing.rows[end].kind != RowKind::Heading) ++end;
-        if (listing.rows[from].kind == RowKind::Heading) emit(from, from + 1);
-        std::vector<RowRun> runs = SplitRuns(listing, index, from, end);
+    for (Section& section : sections) {
+        if (listing.rows[section.first].kind == RowKind::Heading) {
+            emit(section.first, section.first + 1);
+        }
+        if (section.column == nullptr) {
+            for (size_t i = section.first; i < section.end; ++i) {
+                const RowKind kind = listing.rows[i].kind;
+                if (kind != RowKind::Heading && kind != RowKind::Sum) emit(i, i + 1);
+            }
+            continue;
+        }
         // In a text column every value is a text.
-        if (!figures) {
-            for (RowRun& run : runs) {
+        if (section.column->holds == Holds::Texts) {
+            for (RowRun& run : section.runs) {
                 if (run.key == KeyKind::Figure) run.key = KeyKind::Text;
             }
         }
-        std::vector<Group> groups = GroupRuns(std::move(runs));
+        std::vector<Group> groups = GroupRuns(std::move(section.runs));
         for (Group& group : groups)
             std::stable_sort(group.entries.begin(), group.entries.end(), before);
         std::stable_sort(groups.begin(), groups.end(), [&how](const Group& a, const Group& b) {
@@ -228,7 +300,6 @@ SortedListing SortListing(const Listing& listing, int header, SortOrder order) {
             if (group.title) emit(group.title->first, group.title->end);
             for (const RowRun& run : group.entries) emit(run.first, run.end);
         }
-        from = end;
     }
     // The sum stays under the list.
     for (size_t i = 0; i < listing.rows.size(); ++i) {

@@ -33,8 +33,15 @@ struct ListSort {
 int ColumnLabelOf(const Listing& listing, int header);
 
 // The columns of a listing from left to right, each by its top header label
-// (0..8): the first is the one the first column key sorts by.
+// (0..8): the first is the one the first column key sorts by. Rows gathered
+// from several lists (finding in every list) have one label over them all;
+// there the columns are places from the left, 0 to the most any list has,
+// and each list sorts by its own column at the place.
 std::vector<int> ColumnHeaders(const Listing& listing);
+
+// The label whose arrow and tooltip tell a sort by `header`: the column's
+// top label, or over rows gathered from several lists the one label.
+int SortedLabelOf(const Listing& listing, int header);
 
 // A press on header label `header` (0..8) of the listing, which stands as
 // `current`: the first press on a column sorts a text column A to Z and a
@@ -50,10 +57,9 @@ struct SortedListing {
 
 // The listing sorted by the column of header label `header` (0..8), by the
 // keys of its cells:
-// - a column holds figures when most of its values are figures; otherwise
-//   texts, compared ignoring case and leading blanks. Texts in a figure
-//   column ("none" pay) come after the figures, A to Z when the figures
-//   are largest first;
+// - a column holds what it declares, figures or texts; texts compare
+//   ignoring case and leading blanks. Texts in a figure column ("none" pay)
+//   come after the figures, A to Z when the figures are largest first;
 // - "-" and empty values come last in either order, and ties keep their
 //   catalog order;
 // - a note row moves with its entry, and the sum rows stay last;

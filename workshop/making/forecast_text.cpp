@@ -51,7 +51,7 @@ std::string Odds(const MakingForecast& forecast) {
 
 }  // namespace
 
-std::string ForecastText(const MakingForecast& forecast) {
+std::string ForecastText(const MakingForecast& forecast, const char* between) {
     if (!forecast.finishes) return Odds(forecast) + ": the making would never finish.";
     if (forecast.weeksToWork == 0) {
         const std::string weeks = Weeks(forecast.expectedWeeks);
@@ -65,9 +65,10 @@ std::string ForecastText(const MakingForecast& forecast) {
     const size_t ninth = 2;
     static_assert(kForecastLevels[ninth] == 0.9, "9 in 10 is the third level");
     const std::string weeks = Weeks(forecast.expectedWeeks);
-    return Odds(forecast) + ". Expect " + weeks + WeeksWord(weeks) + " (9 in 10 within " +
-           WeeksUpTo(forecast.weeks[ninth]) + ") and " + Money(forecast.expectedMoney, false) +
-           " (9 in 10 within " + Money(forecast.money[ninth], true) + ").";
+    return Odds(forecast) + "." + between + "Expect " + weeks + WeeksWord(weeks) +
+           " (9 in 10 within " + WeeksUpTo(forecast.weeks[ninth]) + ") and " +
+           Money(forecast.expectedMoney, false) + " (9 in 10 within " +
+           Money(forecast.money[ninth], true) + ").";
 }
 
 std::string WeekChanceText(int32_t dx) {

@@ -18,8 +18,9 @@
 // Figures that are certain (no week of work) are shown to the dollar.
 
 // "At DX 12 each week succeeds on 160 of 216 rolls. Expect 9.4 weeks (9 in 10
-// within 12) and $1,850 (9 in 10 within $2,150)."
-std::string ForecastText(const MakingForecast& forecast);
+// within 12) and $1,850 (9 in 10 within $2,150)." The odds and what to
+// expect stand apart by `between` (a line break in a tooltip).
+std::string ForecastText(const MakingForecast& forecast, const char* between = " ");
 
 // "At DX 12 a week of making succeeds on 160 of 216 rolls of 3d6 (74.1%)."
 std::string WeekChanceText(int32_t dx);

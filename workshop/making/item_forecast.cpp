@@ -21,7 +21,12 @@ constexpr int32_t kOneHex = 1;
 
 ItemForecast ForecastItemAlone(const CatalogTable& table, int32_t catalogIndex, int32_t dx) {
     const TMagicItemKest& item = table.MagicItem(catalogIndex);
-    const MakingForecast forecast = ForecastMaking(table, {item}, 0, kOneHex, dx);
+    // On an empty bench a pick copies the item onto a blank slot, which
+    // keeps the blank's (no) starting material: the material it must start
+    // with is the base item's price, counted once it is put on as one.
+    TMagicItemKest slot = table.BlankItem();
+    slot.Assign(item);
+    const MakingForecast forecast = ForecastMaking(table, {slot}, 0, kOneHex, dx);
     ItemForecast figures;
     if (!forecast.finishes) return figures;
     figures.money = forecast.expectedMoney;

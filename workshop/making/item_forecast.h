@@ -7,9 +7,10 @@
 class CatalogTable;
 
 // What making one magic item alone would come to at a DX, as the Make
-// button forecasts a bench that holds that item and nothing else: no base
-// item, the item in slot 1 as the catalog has it, its starting material
-// charged when the making starts. Each figure is none where it means nothing.
+// button forecasts the bench a pick of it gives from an empty bench: no base
+// item, the item in slot 1 as the pick copies it there (without the material
+// it must start with, which counts once put on as the base item). Each
+// figure is none where it means nothing.
 struct ItemForecast {
     std::optional<double> weeks;           // on average, lost weeks included; none: no week to work
     std::optional<double> weeksNineInTen;  // the weeks 9 makings in 10 take at most

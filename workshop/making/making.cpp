@@ -38,8 +38,9 @@ void StartMaking(CatalogTable& table, WorkshopState& state) {
     }
     state.WeeksElapsed = 0;
     state.AdjustedBasePrice = AdjustedBasePriceFor(table, state.BaseItemPrice);
+    // The making counts the weeks of the adjusted price; the plan keeps the
+    // base item's weeks as they were planned.
     state.AdjustedBaseWeeks = WeeksOfMakingFor(state.AdjustedBasePrice);
-    state.BaseItemWeeks = state.AdjustedBaseWeeks;
     state.TotalCostSoFar = state.AdjustedBasePrice;
 }
 

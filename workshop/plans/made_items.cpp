@@ -12,10 +12,10 @@ namespace {
 // window opens, and their captions stand clear of the Make button.
 // clang-format off
 const ListForm kMadeItemsForm = {{
-    {"Item",        0,  20, Align::Left,  0, {0, 3}},
-    {"Base item",   20, 26, Align::Left,  1, {20, 3}},
-    {"Making cost", 46, 12, Align::Right, 2, {47, 3}},
-    {"Weeks",       58, 8,  Align::Right, 3, {61, 3}},
+    {"Item",        0,  20, Align::Left,  Holds::Texts,   0, {0, 3}},
+    {"Base item",   20, 26, Align::Left,  Holds::Texts,   1, {20, 3}},
+    {"Making cost", 46, 12, Align::Right, Holds::Figures, 2, {47, 3}},
+    {"Weeks",       58, 8,  Align::Right, Holds::Figures, 3, {61, 3}},
 }, {{4, {66, 3}}}, true};
 // clang-format on
 constexpr int kFixedMinWidth = 3;
@@ -29,7 +29,7 @@ Cell Fit(const std::string& text, size_t column) {
 
 MakingTotals MakingTotalsOf(const WorkshopState& state) {
     return {TotalLinePrice(state.HexCount, state.TotalCostSoFar),
-            state.WeeksElapsed + state.BaseItemWeeks};
+            state.WeeksElapsed + state.AdjustedBaseWeeks};
 }
 
 Listing MadeItems::List() const {
@@ -38,8 +38,7 @@ Listing MadeItems::List() const {
         const MadeItem& item = items_[i];
         listing
             .Add(Fit(item.name, 0), Fit(item.plan.BaseItemName, 1),
-                 Cell::Figure(textfmt::Fixed2(item.money, kFixedMinWidth)),
-                 Cell::Figure(textfmt::Fixed2(item.weeks, kFixedMinWidth)))
+                 Cell::Fixed(item.money, kFixedMinWidth), Cell::Fixed(item.weeks, kFixedMinWidth))
             .pick = {PickKind::MadeItem, {}, static_cast<int32_t>(i), 0};
     }
     if (items_.empty()) listing.Add(Cell::Text("No item has been made and named in this run."));
