@@ -24,6 +24,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     WireFind();
     WireSort();
     WireHoard();
+    WireShares();
     WirePlans();
     WireAnalysisAtDX();
     FormCreate();
@@ -52,8 +53,10 @@ void TForm1::FormDestroy() {
 
 void TForm1::ShowListing(Listing listing) {
     // A hoard rolled from its field keeps the field open for the next roll,
-    // and the lines found in every list the find field for the next letter.
+    // shares theirs for another count, and the lines found in every list the
+    // find field for the next letter.
     const bool fieldLists = (listing.shown == ShownList::Hoard && HoardOpen()) ||
+                            (listing.shown == ShownList::Shares && SharesOpen()) ||
                             (listing.shown == ShownList::EveryList && FindsEveryList());
     if (!fieldLists) strip_->Close(false);
     typeAhead_.End();  // a new list, a new search

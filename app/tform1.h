@@ -27,7 +27,7 @@
 #include "workshop/lists/list_sort.h"
 #include "workshop/plans/making_log.h"
 
-class HoardField;
+class CountField;
 class KeepPlanField;
 class PaneMessage;
 class PaneStrip;
@@ -129,7 +129,16 @@ public:
     // lists them in the pane; the bench stays as it was. A pick on an item's
     // line (or its note lines) puts the item on the bench as it was rolled.
     // Esc closes the field, and the focus goes back as from the find field.
+    // The field also takes a worth ("$5,000"): items are rolled as for a
+    // count and kept while their total stays within it (tform1_hoard.cpp).
     void OpenHoard();
+    // Sharing a hoard among the party (tform1_shares.cpp). With a hoard on
+    // show, Shift+Alt+S opens the share field in the strip below the pane:
+    // "Share among [4]". Enter lists the hoard's items again as that many
+    // shares, each under its heading, for picks, sorting and copying as in
+    // the hoard; the bench stays as it was. Esc closes the field and leaves
+    // the shares on show; a list command ends them.
+    void OpenShares();
     // Keeping plans (tform1_plans.cpp). Ctrl+V puts the plan of an item
     // sheet copied to the clipboard on the bench, as one undo step; from
     // Make until the name is stored (and while a making runs), or for
@@ -245,6 +254,11 @@ private:
     // Enter in the hoard field: a hoard of the count typed, or the count
     // refused when it is none the field takes.
     void RollHoardFromField();
+    void WireShares();
+    bool SharesOpen() const;
+    // Enter in the share field: the hoard on show as that many shares, or
+    // the count refused.
+    void ShareHoardFromField();
     // Where the caret is, as a place in the pane's lines.
     TextMatch CaretPlace() const;
     // Type to jump: the caret to a line of the list starting with the typed
@@ -350,9 +364,12 @@ private:
     Listing listed_;  // the list on show as it was listed; no lines while the report shows
     ListSort sort_;
     std::vector<size_t> catalogLineOf_;  // a sorted list's shown lines: their lines as listed
-    HoardField* hoardField_ = nullptr;   // made at the first Shift+Random
+    CountField* hoardField_ = nullptr;   // made at the first Shift+Random
     int32_t hoardCount_ = 10;            // the count last rolled, offered again
+    QString hoardWorth_;                 // the worth, when one was rolled last
     std::vector<HoardItem> hoard_;       // the hoard on show or last shown, for picks
+    CountField* shareField_ = nullptr;   // made at the first Shift+Alt+S
+    int32_t shareCount_ = 4;             // the shares last asked for, offered again
     MakingLog makingLog_;                // the item being made and the items made this run
     // The DX of the analysis at a DX on show; none while the pane shows
     // anything else.

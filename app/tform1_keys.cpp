@@ -6,6 +6,7 @@
 
 #include "app/tform1.h"
 #include "catalog/list_table.h"
+#include "random/share_list.h"
 
 void TForm1::WireKeys() {
     connect(RichEdit1, &OutputPane::keyPick, this,
@@ -39,9 +40,12 @@ QString TForm1::ListTable(int first, int last) const {
     for (int line = std::max(0, first); line <= last; ++line) {
         rows.push_back(CatalogLineOf(static_cast<size_t>(line)));
     }
+    // Shares copy with a column for each item's share.
+    const std::string table = listed_.shown == ShownList::Shares ? SharesTableHtml(listed_, rows)
+                                                                 : ListTableHtml(listed_, rows);
     // Spreadsheets read the clipboard's HTML by the character set it names.
-    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n") +
-           ToQt(ListTableHtml(listed_, rows)) + QStringLiteral("</body></html>\n");
+    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n") + ToQt(table) +
+           QStringLiteral("</body></html>\n");
 }
 
 void TForm1::RichEdit1KeyPick(Qt::MouseButton button) {

@@ -211,6 +211,49 @@ void BM_HoardCommand(benchmark::State& state) {
 }
 BENCHMARK(BM_HoardCommand)->Unit(benchmark::kMillisecond);
 
+// Enter in a field below the pane, the pane filled and laid out.
+void EnterIn(QLineEdit* field) {
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QApplication::processEvents();
+}
+
+// A hoard rolled to a worth of $1,000,000, from Enter in the hoard field to
+// the pane.
+void BM_HoardToWorthCommand(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    form.OpenHoard();
+    auto* field = form.findChild<QLineEdit*>(QStringLiteral("HoardCount"));
+    for (auto _ : state) {
+        field->setText(QStringLiteral("$1,000,000"));
+        EnterIn(field);
+    }
+    state.counters["lines"] =
+        static_cast<double>(Named<OutputPane>(form, "RichEdit1")->LineCount());
+}
+BENCHMARK(BM_HoardToWorthCommand)->Unit(benchmark::kMillisecond);
+
+// A hoard of 1,000 items shared among 6, from Enter in the share field to
+// the pane.
+void BM_ShareCommand(benchmark::State& state) {
+    TForm1 form;
+    ShowAndPaint(form);
+    form.OpenHoard();
+    auto* count = form.findChild<QLineEdit*>(QStringLiteral("HoardCount"));
+    count->setText(QStringLiteral("1000"));
+    EnterIn(count);
+    form.OpenShares();
+    auto* shares = form.findChild<QLineEdit*>(QStringLiteral("ShareCount"));
+    for (auto _ : state) {
+        shares->setText(QStringLiteral("6"));
+        EnterIn(shares);
+    }
+    state.counters["lines"] =
+        static_cast<double>(Named<OutputPane>(form, "RichEdit1")->LineCount());
+}
+BENCHMARK(BM_ShareCommand)->Unit(benchmark::kMillisecond);
+
 // Finding in every list as a letter is typed: the text without its last
 // letter stands in the field, the letter comes, the lines found are listed
 // and drawn with their marks. "e" finds the most lines (over 1,100).

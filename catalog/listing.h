@@ -31,6 +31,7 @@ enum class ShownList {
     Hoard,       // a rolled hoard: a line gives its item by its place, not by name
     MadeItems,   // the items made and kept: a line stands for its item's plan
     EveryList,   // lines found in every catalog list: a line picks what it picks in its own list
+    Shares,      // a hoard's items again as shares: a line gives its item as the hoard does
     KeptPlans,   // the plans kept by name: a line stands for its plan
 };
 

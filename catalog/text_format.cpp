@@ -73,6 +73,31 @@ std::string Fixed2(double value, int minWidth) {
     return text;
 }
 
+std::string Grouped(int64_t value) {
+    const char group = g_decimalSeparator == ',' ? '.' : ',';
+    // The magnitude as unsigned, so that the least int64_t has one too.
+    const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : uint64_t(value);
+    const std::string digits = std::to_string(magnitude);
+    std::string text = value < 0 ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += group;
+        text += digits[i];
+    }
+    return text;
+}
+
+std::string Dollars(int64_t cents) {
+    const uint64_t magnitude = cents < 0 ? 0 - static_cast<uint64_t>(cents) : uint64_t(cents);
+    std::string text = (cents < 0 ? "-$" : "$") + Grouped(static_cast<int64_t>(magnitude / 100));
+    const auto rest = static_cast<int>(magnitude % 100);
+    if (rest != 0) {
+        text += g_decimalSeparator;
+        text += static_cast<char>('0' + rest / 10);
+        text += static_cast<char>('0' + rest % 10);
+    }
+    return text;
+}
+
 std::string Blanks(int n) {
     return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string();
 }

@@ -26,6 +26,14 @@ std::string General(double value);
 // ("%4f": 0.1 -> "0.10", 0.025 -> "0.03"; "%3f": 0 -> "0.00").
 std::string Fixed2(double value, int minWidth);
 
+// A whole number with its thousands grouped, with ',' or, where ',' is the
+// decimal separator, with '.': 1,850 or 1.850.
+std::string Grouped(int64_t value);
+
+// Money to the cent, grouped: whole dollars as $4,870, any cents after the
+// decimal separator ($4,870.50); a '-' before the '$' when negative.
+std::string Dollars(int64_t cents);
+
 // n blanks; none when n <= 0.
 std::string Blanks(int n);
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random/hoard.h"
 
+#include <utility>
+
 #include "catalog/catalog_table.h"
 #include "catalog/gem.h"
 #include "dice/random_source.h"
+#include "random/hoard_worth.h"
 #include "random/random_item.h"
 #include "workshop/bench/item_sheet.h"
 
@@ -27,6 +30,23 @@ HoardItem TakeItem(const CatalogTable& table, WorkshopState& scratch, int32_t cu
     return item;
 }
 
+// Rolls items one after another from a single seeding, each as Random rolls
+// one, and hands each to keep until it says the hoard is done. The items are
+// rolled on the real slots, which carry their making figures from one roll
+// to the next as successive presses of Random do, and on a copy of the
+// state; the slots are put back at the end.
+template <class Keep>
+void RollItems(CatalogTable& table, const WorkshopState& state, RandomSource& random, Keep keep) {
+    WorkshopState scratch = state;
+    const WorkbenchSnapshot bench = CaptureWorkbench(table, scratch);
+    random.ReseedFromClock();
+    for (int32_t n = 0; n < kHoardMaxItems; ++n) {
+        const RandomItemRoll roll = RollRandomItem(table, scratch, random);
+        if (!keep(TakeItem(table, scratch, roll.cutGem))) break;
+    }
+    RestoreWorkbench(bench, table, scratch);
+}
+
 }  // namespace
 
 std::vector<HoardItem> RollHoard(CatalogTable& table, const WorkshopState& state,
@@ -34,17 +54,27 @@ std::vector<HoardItem> RollHoard(CatalogTable& table, const WorkshopState& state
     std::vector<HoardItem> hoard;
     if (count < kHoardMinItems || count > kHoardMaxItems) return hoard;
     hoard.reserve(static_cast<size_t>(count));
-    // The items are rolled on the real slots, which carry their making
-    // figures from one roll to the next as successive presses of Random do,
-    // and on a copy of the state; the slots are put back at the end.
-    WorkshopState scratch = state;
-    const WorkbenchSnapshot bench = CaptureWorkbench(table, scratch);
-    random.ReseedFromClock();
-    for (int32_t n = 0; n < count; ++n) {
-        const RandomItemRoll roll = RollRandomItem(table, scratch, random);
-        hoard.push_back(TakeItem(table, scratch, roll.cutGem));
-    }
-    RestoreWorkbench(bench, table, scratch);
+    RollItems(table, state, random, [&](HoardItem item) {
+        hoard.push_back(std::move(item));
+        return hoard.size() < static_cast<size_t>(count);
+    });
+    return hoard;
+}
+
+std::vector<HoardItem> RollHoardToWorth(CatalogTable& table, const WorkshopState& state,
+                                        RandomSource& random, int64_t worthCents) {
+    std::vector<HoardItem> hoard;
+    if (worthCents < kHoardMinWorthCents || worthCents > kHoardMaxWorthCents) return hoard;
+    int64_t total = 0;
+    RollItems(table, state, random, [&](HoardItem item) {
+        const int64_t value = ValueCents(item);
+        if (total + value <= worthCents) {
+            total += value;
+            hoard.push_back(std::move(item));
+        }
+        // Done once the total is within a tenth under the worth.
+        return total * 10 < worthCents * 9;
+    });
     return hoard;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +33,18 @@ struct HoardItem {
 // cut in the catalog, as after Random.
 std::vector<HoardItem> RollHoard(CatalogTable& table, const WorkshopState& state,
                                  RandomSource& random, int32_t count);
+
+// The item's value to the cent, as its line shows it.
+inline int64_t ValueCents(const HoardItem& item) { return std::llround(item.value * 100); }
+
+// A hoard of about a worth (in cents, kHoardMinWorthCents..kHoardMaxWorthCents;
+// none otherwise): items rolled as RollHoard rolls them, one after another
+// from a single seeding, each kept while the total stays within the worth;
+// one that would take it over is left out and rolling goes on, until the
+// total is within a tenth under the worth or kHoardMaxItems items were
+// rolled, kept or not.
+std::vector<HoardItem> RollHoardToWorth(CatalogTable& table, const WorkshopState& state,
+                                        RandomSource& random, int64_t worthCents);
 
 // Puts a hoard's item on the bench exactly as it was rolled, its gem cut back
 // to the size it had then.

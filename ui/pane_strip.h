@@ -8,9 +8,9 @@ class OutputPane;
 
 // The strip below the output pane's text, across it above the horizontal
 // scroll bar, so that no other control moves: it shows one part at a time
-// (the find field, the hoard field or a message). While a part shows, the
-// pane's visible text ends above the strip on a whole line, and the part
-// follows the pane's resizes and scrolling.
+// (the find field, the hoard or the share field, or a message). While a part
+// shows, the pane's visible text ends above the strip on a whole line, and
+// the part follows the pane's resizes and scrolling.
 //
 // Showing a part closes the one shown before. The focus follows one rule: a
 // part that takes the focus keeps where it was; closed with Esc it gives the

@@ -3,6 +3,7 @@
 // its lines picked by their place, its count held to 1 to 1,000.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,14 @@ namespace {
 
 const char* const kRollHoard =
     "seed 5\nstate\npress Button_Random shift\nkeys 25\nkey Return\nstate\n";
+
+// The dollars a text shows after its first '$' ("$4,870" in "... worth $4,870 of ...").
+double Dollars(const std::string& text) {
+    std::string figure;
+    for (size_t at = text.find('$') + 1; at < text.size() && text[at] != ' '; ++at)
+        if (text[at] != ',') figure += text[at];
+    return std::stod(figure);
+}
 
 std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
@@ -98,6 +107,76 @@ TEST(Hoard, TheFieldRollsOneToAThousandItemsAndRefusesTheRest) {
     EXPECT_EQ(Prefixed(run, "find ")[0].find("find hidden |x| "), 0u);
     EXPECT_EQ(panes.back().back().find("Total: 1 item "), 0u);
     EXPECT_EQ(StateBlocks(run).front(), StateBlocks(run).back());
+}
+
+// "$5000" lists a hoard whose item values add up to its sum line, within the
+// worth; a worth that is none, or beyond $1 to $10,000,000, rolls nothing.
+TEST(Hoard, RolledToAWorthStaysWithinItAndABadWorthRollsNothing) {
+    const DriverRun run = RunFine(
+        "seed 5\nstate\npress Button_Random shift\nkeys $5000\nkey Return\npane\n"
+        "keys $0.50\nkey Return\npane\nkeys $10,000,001\nkey Return\npane\n"
+        "keys 5000$$\nkey Return\npane\nstate\n");
+    const auto panes = Blocks(run, "pane");
+    ASSERT_EQ(panes.size(), 4u);
+    const std::vector<std::string>& hoard = panes[0];
+    double sum = 0;
+    size_t items = 0;
+    for (size_t k = 0; k + 1 < hoard.size(); ++k) {
+        if (hoard[k][0] != ' ') sum += std::stod(hoard[k].substr(36, 14)), ++items;
+    }
+    const std::string& total = hoard.back();
+    EXPECT_EQ(total.rfind(std::to_string(items) + " items worth $", 0), 0u) << total;
+    EXPECT_NE(total.find(" of $5,000  "), std::string::npos) << total;
+    EXPECT_NEAR(Dollars(total), sum, 0.005);
+    EXPECT_LE(sum, 5000);
+    EXPECT_GE(sum, 4500);
+    for (size_t k = 1; k < panes.size(); ++k) EXPECT_EQ(panes[k], hoard);
+    EXPECT_EQ(StateBlocks(run).front(), StateBlocks(run).back());
+}
+
+// Shift+Alt+S with 3 lists the hoard's items as three shares whose headings
+// add up to the hoard's total; a pick in a share puts its item on the bench
+// as a pick in the hoard does; counts outside 2 to 12 share nothing; copied,
+// the table has a Share column.
+TEST(Hoard, SharedAmongThreeUnderHeadingsThatAddUpToTheHoard) {
+    const std::string roll = "seed 5\npress Button_Random shift\nkeys 12\nkey Return\n";
+    const std::string share = roll + "pane\nkey Shift+Alt+S\nkeys 3\nkey Return\npane\n";
+    const DriverRun run = RunFine(share + "keys 13\nkey Return\nkeys 1\nkey Return\npane\n" +
+                                  "key Esc\nkey Ctrl+A\nkey Ctrl+C\nclipboard html\n");
+    const auto panes = Blocks(run, "pane");
+    ASSERT_EQ(panes.size(), 3u);
+    const std::vector<std::string>& hoard = panes[0];
+    const std::vector<std::string>& shares = panes[1];
+    EXPECT_EQ(panes[2], shares);
+    double headings = 0;
+    int count = 0;
+    int line = -1;  // of the first item in the second share
+    for (size_t k = 0; k + 1 < shares.size(); ++k) {
+        if (shares[k].rfind("Share ", 0) == 0) {
+            EXPECT_EQ(shares[k].rfind("Share " + std::to_string(++count) + ": $", 0), 0u);
+            headings += Dollars(shares[k]);
+            if (count == 2) line = static_cast<int>(k + 1);
+        } else {
+            EXPECT_NE(std::find(hoard.begin(), hoard.end(), shares[k]), hoard.end()) << shares[k];
+        }
+    }
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(shares.size(), hoard.size() + 3);
+    EXPECT_NEAR(headings, std::stod(hoard.back().substr(36, 14)), 0.005);
+    EXPECT_EQ(shares.back().rfind("Richest share $", 0), 0u);
+    const auto html = Block(run, "clipboard");
+    ASSERT_GT(html.size(), 3u);
+    EXPECT_EQ(html[2].rfind("<tr><th>Share</th><th>Treasure</th>", 0), 0u) << html[2];
+
+    const int inHoard = static_cast<int>(
+        std::find(hoard.begin(), hoard.end(), shares.at(static_cast<size_t>(line))) -
+        hoard.begin());
+    const auto fromShare =
+        StateBlocks(RunFine(share + "pick " + std::to_string(line) + " 3\nstate\n"));
+    const auto fromHoard =
+        StateBlocks(RunFine(roll + "pick " + std::to_string(inHoard) + " 3\nstate\n"));
+    ASSERT_EQ(fromShare.size(), 1u);
+    EXPECT_EQ(fromShare, fromHoard);
 }
 
 }  // namespace

@@ -92,6 +92,9 @@ std::vector<Row> Rows() {
     const std::string hoard = "press Button_Random shift\nkey Return\n";
     rows.push_back({"a hoard", hoard, {kBenchKept, kBenchKept, kBenchKept}});
     rows.push_back({"a hoard's item", hoard + "pick 0 3\n", plans});
+    const std::string shares = hoard + "key Shift+Alt+S\nkey Return\n";
+    rows.push_back({"shares", shares, {kBenchKept, kBenchKept, kBenchKept}});
+    rows.push_back({"a share's item", shares + "pick 1 3\n", plans});
     const std::string rapier = "press Button_Weapon\npick " +
                                std::to_string(EntryLine("Button_Weapon", "rapier")) + " 3\nsheet\n";
     rows.push_back(

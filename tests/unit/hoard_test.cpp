@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/catalog_table.h"
@@ -11,6 +14,7 @@
 #include "catalog/text_format.h"
 #include "dice/random_source.h"
 #include "random/hoard_list.h"
+#include "random/hoard_worth.h"
 #include "random/random_item.h"
 #include "workshop/bench/combination_rules.h"
 #include "workshop/bench/item_sheet.h"
@@ -113,6 +117,93 @@ TEST(Hoard, IsTheItemsRandomRollsOneAfterAnotherFromOneSeedListedAndSummed) {
         EXPECT_EQ(Column(lines.back(), 0, 36),
                   "Total: " + std::to_string(items) + (items == 1 ? " item" : " items"));
         EXPECT_EQ(Column(lines.back(), 36, 87), textfmt::Fixed2(total, 3));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Rolled to a worth, the hoard keeps, in order, each roll of Random from
+// the one seeding that still fits within the worth, and stops once within a
+// tenth under it or after 1,000 rolls; the sum line says what came of it.
+TEST(Hoard, RolledToAWorthKeepsTheRollsThatFitUntilWithinATenthUnder) {
+    struct Case {
+        uint64_t seed;
+        int64_t worth;    // in cents
+        bool allRolled;   // no total within a tenth under it in 1,000 rolls
+        const char* sum;  // the sum line's words, when checked as written
+    } const cases[] = {{5, 500000, false, "5 items worth $4,595 of $5,000"},
+                       {1, 100, true, nullptr},
+                       {9, 100000000, false, nullptr},
+                       {3, 1000000000, false, nullptr},
+                       {4, 99, false, nullptr},
+                       {4, 1000000001, false, nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.worth);
+        CatalogTable table, reference;
+        WorkshopState state, presses;
+        FillBench(table, state);
+        FillBench(reference, presses);
+        const WorkbenchSnapshot bench = CaptureWorkbench(table, state);
+        CountedSeeds random(c.seed);
+        SeededRandom pressRandom(c.seed);
+        const std::vector<HoardItem> hoard = RollHoardToWorth(table, state, random, c.worth);
+        EXPECT_EQ(CaptureWorkbench(table, state), bench);
+        if (c.worth < kHoardMinWorthCents || c.worth > kHoardMaxWorthCents) {
+            EXPECT_TRUE(hoard.empty());
+            EXPECT_EQ(random.seedings, 0);
+            continue;
+        }
+        // The presses of Random the hoard stands for, and the items that fit.
+        std::vector<WorkbenchSnapshot> kept;
+        int64_t total = 0;
+        int rolls = 0;
+        for (; rolls < kHoardMaxItems && total * 10 < c.worth * 9; ++rolls) {
+            MakeRandomItem(reference, presses, pressRandom);
+            BuildItemSheet(reference, presses);
+            const int64_t value =
+                std::llround(TotalLinePrice(presses.HexCount, presses.SheetTotalPrice) * 100);
+            if (total + value > c.worth) continue;
+            total += value;
+            kept.push_back(CaptureWorkbench(reference, presses));
+        }
+        EXPECT_EQ(rolls == kHoardMaxItems, c.allRolled);
+        ASSERT_EQ(hoard.size(), kept.size());
+        for (size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(hoard[i].bench, kept[i]) << i;
+        EXPECT_EQ(random.Below(1000000), pressRandom.Below(1000000));  // as many rolls made
+        EXPECT_LE(total, c.worth);
+        const std::string line = ListHoard(hoard, c.worth).lines.back();
+        const std::string words = std::to_string(kept.size()) +
+                                  (kept.size() == 1 ? " item" : " items") + " worth " +
+                                  textfmt::Dollars(total) + " of " + textfmt::Dollars(c.worth);
+        EXPECT_EQ(line.rfind(words + "  ", 0), 0u) << line;
+        EXPECT_EQ(Column(line, words.size(), line.size()),
+                  textfmt::Fixed2(static_cast<double>(total) / 100, 3));
+        EXPECT_EQ(line.size(), 123u);
+        EXPECT_EQ(words, c.sum != nullptr ? c.sum : words);
+    }
+}
+
+// A worth as a game master writes or pastes it, in cents; none for what is
+// no worth of $1 to $10,000,000.
+TEST(Hoard, AWorthIsReadWithEitherMarkForTheCentsAndTheOtherForThousands) {
+    // clang-format off
+    const std::pair<const char*, int64_t> cases[] = {
+        {"$5000", 500000},   {"5000$", 500000},   {" $ 5000 ", 500000}, {"$5,000.00", 500000},
+        {"$5.000,00", 500000}, {"$5,000", 500000}, {"$5.000", 500000},  {"$2.5", 250},
+        {"$2,05", 205},      {"$1", 100},         {"$10,000,000", 1000000000},
+        {"$1.234.567,8", 123456780},
+        // refused
+        {"$0.99", -1},       {"$10,000,000.01", -1}, {"5000", -1},      {"$", -1},
+        {"$$5", -1},         {"5$0", -1},         {"$-5", -1},          {"$5,00,000", -1},
+        {"$1,000.000", -1},  {"$1.000,000.00", -1}, {"$5000.", -1},     {"$5.0000", -1},
+        {"$5 000", -1},      {"$,500", -1},       {"$99999999999999999999", -1}};
+    // clang-format on
+    for (const auto& [text, cents] : cases) {
+        EXPECT_TRUE(AsksForWorth(text) || cents < 0) << text;
+        const std::optional<int64_t> worth = ReadWorth(text);
+        EXPECT_EQ(worth.value_or(-1), cents) << text;
     }
 }
 

@@ -54,6 +54,9 @@ TEST(TextFormat, IntegersAndBlanks) {
     EXPECT_EQ(textfmt::Blanks(3), "   ");
     EXPECT_EQ(textfmt::Blanks(0), "");
     EXPECT_EQ(textfmt::Blanks(-4), "");
+    EXPECT_EQ(textfmt::Grouped(INT64_MIN), "-9,223,372,036,854,775,808");
+    EXPECT_EQ(textfmt::Dollars(487000), "$4,870");  // no cents, none shown
+    EXPECT_EQ(textfmt::Dollars(-100050), "-$1,000.50");
 }
 
 TEST(TextFormat, DecimalSeparatorFollowsTheSetting) {
@@ -61,6 +64,7 @@ TEST(TextFormat, DecimalSeparatorFollowsTheSetting) {
     EXPECT_EQ(textfmt::General(0.025), "0,025");
     EXPECT_EQ(textfmt::Fixed2(0.1, 4), "0,10");
     EXPECT_EQ(textfmt::General(2500), "2500");
+    EXPECT_EQ(textfmt::Dollars(123456705), "$1.234.567,05");  // grouped with the free mark
     textfmt::SetDecimalSeparator('.');
     EXPECT_EQ(textfmt::General(0.025), "0.025");
 }

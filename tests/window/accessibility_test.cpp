@@ -112,10 +112,12 @@ void Hear(QAccessibleEvent* event) {
         g_heard->push_back(event->object()->objectName().toStdString() + " " + FromQt(text));
 }
 
-// Opens the hoard field and types into its count ("\r" is Enter).
-void HoardKeys(TForm1& form, const char* keys) {
-    form.OpenHoard();
-    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("HoardCount")), keys);
+// Opens the hoard field, or the share field, and types into its count ("\r" is Enter).
+void HoardKeys(TForm1& form, const char* keys, bool shares = false) {
+    shares ? form.OpenShares() : form.OpenHoard();
+    QTest::keyClicks(form.findChild<QLineEdit*>(shares ? QStringLiteral("ShareCount")
+                                                       : QStringLiteral("HoardCount")),
+                     keys);
 }
 
 // Opens the field that keeps a plan and types a name.
@@ -165,6 +167,8 @@ TEST(Accessible, AScreenReaderHearsOfEachChange) {
          "FindField not found"},
         {"a refused hoard", [&] { HoardKeys(form, "0\r"); }, "HoardCount only 1 to 1,000"},
         {"a hoard", [&] { HoardKeys(form, "3\r"); }, "RichEdit1 Treasure hoard"},
+        {"a refused share", [&] { HoardKeys(form, "13\r", true); }, "ShareCount only 2 to 12"},
+        {"shares", [&] { HoardKeys(form, "2\r", true); }, "RichEdit1 Shares of the hoard"},
         {"a plan kept", [&] { KeepKeys(form, "Mine\r"); }, "RichEdit1 Plan kept as 'Mine'"},
         {"a name kept", [&] { KeepKeys(form, "Mine\r"); },
          "PlanName Enter again to replace 'Mine'"},

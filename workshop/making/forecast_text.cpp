@@ -12,18 +12,7 @@ namespace {
 // (12.000000000001 weeks) is not rounded up to the next.
 constexpr double kRoundingSlack = 1e-9;
 
-char GroupSeparator() { return textfmt::DecimalSeparator() == ',' ? '.' : ','; }
-
-// A whole number with its thousands grouped: 1,850 or 1.850.
-std::string Grouped(int64_t value) {
-    const std::string digits = std::to_string(value < 0 ? -value : value);
-    std::string text = value < 0 ? "-" : "";
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) text += GroupSeparator();
-        text += digits[i];
-    }
-    return text;
-}
+using textfmt::Grouped;
 
 // Weeks to one decimal, without it when it is 0: 9.4, 12, 2,916.3.
 std::string Weeks(double weeks) {
