@@ -4,8 +4,6 @@
 // the pane; Ctrl+O listing the plans kept; Delete removing one, and Ctrl+Z
 // right after bringing it back; and what keeps the journal's file from being
 // used, said once below the pane.
-#include <QFile>
-
 #include "app/tform1.h"
 #include "journal/kept_lists.h"
 #include "ui/keep_plan_field.h"
@@ -132,7 +130,7 @@ bool TForm1::TellJournalProblem() {
     const JournalProblem problem = journal_.TakeProblem();
     if (problem == JournalProblem::None) return false;
     const QString message = QStringLiteral("Nothing will be kept this run: the journal '") +
-                            QFile::decodeName(journal_.File().c_str()) + QStringLiteral("' ") +
+                            QString::fromUtf8(journal_.File().c_str()) + QStringLiteral("' ") +
                             QString::fromLatin1(ProblemText(problem));
     // Said once the input is done with the pane and the strip (a making's
     // last week, for one, closes a message as it ends).

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/journal_file_check.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "journal/sqlite_library.h"
@@ -24,21 +23,11 @@ constexpr size_t kReadVersionAt = 19;
 // The first bytes of an SQLite database: its magic text, and the owner's
 // number. An empty file is a database yet to be written.
 void CheckHeader(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) Fail(JournalProblem::Unreadable);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) Fail(JournalProblem::Unreadable);
     unsigned char header[kHeaderSize];
-    size_t got = 0;
-    while (got < kHeaderSize) {
-        const ssize_t n = read(fd, header + got, kHeaderSize - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            close(fd);
-            Fail(JournalProblem::Unreadable);
-        }
-        if (n == 0) break;
-        got += size_t(n);
-    }
-    close(fd);
+    const size_t got = std::fread(header, 1, kHeaderSize, file);
+    std::fclose(file);
     if (got == 0) return;
     if (got < kHeaderSize || std::memcmp(header, kMagic, sizeof kMagic) != 0) {
         Fail(JournalProblem::NotADatabase);
@@ -87,9 +76,8 @@ bool JournalFileExists(const std::string& path) {
         if (!S_ISREG(info.st_mode)) Fail(JournalProblem::NotAFile);
         return true;
     }
-    if (errno != ENOENT) Fail(JournalProblem::Unreadable);
     // The folders that are missing are made at the first write, in the
-    // nearest one there is.
+    // nearest one there is (one that cannot be searched cannot be written).
     std::string folder = FolderOf(path);
     while (stat(folder.c_str(), &info) != 0 && folder != FolderOf(folder))
         folder = FolderOf(folder);
@@ -102,7 +90,10 @@ void MakeFolders(const std::string& path) {
     struct stat info {};
     if (folder == FolderOf(folder) || stat(folder.c_str(), &info) == 0) return;
     MakeFolders(folder);
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) Fail(JournalProblem::ReadOnlyFolder);
+    // Another window may have made it just now.
+    if (mkdir(folder.c_str(), 0700) != 0 && stat(folder.c_str(), &info) != 0) {
+        Fail(JournalProblem::ReadOnlyFolder);
+    }
 }
 
 std::unique_ptr<SqliteConnection> OpenCheckedJournal(const std::string& path, int busyTimeoutMs) {
