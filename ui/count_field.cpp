@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "ui/accessible_controls.h"
+#include "ui/field_keys.h"
 #include "ui/one_line_text.h"
 
 CountField::CountField(QWidget* parent, const CountFieldDesign& design)
@@ -87,15 +88,16 @@ void CountField::ShowSign(const QString& sign) {
 }
 
 bool CountField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == count_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            emit entered();
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            emit closed();
-            return true;
+    if (watched == count_) {
+        switch (FieldKeyOf(event)) {
+            case FieldKey::Enter:
+                emit entered();
+                return true;
+            case FieldKey::Escape:
+                emit closed();
+                return true;
+            case FieldKey::Other:
+                break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "ui/accessible_controls.h"
+#include "ui/field_keys.h"
 #include "ui/latin1.h"
 #include "ui/one_line_text.h"
 
@@ -88,15 +89,16 @@ void KeepPlanField::ShowSign(const QString& sign) {
 }
 
 bool KeepPlanField::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == name_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            emit keep();
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            emit closed();
-            return true;
+    if (watched == name_) {
+        switch (FieldKeyOf(event)) {
+            case FieldKey::Enter:
+                emit keep();
+                return true;
+            case FieldKey::Escape:
+                emit closed();
+                return true;
+            case FieldKey::Other:
+                break;
         }
     }
     return QWidget::eventFilter(watched, event);

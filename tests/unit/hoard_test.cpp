@@ -37,6 +37,19 @@ void FillBench(CatalogTable& table, WorkshopState& state) {
     table.EditSlot(1).WeeksWorked = 3;
 }
 
+// A hoard's bench and a reference bench filled alike, whose presses of
+// Random the hoard's rolls must equal, from the same seed.
+struct Rolls {
+    explicit Rolls(uint64_t seed) : random(seed), pressRandom(seed) {
+        FillBench(table, state);
+        FillBench(reference, presses);
+    }
+    CatalogTable table, reference;
+    WorkshopState state, presses;
+    CountedSeeds random;
+    SeededRandom pressRandom;
+};
+
 // The text of a column without its blanks.
 std::string Column(const std::string& line, size_t from, size_t width) {
     const std::string text = line.substr(from, width);
@@ -52,13 +65,9 @@ TEST(Hoard, IsTheItemsRandomRollsOneAfterAnotherFromOneSeedListedAndSummed) {
     } const cases[] = {{1, 1, 1}, {7, 25, 25}, {20240611, 1000, 1000}, {3, 0, 0}, {3, 1001, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.count);
-        CatalogTable table, reference;
-        WorkshopState state, presses;
-        FillBench(table, state);
-        FillBench(reference, presses);
+        Rolls r(c.seed);
+        auto& [table, reference, state, presses, random, pressRandom] = r;
         const WorkbenchSnapshot bench = CaptureWorkbench(table, state);
-        CountedSeeds random(c.seed);
-        SeededRandom pressRandom(c.seed);
         const std::vector<HoardItem> hoard = RollHoard(table, state, random, c.count);
         ASSERT_EQ(hoard.size(), c.items);
         EXPECT_EQ(random.seedings, hoard.empty() ? 0 : 1);
@@ -141,13 +150,9 @@ TEST(Hoard, RolledToAWorthKeepsTheRollsThatFitUntilWithinATenthUnder) {
                        {4, 1000000001, false, nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.worth);
-        CatalogTable table, reference;
-        WorkshopState state, presses;
-        FillBench(table, state);
-        FillBench(reference, presses);
+        Rolls r(c.seed);
+        auto& [table, reference, state, presses, random, pressRandom] = r;
         const WorkbenchSnapshot bench = CaptureWorkbench(table, state);
-        CountedSeeds random(c.seed);
-        SeededRandom pressRandom(c.seed);
         const std::vector<HoardItem> hoard = RollHoardToWorth(table, state, random, c.worth);
         EXPECT_EQ(CaptureWorkbench(table, state), bench);
         if (c.worth < kHoardMinWorthCents || c.worth > kHoardMaxWorthCents) {
